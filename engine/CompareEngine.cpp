@@ -1,0 +1,88 @@
+// The comparison engine's entry point: load two texts, compare them, fill two panes, navigate.
+#include "engine/CompareEngine.h"
+
+#include "engine/Limits.h"
+#include "engine/LineMatch.h"
+#include "engine/PaneFiller.h"
+#include "engine/RowLayout.h"
+#include "engine/SourceLoader.h"
+
+namespace varnex {
+
+namespace {
+
+// Number of lines of `side` that the rows show: the last real line number on that side.
+int LinesShown(const AlignedRows& rows, Side side) {
+    for (int row = rows.Count() - 1; row >= 0; --row) {
+        if (rows.Line(side, row) != 0) return rows.Line(side, row);
+    }
+    return 0;
+}
+
+void StoreRowCount(SourceText& side, int rowCount) {
+    side.cells[side.Length()].row = static_cast<std::uint16_t>(rowCount);
+}
+
+} // namespace
+
+int CompareEngine::LoadAndCompare(const std::string& firstPath, const std::string& secondPath,
+                                  CompareMode mode, LineStyler* styler, RowSink& left,
+                                  RowSink& right) {
+    Begin(firstPath, secondPath, mode);
+    if (!LoadSourceFile(left_, styler)) return kFirstFileFailed;
+    if (!LoadSourceFile(right_, styler)) return kSecondFileFailed;
+    Compare(styler, left, right);
+    return kCompareOk;
+}
+
+int CompareEngine::CompareTexts(const std::string& firstName, std::vector<std::uint8_t> first,
+                                const std::string& secondName, std::vector<std::uint8_t> second,
+                                CompareMode mode, LineStyler* styler, RowSink& left,
+                                RowSink& right) {
+    Begin(firstName, secondName, mode);
+    LoadSourceBytes(left_, std::move(first), styler);
+    LoadSourceBytes(right_, std::move(second), styler);
+    Compare(styler, left, right);
+    return kCompareOk;
+}
+
+// The paths are kept and the rows emptied before anything is opened, so that a failed call
+// leaves paths to retry and no rows that belong to other texts.
+void CompareEngine::Begin(const std::string& firstPath, const std::string& secondPath,
+                          CompareMode mode) {
+    left_.path = firstPath;
+    right_.path = secondPath;
+    mode_ = mode;
+    rows_.Clear();
+    tooManyRows_ = false;
+}
+
+void CompareEngine::Compare(LineStyler* styler, RowSink& left, RowSink& right) {
+    if (!styles_.Registered()) styles_.Register(styler, left);
+    for (RowSink* sink : {&left, &right}) {
+        sink->SetReadOnly(true);
+        sink->Clear();
+    }
+    const std::vector<MatchEntry> map = MatchLines(left_, right_, mode_);
+    const int rowCount = LayOutRows(left_, right_, map, mode_, rows_);
+    styles_.Apply(left_, LinesShown(rows_, Side::Left));
+    styles_.Apply(right_, LinesShown(rows_, Side::Right));
+    FillSink(left, Side::Left, left_, rows_, styles_);
+    FillSink(right, Side::Right, right_, rows_, styles_);
+    StoreRowCount(left_, rowCount);
+    StoreRowCount(right_, rowCount);
+    navigator_.Reset(rows_.MarkEndAndCountBlocks());
+    tooManyRows_ = rowCount >= kMaxRows;
+}
+
+CommandState CompareEngine::QueryCommand(EngineCommandId id) const {
+    switch (id) {
+    case EngineCommandId::LineWise: return {true, mode_ == CompareMode::LineWise};
+    case EngineCommandId::CharWise: return {true, mode_ == CompareMode::CharWise};
+    case EngineCommandId::CharWiseNoBlanks: return {true, mode_ == CompareMode::CharWiseNoBlanks};
+    case EngineCommandId::Reload: return {!left_.path.empty() && !right_.path.empty(), false};
+    default: return {navigator_.IsEnabled(id), false};
+    }
+}
+
+} // namespace varnex
