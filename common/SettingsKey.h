@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,8 @@
 namespace varnex {
 
 class HiveFile;
+class HiveKey;
+struct HiveValue;
 
 // Every operation records its error code (LastError) and returns false on failure.
 // Key names compare case-insensitively and keep the case they were created with.
@@ -79,6 +82,17 @@ public:
     std::size_t LastSize() const { return lastSize_; }
 
 private:
+    bool Fail(int error);
+    bool Succeed();
+    int CreateSubKey(const std::vector<std::string>& path);
+    void PushLevel(std::string name, std::vector<std::string> path);
+    // The current level's key in a fresh snapshot, or null with the error recorded.
+    const HiveKey* CurrentKey(std::shared_ptr<const HiveKey>& snapshot);
+    const HiveValue* FindNamedValue(std::string_view name, std::shared_ptr<const HiveKey>& snapshot);
+    bool CopyOut(const HiveValue* value, void* buffer, std::size_t size, ValueType type);
+    // Records the value's type and read size; the error that keeps it from `room` bytes, or 0.
+    int CheckReadable(const HiveValue& value, std::size_t room, ValueType type);
+
     struct Level {
         std::string name;              // as given to Open or OpenSub
         std::vector<std::string> path; // segments from the hive file's root, hive name first

@@ -1,0 +1,203 @@
+// One hive file on disk: its parsed tree, cached until the file changes, and locked atomic writes.
+#include "common/HiveFile.h"
+
+#include "common/FileLock.h"
+#include "common/HiveFormat.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <unistd.h>
+
+namespace varnex {
+
+namespace {
+
+// A file that keeps changing while it is read is given up on after this many tries.
+constexpr int kMaxRefreshAttempts = 8;
+constexpr int kMaxAsideNumber = 1000;
+constexpr mode_t kNewFileMode = 0666; // narrowed by the umask
+
+FileStamp StampOf(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 ? FileStamp::Of(info) : FileStamp{};
+}
+
+bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+
+int ErrorFromErrno(int error) {
+    const bool denied = error == EACCES || error == EPERM || error == EROFS;
+    return denied ? kErrorAccessDenied : kErrorStoreIo;
+}
+
+struct FileText {
+    int error = 0; // errno when the file could not be read
+    std::string text;
+    FileStamp stamp;
+};
+
+FileText ReadWhole(const std::string& path) {
+    FileText file;
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info;
+    if (fd < 0 || fstat(fd, &info) != 0) {
+        file.error = errno;
+        if (fd >= 0) close(fd);
+        return file;
+    }
+    file.stamp = FileStamp::Of(info);
+    char chunk[65536];
+    ssize_t got;
+    while ((got = read(fd, chunk, sizeof chunk)) > 0 || (got < 0 && errno == EINTR)) {
+        if (got > 0) file.text.append(chunk, static_cast<std::size_t>(got));
+    }
+    if (got < 0) file.error = errno;
+    close(fd);
+    return file;
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t wrote = write(fd, text.data() + done, text.size() - done);
+        if (wrote < 0 && errno != EINTR) return false;
+        if (wrote > 0) done += static_cast<std::size_t>(wrote);
+    }
+    return true;
+}
+
+// A replaced file keeps the permissions that were given to the old one.
+bool KeepMode(int fd, const std::string& path) {
+    struct stat old;
+    return stat(path.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+std::string FreeAsidePath(const std::string& path) {
+    const std::string base = path + ".damaged";
+    if (!Exists(base)) return base;
+    for (int number = 2; number < kMaxAsideNumber; ++number) {
+        const std::string candidate = base + '.' + std::to_string(number);
+        if (!Exists(candidate)) return candidate;
+    }
+    return {};
+}
+
+void Warn(const std::string& path, const std::string& reason, const std::string& outcome) {
+    std::fprintf(stderr, "varnex: settings file %s %s; %s, defaults are used\n", path.c_str(),
+                 reason.c_str(), outcome.c_str());
+}
+
+} // namespace
+
+HiveFile::HiveFile(std::string path)
+    : path_(std::move(path)), lockPath_(path_ + ".lock"), tree_(std::make_shared<HiveKey>()) {}
+
+std::shared_ptr<const HiveKey> HiveFile::Snapshot() {
+    std::lock_guard guard(mutex_);
+    Refresh(false);
+    return tree_;
+}
+
+int HiveFile::Modify(const std::function<int(HiveKey&)>& change) {
+    std::lock_guard guard(mutex_);
+    std::error_code folderError;
+    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), folderError);
+    if (folderError) return ErrorFromErrno(folderError.value());
+    const FileLock lock(lockPath_);
+    if (!lock.Held()) return ErrorFromErrno(lock.Error());
+    if (!Refresh(true) || damagedInPlace_) return kErrorStoreIo;
+    auto changed = std::make_shared<HiveKey>(*tree_);
+    if (const int error = change(*changed); error != kErrorSuccess) return error;
+    if (const int error = WriteReplacing(FormatHive(*changed)); error != kErrorSuccess) {
+        return error;
+    }
+    Cache(std::move(changed), StampOf(path_));
+    return kErrorSuccess;
+}
+
+bool HiveFile::CanWrite() const {
+    if (Exists(path_)) {
+        const std::string folder = std::filesystem::path(path_).parent_path().string();
+        return access(path_.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK) == 0;
+    }
+    std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+    while (!Exists(folder.string()) && folder.has_relative_path()) folder = folder.parent_path();
+    return access(folder.c_str(), W_OK) == 0;
+}
+
+bool HiveFile::Refresh(bool locked) {
+    for (int attempt = 0; attempt < kMaxRefreshAttempts; ++attempt) {
+        if (TryRefresh(locked)) return true;
+    }
+    return false;
+}
+
+// False when the file changed while it was looked at, so that it must be looked at again.
+bool HiveFile::TryRefresh(bool locked) {
+    const FileStamp now = StampOf(path_);
+    if (loaded_ && now == stamp_) return true;
+    if (!now.exists) {
+        Cache(std::make_shared<HiveKey>(), now);
+        return true;
+    }
+    FileText file = ReadWhole(path_);
+    if (file.error == ENOENT) return false;
+    if (file.error != 0) {
+        const std::string reason = "cannot be read (" + std::string(std::strerror(file.error)) + ")";
+        return KeepAside(file.stamp, reason, locked);
+    }
+    HiveParseResult parsed = ParseHive(file.text);
+    if (!parsed.ok) {
+        return KeepAside(file.stamp, "is damaged at line " + std::to_string(parsed.errorLine), locked);
+    }
+    Cache(std::make_shared<HiveKey>(std::move(parsed.root)), file.stamp);
+    return true;
+}
+
+// Moves the damaged file aside under the write lock, unless a writer replaced it meanwhile.
+bool HiveFile::KeepAside(const FileStamp& damaged, const std::string& reason, bool locked) {
+    std::optional<FileLock> lock;
+    if (!locked) lock.emplace(lockPath_);
+    const bool mayMove = locked || lock->Held();
+    if (mayMove && !(StampOf(path_) == damaged)) return false;
+    if (mayMove && MoveAside(reason)) return true;
+    if (!mayMove) Warn(path_, reason, "it cannot be locked and is left as it is");
+    Cache(std::make_shared<HiveKey>(), damaged);
+    damagedInPlace_ = true;
+    return true;
+}
+
+bool HiveFile::MoveAside(const std::string& reason) {
+    const std::string aside = FreeAsidePath(path_);
+    if (aside.empty() || std::rename(path_.c_str(), aside.c_str()) != 0) {
+        Warn(path_, reason, "it cannot be moved aside and is left as it is");
+        return false;
+    }
+    Warn(path_, reason, "it was kept as " + aside);
+    Cache(std::make_shared<HiveKey>(), StampOf(path_));
+    return true;
+}
+
+void HiveFile::Cache(std::shared_ptr<const HiveKey> tree, const FileStamp& stamp) {
+    tree_ = std::move(tree);
+    stamp_ = stamp;
+    loaded_ = true;
+    damagedInPlace_ = false;
+}
+
+int HiveFile::WriteReplacing(const std::string& text) const {
+    const std::string temporary = path_ + ".tmp." + std::to_string(getpid());
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
+    if (fd < 0) return ErrorFromErrno(errno);
+    int error = (WriteAll(fd, text) && KeepMode(fd, path_) && fsync(fd) == 0) ? 0 : errno;
+    if (close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && std::rename(temporary.c_str(), path_.c_str()) != 0) error = errno;
+    if (error == 0) return kErrorSuccess;
+    unlink(temporary.c_str());
+    return ErrorFromErrno(error);
+}
+
+} // namespace varnex

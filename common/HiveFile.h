@@ -1,0 +1,51 @@
+// One hive file on disk: its parsed tree, cached until the file changes, and locked atomic writes.
+#pragma once
+
+#include "common/FileStamp.h"
+#include "common/HiveKey.h"
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace varnex {
+
+// Several processes share a hive file. A write takes an flock on "<file>.lock", reads the
+// newest file, applies the change, writes a temporary file and renames it over the old one,
+// so readers always see a whole file and concurrent writers lose nothing. A damaged file is
+// renamed to "<file>.damaged" (".damaged.2", … when taken) and the hive starts empty.
+class HiveFile {
+public:
+    explicit HiveFile(std::string path);
+
+    const std::string& Path() const { return path_; }
+
+    // The tree as the file holds it now; the file is parsed again only when it changed.
+    std::shared_ptr<const HiveKey> Snapshot();
+
+    // Applies `change` to the newest tree under the lock and stores the result. `change`
+    // returns kErrorSuccess to have it stored, or an error code that is passed on unstored.
+    int Modify(const std::function<int(HiveKey&)>& change);
+
+    // Whether writes may succeed: the file (or the folder it would be created in) is writable.
+    bool CanWrite() const;
+
+private:
+    bool Refresh(bool locked);
+    bool TryRefresh(bool locked);
+    bool KeepAside(const FileStamp& damaged, const std::string& reason, bool locked);
+    bool MoveAside(const std::string& reason);
+    void Cache(std::shared_ptr<const HiveKey> tree, const FileStamp& stamp);
+    int WriteReplacing(const std::string& text) const;
+
+    const std::string path_;
+    const std::string lockPath_;
+    std::mutex mutex_;
+    std::shared_ptr<const HiveKey> tree_;
+    FileStamp stamp_;
+    bool loaded_ = false;
+    bool damagedInPlace_ = false; // the cache stands for a damaged file that could not be moved
+};
+
+} // namespace varnex
