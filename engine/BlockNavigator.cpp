@@ -5,32 +5,38 @@ namespace varnex {
 
 namespace {
 
-bool IsDifference(const AlignedRows& rows, int row) { return rows.Kind(row) != RowKind::Equal; }
+bool IsDifference(const AlignedRows& rows, int row) {
+    return rows.Kind(row) != RowKind::Equal;
+}
 
 // The first row at or after `from` with a non-Equal kind, or the row count.
 int FindBlockStart(const AlignedRows& rows, int from) {
     int row = from;
-    while (row < rows.Count() && !IsDifference(rows, row)) ++row;
+    while (row < rows.Count() && !IsDifference(rows, row))
+        ++row;
     return row;
 }
 
 // The first row after `start` with kind Equal, or the row count.
 int FindBlockEnd(const AlignedRows& rows, int start) {
     int row = start + 1;
-    while (row < rows.Count() && IsDifference(rows, row)) ++row;
+    while (row < rows.Count() && IsDifference(rows, row))
+        ++row;
     return row < rows.Count() ? row : rows.Count();
 }
 
 // One past the last non-Equal row before `before`, or 0 when there is none.
 int FindBlockEndBefore(const AlignedRows& rows, int before) {
     int row = before - 1;
-    while (row >= 0 && !IsDifference(rows, row)) --row;
+    while (row >= 0 && !IsDifference(rows, row))
+        --row;
     return row + 1;
 }
 
 int FindRunStart(const AlignedRows& rows, int end) {
     int row = end;
-    while (row > 0 && IsDifference(rows, row - 1)) --row;
+    while (row > 0 && IsDifference(rows, row - 1))
+        --row;
     return row;
 }
 
@@ -48,7 +54,8 @@ const NavigationRule kRules[] = {
     {EngineCommandId::NextBlock,
      [](int count, int current) { return count > 0 && current < count - 1; },
      [](BlockNavigator& nav, const AlignedRows& rows) { return nav.Next(rows); }},
-    {EngineCommandId::PreviousBlock, [](int count, int current) { return count > 0 && current > 0; },
+    {EngineCommandId::PreviousBlock,
+     [](int count, int current) { return count > 0 && current > 0; },
      [](BlockNavigator& nav, const AlignedRows& rows) { return nav.Previous(rows); }},
     {EngineCommandId::CurrentBlock,
      [](int count, int current) { return count > 0 && current >= 0; },
@@ -74,7 +81,9 @@ void BlockNavigator::Reset(int blockCount) {
     end_ = 0;
 }
 
-bool BlockNavigator::IsNavigation(EngineCommandId id) const { return FindRule(id) != nullptr; }
+bool BlockNavigator::IsNavigation(EngineCommandId id) const {
+    return FindRule(id) != nullptr;
+}
 
 bool BlockNavigator::IsEnabled(EngineCommandId id) const {
     const NavigationRule* rule = FindRule(id);

@@ -39,8 +39,10 @@ private:
 
     // Unmatched left units are passed; every left line end passed closes that line's row.
     void PassUnmatchedLeft() {
-        while (position_ < left_.units && map_[position_] == 0) ++position_;
-        while (leftLine_ < LeftLineCount() && left_.lineEnds[leftLine_] <= position_) CloseLeft();
+        while (position_ < left_.units && map_[position_] == 0)
+            ++position_;
+        while (leftLine_ < LeftLineCount() && left_.lineEnds[leftLine_] <= position_)
+            CloseLeft();
     }
 
     // Right lines that end at or before `target` are passed.
@@ -63,7 +65,8 @@ private:
 
     int NextPartner() const {
         int unit = position_;
-        while (unit < left_.units && map_[unit] == 0) ++unit;
+        while (unit < left_.units && map_[unit] == 0)
+            ++unit;
         return map_[unit] - 1;
     }
 
@@ -93,8 +96,8 @@ private:
 
 } // namespace
 
-BlockRowPlan WalkBlockRows(const MatchEntry* map, const BlockLines& left,
-                           const BlockLines& right, int firstRow) {
+BlockRowPlan WalkBlockRows(const MatchEntry* map, const BlockLines& left, const BlockLines& right,
+                           int firstRow) {
     return RowWalk(map, left, right, firstRow).Run();
 }
 

@@ -24,7 +24,7 @@ struct BlockRowPlan {
 // lines are closed up to the next match, the lagging side is given placeholder rows, and a
 // left line shares its row with the current right line. `map` holds left.units + 1 entries
 // (1-based partners, the last one right.units + 1).
-BlockRowPlan WalkBlockRows(const MatchEntry* map, const BlockLines& left,
-                           const BlockLines& right, int firstRow);
+BlockRowPlan WalkBlockRows(const MatchEntry* map, const BlockLines& left, const BlockLines& right,
+                           int firstRow);
 
 } // namespace varnex

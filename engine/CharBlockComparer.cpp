@@ -22,9 +22,8 @@ constexpr std::uint8_t kChangedCode = static_cast<std::uint8_t>(RowKind::Changed
 // A block is worth showing character by character only when at least about a third of the
 // left side matches: 3 * matched + 4 must reach the left token count.
 bool MatchesTooPoorly(const MatchEntry* map, int nA) {
-    const int matched = static_cast<int>(std::count_if(map, map + nA, [](MatchEntry e) {
-        return e != 0;
-    }));
+    const int matched =
+        static_cast<int>(std::count_if(map, map + nA, [](MatchEntry e) { return e != 0; }));
     return 3 * matched + 4 < nA;
 }
 
@@ -41,8 +40,14 @@ CharBlockComparer::CharBlockComparer(LayoutTarget& target)
     : target_(target), leftKeys_(kBufferSize), rightKeys_(kBufferSize), map_(kBufferSize) {}
 
 CharBlockComparer::Block CharBlockComparer::MakeBlock(int i, int j, int k, int d) const {
-    return Block{i, j, k, d, target_.left.LineStart(i), target_.left.LineEnd(i + k - 1),
-                 target_.right.LineStart(j), target_.right.LineEnd(j + d - 1)};
+    return Block{i,
+                 j,
+                 k,
+                 d,
+                 target_.left.LineStart(i),
+                 target_.left.LineEnd(i + k - 1),
+                 target_.right.LineStart(j),
+                 target_.right.LineEnd(j + d - 1)};
 }
 
 bool CharBlockComparer::FitsLimit(const Block& block) const {
@@ -100,7 +105,8 @@ void CharBlockComparer::ClassifyBytes(const Block& block) {
     const std::uint8_t* rightText = &target_.right.text[block.rightStart];
     CharCell* leftCells = &target_.left.cells[block.leftStart];
     CharCell* rightCells = &target_.right.cells[block.rightStart];
-    for (int x = 0; x < block.RightBytes(); ++x) rightCells[x].kind = kChangedCode;
+    for (int x = 0; x < block.RightBytes(); ++x)
+        rightCells[x].kind = kChangedCode;
     for (int x = 0; x < block.LeftBytes(); ++x) {
         const int partner = map_[x] - 1;
         const bool equal = partner >= 0 && leftText[x] == rightText[partner];
@@ -141,7 +147,8 @@ void CharBlockComparer::ClassifyTokens(const Block& block) {
         const bool equal = partner >= 0 && leftTokens_.keys[t] == rightTokens_.keys[partner];
         MarkToken(target_.left, block.leftStart, leftTokens_, t,
                   equal ? RowKind::Equal : RowKind::Changed);
-        if (equal) MarkToken(target_.right, block.rightStart, rightTokens_, partner, RowKind::Equal);
+        if (equal)
+            MarkToken(target_.right, block.rightStart, rightTokens_, partner, RowKind::Equal);
     }
 }
 

@@ -16,7 +16,9 @@ MatchKey SignedByteKey(std::uint8_t byte) {
     return static_cast<MatchKey>(static_cast<std::int32_t>(static_cast<std::int8_t>(byte)));
 }
 
-bool IsLineEndByte(std::uint8_t byte) { return byte == kCr || byte == kLf; }
+bool IsLineEndByte(std::uint8_t byte) {
+    return byte == kCr || byte == kLf;
+}
 
 } // namespace
 
@@ -50,7 +52,8 @@ void TokeniseBlankRuns(const std::uint8_t* bytes, const std::vector<int>& lineEn
                 tokens.keys.push_back(SignedByteKey(bytes[x++]));
                 continue;
             }
-            while (x < lineEnd && IsBlankOrLineEnd(bytes[x])) ++x;
+            while (x < lineEnd && IsBlankOrLineEnd(bytes[x]))
+                ++x;
             tokens.keys.push_back(kBlankRunKey);
         }
     }

@@ -77,11 +77,16 @@ void CompareEngine::Compare(LineStyler* styler, RowSink& left, RowSink& right) {
 
 CommandState CompareEngine::QueryCommand(EngineCommandId id) const {
     switch (id) {
-    case EngineCommandId::LineWise: return {true, mode_ == CompareMode::LineWise};
-    case EngineCommandId::CharWise: return {true, mode_ == CompareMode::CharWise};
-    case EngineCommandId::CharWiseNoBlanks: return {true, mode_ == CompareMode::CharWiseNoBlanks};
-    case EngineCommandId::Reload: return {!left_.path.empty() && !right_.path.empty(), false};
-    default: return {navigator_.IsEnabled(id), false};
+    case EngineCommandId::LineWise:
+        return {true, mode_ == CompareMode::LineWise};
+    case EngineCommandId::CharWise:
+        return {true, mode_ == CompareMode::CharWise};
+    case EngineCommandId::CharWiseNoBlanks:
+        return {true, mode_ == CompareMode::CharWiseNoBlanks};
+    case EngineCommandId::Reload:
+        return {!left_.path.empty() && !right_.path.empty(), false};
+    default:
+        return {navigator_.IsEnabled(id), false};
     }
 }
 

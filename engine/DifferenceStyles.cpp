@@ -12,8 +12,8 @@ constexpr int kGroupCount = 4;
 // The highest StyleBase that still leaves room for one style per group and the placeholder.
 constexpr int kHighestStyleBase = kMaxStyleId - kGroupCount;
 
-constexpr std::uint32_t kGroupBackgrounds[kGroupCount] = {
-    kDefaultColour, kChangedBackground, kInsertedBackground, kRemovedBackground};
+constexpr std::uint32_t kGroupBackgrounds[kGroupCount] = {kDefaultColour, kChangedBackground,
+                                                          kInsertedBackground, kRemovedBackground};
 
 } // namespace
 

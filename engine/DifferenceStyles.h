@@ -12,9 +12,9 @@ namespace varnex {
 
 inline constexpr std::uint32_t kDefaultColour = 0xFFFFFFFFu;
 // Backgrounds (0x00BBGGRR) of the Changed, Inserted and Removed groups and of placeholders.
-inline constexpr std::uint32_t kChangedBackground = 0xFFDEDE;  // light blue
-inline constexpr std::uint32_t kInsertedBackground = 0xD4FFD4; // light green
-inline constexpr std::uint32_t kRemovedBackground = 0xD4D4FF;  // light red
+inline constexpr std::uint32_t kChangedBackground = 0xFFDEDE;     // light blue
+inline constexpr std::uint32_t kInsertedBackground = 0xD4FFD4;    // light green
+inline constexpr std::uint32_t kRemovedBackground = 0xD4D4FF;     // light red
 inline constexpr std::uint32_t kPlaceholderBackground = 0xDEFFFF; // light yellow
 // The pane's own styles are followed by this many reserved ids before the difference styles.
 inline constexpr int kStyleBaseGap = 4;

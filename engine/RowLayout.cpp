@@ -71,7 +71,8 @@ private:
 
     void LayOutEqualRun() {
         while (i_ < nA_ && map_[i_] - 1 == j_ && row_ < kMaxRows) {
-            if (mode_ == CompareMode::LineWise || SameContent(target_.left, i_, target_.right, j_)) {
+            if (mode_ == CompareMode::LineWise ||
+                SameContent(target_.left, i_, target_.right, j_)) {
                 LayOutEqualRow();
             } else {
                 LayOutKeyEqualPair();
@@ -101,7 +102,8 @@ private:
     }
 
     void MarkRowsChanged(int first) {
-        for (int row = first; row < row_; ++row) target_.rows.SetKind(row, RowKind::Changed);
+        for (int row = first; row < row_; ++row)
+            target_.rows.SetKind(row, RowKind::Changed);
     }
 
     LayoutTarget target_;

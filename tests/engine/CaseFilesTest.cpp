@@ -1,7 +1,7 @@
 // Runs the file-pair cases under cases/NAME: each expect.L / .C / .S is the dump in that mode.
-#include "RecordingSink.h"
 #include "engine/CompareEngine.h"
 #include "engine/ResultDump.h"
+#include "tests/engine/RecordingSink.h"
 
 #include <gtest/gtest.h>
 
@@ -55,9 +55,9 @@ TEST_P(CaseFilesTest, DumpMatchesEveryExpectedMode) {
         CompareEngine engine;
         RecordingSink left;
         RecordingSink right;
-        const int result = engine.LoadAndCompare((folder / "left").string(),
-                                                 (folder / "right").string(), entry.mode,
-                                                 nullptr, left, right);
+        const int result =
+            engine.LoadAndCompare((folder / "left").string(), (folder / "right").string(),
+                                  entry.mode, nullptr, left, right);
         EXPECT_EQ(DumpResult(engine, result), ReadText(expected)) << entry.suffix;
         ++modesChecked;
     }

@@ -3,7 +3,7 @@
 
 #include "engine/CompareEngine.h"
 #include "engine/ResultDump.h"
-#include "RecordingSink.h"
+#include "tests/engine/RecordingSink.h"
 
 #include <string>
 #include <vector>

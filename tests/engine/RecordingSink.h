@@ -43,7 +43,8 @@ public:
                        int stride) override {
         RecordedLine& line = lines[row];
         line.ids.clear();
-        for (int c = 0; c < count; ++c) line.ids.push_back(ids[c * stride]);
+        for (int c = 0; c < count; ++c)
+            line.ids.push_back(ids[c * stride]);
         line.defaultId = defaultId;
     }
 
