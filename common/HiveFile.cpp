@@ -26,7 +26,9 @@ FileStamp StampOf(const std::string& path) {
     return stat(path.c_str(), &info) == 0 ? FileStamp::Of(info) : FileStamp{};
 }
 
-bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+bool Exists(const std::string& path) {
+    return access(path.c_str(), F_OK) == 0;
+}
 
 int ErrorFromErrno(int error) {
     const bool denied = error == EACCES || error == EPERM || error == EROFS;
@@ -124,8 +126,10 @@ bool HiveFile::CanWrite() const {
         return access(path_.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK) == 0;
     }
     std::filesystem::path folder = std::filesystem::path(path_).parent_path();
-    while (!Exists(folder.string()) && folder.has_relative_path()) folder = folder.parent_path();
-    return access(folder.c_str(), W_OK) == 0;
+    while (!Exists(folder.string()) && folder.has_relative_path())
+        folder = folder.parent_path();
+    std::error_code ignored;
+    return std::filesystem::is_directory(folder, ignored) && access(folder.c_str(), W_OK) == 0;
 }
 
 bool HiveFile::Refresh(bool locked) {
@@ -146,12 +150,14 @@ bool HiveFile::TryRefresh(bool locked) {
     FileText file = ReadWhole(path_);
     if (file.error == ENOENT) return false;
     if (file.error != 0) {
-        const std::string reason = "cannot be read (" + std::string(std::strerror(file.error)) + ")";
+        const std::string reason =
+            "cannot be read (" + std::string(std::strerror(file.error)) + ")";
         return KeepAside(file.stamp, reason, locked);
     }
     HiveParseResult parsed = ParseHive(file.text);
     if (!parsed.ok) {
-        return KeepAside(file.stamp, "is damaged at line " + std::to_string(parsed.errorLine), locked);
+        return KeepAside(file.stamp, "is damaged at line " + std::to_string(parsed.errorLine),
+                         locked);
     }
     Cache(std::make_shared<HiveKey>(std::move(parsed.root)), file.stamp);
     return true;
@@ -192,7 +198,8 @@ int HiveFile::WriteReplacing(const std::string& text) const {
     const std::string temporary = path_ + ".tmp." + std::to_string(getpid());
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
     if (fd < 0) return ErrorFromErrno(errno);
-    int error = (WriteAll(fd, text) && KeepMode(fd, path_) && fsync(fd) == 0) ? 0 : errno;
+    // The data must be on disk before the rename makes it the hive; its times need not be.
+    int error = (WriteAll(fd, text) && KeepMode(fd, path_) && fdatasync(fd) == 0) ? 0 : errno;
     if (close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && std::rename(temporary.c_str(), path_.c_str()) != 0) error = errno;
     if (error == 0) return kErrorSuccess;

@@ -20,8 +20,12 @@ auto LowerBoundByName(Items& items, std::string_view name, NameOf nameOf) {
     });
 }
 
-const std::string& KeyName(const HiveKey& key) { return key.Name(); }
-const std::string& ValueName(const HiveValue& value) { return value.name; }
+const std::string& KeyName(const HiveKey& key) {
+    return key.Name();
+}
+const std::string& ValueName(const HiveValue& value) {
+    return value.name;
+}
 
 template <typename Items, typename NameOf>
 auto FindByName(Items& items, std::string_view name, NameOf nameOf) -> decltype(&items.front()) {
@@ -35,7 +39,9 @@ const HiveKey* HiveKey::FindSub(std::string_view name) const {
     return FindByName(subKeys_, name, KeyName);
 }
 
-HiveKey* HiveKey::FindSub(std::string_view name) { return FindByName(subKeys_, name, KeyName); }
+HiveKey* HiveKey::FindSub(std::string_view name) {
+    return FindByName(subKeys_, name, KeyName);
+}
 
 HiveKey& HiveKey::CreateSub(std::string_view name) {
     const auto found = LowerBoundByName(subKeys_, name, KeyName);
@@ -58,7 +64,8 @@ HiveKey* HiveKey::FindPath(const std::vector<std::string>& path) {
 
 HiveKey& HiveKey::CreatePath(const std::vector<std::string>& path) {
     HiveKey* key = this;
-    for (const std::string& name : path) key = &key->CreateSub(name);
+    for (const std::string& name : path)
+        key = &key->CreateSub(name);
     return *key;
 }
 

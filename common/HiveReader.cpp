@@ -18,7 +18,8 @@ constexpr std::size_t kMaxDwordDigits = 8;
 
 std::vector<std::string> SplitSectionPath(std::string_view path) {
     std::vector<std::string> names = SplitKeyPath(path);
-    for (std::string& name : names) name = DecodeKeyName(name);
+    for (std::string& name : names)
+        name = DecodeKeyName(name);
     return names;
 }
 
@@ -35,7 +36,8 @@ std::optional<std::uint32_t> ParseHexNumber(std::string_view digits) {
 
 std::string LittleEndian(std::uint32_t number) {
     std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
     return bytes;
 }
 
@@ -187,6 +189,8 @@ private:
 
 } // namespace
 
-HiveParseResult ParseHive(std::string_view text) { return HiveReader(text).Run(); }
+HiveParseResult ParseHive(std::string_view text) {
+    return HiveReader(text).Run();
+}
 
 } // namespace varnex

@@ -25,7 +25,8 @@ std::string HexPrefix(ValueType type) {
 
 std::string DwordText(const std::string& data) {
     std::uint32_t number = 0;
-    for (int i = 3; i >= 0; --i) number = (number << 8) | static_cast<unsigned char>(data[i]);
+    for (int i = 3; i >= 0; --i)
+        number = (number << 8) | static_cast<unsigned char>(data[i]);
     char text[16];
     std::snprintf(text, sizeof text, "dword:%08x", static_cast<unsigned>(number));
     return text;
@@ -48,7 +49,8 @@ std::string ValueLine(const HiveValue& value) {
 void WriteKey(std::string& out, const HiveKey& key, const std::string& path) {
     if (!key.Values().empty() || key.SubKeys().empty()) {
         out += '[' + path + "]\n";
-        for (const HiveValue& value : key.Values()) out += ValueLine(value);
+        for (const HiveValue& value : key.Values())
+            out += ValueLine(value);
         out += '\n';
     }
     for (const HiveKey& sub : key.SubKeys()) {
@@ -60,7 +62,8 @@ void WriteKey(std::string& out, const HiveKey& key, const std::string& path) {
 
 std::string FormatHive(const HiveKey& root) {
     std::string out = std::string(kHiveFileHeader) + "\n\n";
-    for (const HiveKey& hive : root.SubKeys()) WriteKey(out, hive, EncodeKeyName(hive.Name()));
+    for (const HiveKey& hive : root.SubKeys())
+        WriteKey(out, hive, EncodeKeyName(hive.Name()));
     return out;
 }
 

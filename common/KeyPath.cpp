@@ -61,7 +61,8 @@ KeyPath ResolveKeyPath(Hive hive, std::string_view path) {
     KeyPath resolved;
     resolved.hive = hive == Hive::None ? TakeHivePrefix(path) : hive;
     resolved.names.emplace_back(HiveRootName(resolved.hive));
-    for (std::string& name : SplitKeyPath(path)) resolved.names.push_back(std::move(name));
+    for (std::string& name : SplitKeyPath(path))
+        resolved.names.push_back(std::move(name));
     return resolved;
 }
 

@@ -8,7 +8,9 @@ namespace varnex {
 // Compares ASCII letters without regard to case; all other bytes by value. <0, 0 or >0.
 int CompareNoCase(std::string_view a, std::string_view b);
 
-inline bool EqualNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
+inline bool EqualNoCase(std::string_view a, std::string_view b) {
+    return CompareNoCase(a, b) == 0;
+}
 
 // True when `text` begins with `prefix`, ignoring case.
 inline bool StartsWithNoCase(std::string_view text, std::string_view prefix) {

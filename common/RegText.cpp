@@ -13,7 +13,9 @@ constexpr std::size_t kHexLineLimit = 79;
 constexpr std::string_view kHexContinuation = "\\\n  ";
 constexpr std::size_t kContinuationIndent = 2;
 
-bool IsPlainByte(char c) { return c >= 0x20 && c <= 0x7E; }
+bool IsPlainByte(char c) {
+    return c >= 0x20 && c <= 0x7E;
+}
 
 void AppendHexByte(std::string& out, char c) {
     const auto byte = static_cast<unsigned char>(c);
@@ -33,8 +35,10 @@ int HexPairAt(std::string_view text, std::size_t pos) {
 
 std::string_view TrimBlanks(std::string_view text) {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 

@@ -1,4 +1,5 @@
-// The settings cursor: opens a key by hive and path, descends into sub-keys, reads and writes values.
+// The settings cursor: opens a key by hive and path, descends into sub-keys, reads and writes
+// values.
 #include "common/SettingsKey.h"
 
 #include "common/HiveFile.h"
@@ -29,15 +30,20 @@ int OpenForWriting(HiveFile* file, const std::vector<std::string>& path, OpenMod
 }
 
 std::vector<std::string> Joined(std::vector<std::string> path, std::string_view subPath) {
-    for (std::string& name : SplitKeyPath(subPath)) path.push_back(std::move(name));
+    for (std::string& name : SplitKeyPath(subPath))
+        path.push_back(std::move(name));
     return path;
 }
 
 } // namespace
 
-SettingsKey::~SettingsKey() { CloseAll(); }
+SettingsKey::~SettingsKey() {
+    CloseAll();
+}
 
-bool SettingsKey::Open(Hive hive, OpenMode mode) { return Open(hive, kDefaultSettingsPath, mode); }
+bool SettingsKey::Open(Hive hive, OpenMode mode) {
+    return Open(hive, kDefaultSettingsPath, mode);
+}
 
 bool SettingsKey::Open(Hive hive, std::string_view path, OpenMode mode) {
     CloseAll();
@@ -134,6 +140,7 @@ bool SettingsKey::Write(const void* data, std::size_t size, std::string_view nam
     if (!data) return Fail(kErrorNoData);
     if (type == ValueType::Any) return Fail(kErrorInvalidParameter);
     std::string bytes(static_cast<const char*>(data), size);
+    if (AlreadyStored(name, type, bytes)) return Succeed();
     const std::vector<std::string>& path = levels_.back().path;
     const int error = file_->Modify([&](HiveKey& root) {
         HiveKey* key = root.FindPath(path);
@@ -191,6 +198,15 @@ int SettingsKey::CreateSubKey(const std::vector<std::string>& subPath) {
         parent->CreatePath(subPath);
         return kErrorSuccess;
     });
+}
+
+// Settings are written back on every close; rewriting the file for unchanged values would
+// make that slow for nothing.
+bool SettingsKey::AlreadyStored(std::string_view name, ValueType type, const std::string& bytes) {
+    std::shared_ptr<const HiveKey> snapshot;
+    const HiveKey* key = CurrentKey(snapshot);
+    const HiveValue* value = key ? key->FindValue(name) : nullptr;
+    return value && value->type == type && value->data == bytes;
 }
 
 void SettingsKey::PushLevel(std::string name, std::vector<std::string> path) {

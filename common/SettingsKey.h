@@ -1,4 +1,5 @@
-// The settings cursor: opens a key by hive and path, descends into sub-keys, reads and writes values.
+// The settings cursor: opens a key by hive and path, descends into sub-keys, reads and writes
+// values.
 #pragma once
 
 #include "common/SettingsTypes.h"
@@ -41,7 +42,8 @@ public:
     // Opens (read mode) or creates (write modes) a sub-key of the current level and makes it
     // the current level. Fails with kErrorNestingLimit when kMaxLevels are open.
     bool OpenSub(std::string_view name);
-    // Opens the next sub-key of the current level in enumeration order (kErrorNoMoreItems at the end).
+    // Opens the next sub-key of the current level in enumeration order (kErrorNoMoreItems at the
+    // end).
     bool OpenSubNext();
     // Closes the current level and returns to its parent.
     bool Close();
@@ -85,10 +87,12 @@ private:
     bool Fail(int error);
     bool Succeed();
     int CreateSubKey(const std::vector<std::string>& path);
+    bool AlreadyStored(std::string_view name, ValueType type, const std::string& bytes);
     void PushLevel(std::string name, std::vector<std::string> path);
     // The current level's key in a fresh snapshot, or null with the error recorded.
     const HiveKey* CurrentKey(std::shared_ptr<const HiveKey>& snapshot);
-    const HiveValue* FindNamedValue(std::string_view name, std::shared_ptr<const HiveKey>& snapshot);
+    const HiveValue* FindNamedValue(std::string_view name,
+                                    std::shared_ptr<const HiveKey>& snapshot);
     bool CopyOut(const HiveValue* value, void* buffer, std::size_t size, ValueType type);
     // Records the value's type and read size; the error that keeps it from `room` bytes, or 0.
     int CheckReadable(const HiveValue& value, std::size_t room, ValueType type);

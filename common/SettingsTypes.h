@@ -30,15 +30,16 @@ enum class ValueType : std::uint32_t {
     String = 1,       // 8-bit text ending in one zero byte
     ExpandString = 2, // like String; treated as a string when read
     Binary = 3,
-    Number = 4,      // 32-bit, little-endian
-    MultiString = 7, // zero-terminated strings, the list ended by an empty string
+    Number = 4,       // 32-bit, little-endian
+    MultiString = 7,  // zero-terminated strings, the list ended by an empty string
     Any = 0xFFFFFFFF, // only for reading: accept whatever type is stored
 };
 
 // Errors of the cursor itself.
 inline constexpr int kErrorNoKeyOpen = 22549;
 inline constexpr int kErrorNestingLimit = 22550;
-inline constexpr int kErrorReadOnly = 22551; // write through a read-mode key, or read-mode open failed
+inline constexpr int kErrorReadOnly =
+    22551; // write through a read-mode key, or read-mode open failed
 inline constexpr int kErrorNoData = 22552;
 
 // Errors of the store beneath, numbered as the original platform numbers them.
@@ -49,7 +50,8 @@ inline constexpr int kErrorInvalidParameter = 87;
 inline constexpr int kErrorMoreData = 234; // the buffer is too small for the value
 inline constexpr int kErrorNoMoreItems = 259;
 inline constexpr int kErrorStoreIo = 1016;
-inline constexpr int kErrorKeyDeleted = 1018; // an open key vanished (another process rewrote the hive)
+inline constexpr int kErrorKeyDeleted =
+    1018; // an open key vanished (another process rewrote the hive)
 inline constexpr int kErrorUnsupportedType = 1630; // the stored type is not the requested one
 
 // The program's own settings path: "Software", its registry key, its profile name.

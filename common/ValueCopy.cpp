@@ -15,7 +15,8 @@ std::size_t TerminatorsWanted(ValueType type) {
 
 std::size_t TrailingZeros(const std::string& data, std::size_t atMost) {
     std::size_t count = 0;
-    while (count < atMost && count < data.size() && data[data.size() - 1 - count] == '\0') ++count;
+    while (count < atMost && count < data.size() && data[data.size() - 1 - count] == '\0')
+        ++count;
     return count;
 }
 

@@ -14,7 +14,8 @@ TEST(PaneStylePath, SettingsPathWinsOverSection) {
 }
 
 TEST(PaneStylePath, SectionLosesTrailingBackslashAndGetsGroupName) {
-    EXPECT_EQ(PaneStylePath(std::nullopt, "Software\\Me\\", "TextDouble"), "Software\\Me\\TextDouble");
+    EXPECT_EQ(PaneStylePath(std::nullopt, "Software\\Me\\", "TextDouble"),
+              "Software\\Me\\TextDouble");
     EXPECT_EQ(PaneStylePath(std::nullopt, "Software\\Me", "Text"), "Software\\Me\\Text");
 }
 
