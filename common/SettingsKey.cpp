@@ -1,5 +1,4 @@
-// The settings cursor: opens a key by hive and path, descends into sub-keys, reads and writes
-// values.
+// The settings cursor: opens keys by hive and path, enters sub-keys, reads and writes values.
 #include "common/SettingsKey.h"
 
 #include "common/HiveFile.h"
@@ -15,8 +14,19 @@ std::string CutToNameBuffer(std::string_view name) {
     return std::string(name.substr(0, SettingsKey::kMaxValueNameLength));
 }
 
+// A hive's own key (a path of just its name) exists even in an empty or missing file.
+const HiveKey* FindKey(const HiveKey& root, const std::vector<std::string>& path) {
+    static const HiveKey emptyHiveKey;
+    const HiveKey* key = root.FindPath(path);
+    return (key || path.size() > 1) ? key : &emptyHiveKey;
+}
+
+HiveKey* FindKeyForWriting(HiveKey& root, const std::vector<std::string>& path) {
+    return path.size() == 1 ? &root.CreatePath(path) : root.FindPath(path);
+}
+
 bool KeyExists(HiveFile* file, const std::vector<std::string>& path) {
-    return file && file->Snapshot()->FindPath(path) != nullptr;
+    return file && FindKey(*file->Snapshot(), path) != nullptr;
 }
 
 int OpenForWriting(HiveFile* file, const std::vector<std::string>& path, OpenMode mode) {
@@ -143,7 +153,7 @@ bool SettingsKey::Write(const void* data, std::size_t size, std::string_view nam
     if (AlreadyStored(name, type, bytes)) return Succeed();
     const std::vector<std::string>& path = levels_.back().path;
     const int error = file_->Modify([&](HiveKey& root) {
-        HiveKey* key = root.FindPath(path);
+        HiveKey* key = FindKeyForWriting(root, path);
         if (!key) return kErrorKeyDeleted;
         key->SetValue(name, type, std::move(bytes));
         return kErrorSuccess;
@@ -193,7 +203,7 @@ bool SettingsKey::Succeed() {
 int SettingsKey::CreateSubKey(const std::vector<std::string>& subPath) {
     const std::vector<std::string>& path = levels_.back().path;
     return file_->Modify([&](HiveKey& root) {
-        HiveKey* parent = root.FindPath(path);
+        HiveKey* parent = FindKeyForWriting(root, path);
         if (!parent) return kErrorKeyDeleted;
         parent->CreatePath(subPath);
         return kErrorSuccess;
@@ -219,7 +229,7 @@ const HiveKey* SettingsKey::CurrentKey(std::shared_ptr<const HiveKey>& snapshot)
         return nullptr;
     }
     snapshot = file_->Snapshot();
-    const HiveKey* key = snapshot->FindPath(levels_.back().path);
+    const HiveKey* key = FindKey(*snapshot, levels_.back().path);
     if (!key) Fail(kErrorKeyDeleted);
     return key;
 }

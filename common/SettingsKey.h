@@ -1,5 +1,4 @@
-// The settings cursor: opens a key by hive and path, descends into sub-keys, reads and writes
-// values.
+// The settings cursor: opens keys by hive and path, enters sub-keys, reads and writes values.
 #pragma once
 
 #include "common/SettingsTypes.h"
@@ -73,6 +72,8 @@ public:
 
     int LastError() const { return lastError_; }
     bool IsOpen() const { return !levels_.empty(); }
+    // The hive of the open key: with Hive::None, the one its path picked.
+    Hive OpenHive() const { return hive_; }
     // Number of open levels: 1 after Open, one more for every open sub-key.
     std::size_t Depth() const { return levels_.size(); }
     // Name of the current level as opened (the whole path for level 0).

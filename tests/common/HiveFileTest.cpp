@@ -1,5 +1,4 @@
-// Tests of the hive files shared between processes: visibility, concurrent writers, damage,
-// caching.
+// Tests of hive files shared by processes: visibility, concurrent writers, damage, caching.
 #include "common/HiveFile.h"
 #include "common/HiveFiles.h"
 #include "common/SettingsKey.h"

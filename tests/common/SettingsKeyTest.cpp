@@ -230,8 +230,21 @@ TEST_F(SettingsKeyTest, HivePrefixSelectsTheHive) {
               std::string::npos);
     EXPECT_NE(ReadText(UserHive()).find("[HKEY_CURRENT_USER\\Software\\Shared]"),
               std::string::npos);
+    EXPECT_EQ(user.OpenHive(), Hive::CurrentUser);
     EXPECT_TRUE(user.Open(Hive::None, "HKEY_LOCAL_MACHINE", OpenMode::Read));
+    EXPECT_EQ(user.OpenHive(), Hive::LocalMachine);
     EXPECT_FALSE(user.Open(Hive::None, "HKEY_LOCAL_MACHINEX\\Software\\Shared", OpenMode::Read));
+}
+
+TEST_F(SettingsKeyTest, HiveKeyItselfExistsInAnEmptyHive) {
+    SettingsKey key;
+    ASSERT_TRUE(key.Open(Hive::None, "HKEY_CURRENT_USER", OpenMode::Read));
+    EXPECT_FALSE(key.OpenSubNext());
+    EXPECT_EQ(key.LastError(), kErrorNoMoreItems);
+    ASSERT_TRUE(key.Open(Hive::CurrentUser, "", OpenMode::ReadWrite));
+    EXPECT_TRUE(WriteNumber(key, "AtTop", 1));
+    EXPECT_NE(ReadText(UserHive()).find("[HKEY_CURRENT_USER]\n\"AtTop\"=dword:00000001"),
+              std::string::npos);
 }
 
 TEST_F(SettingsKeyTest, AbsentPathIsTheProgramsOwnPath) {
