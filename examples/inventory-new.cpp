@@ -14,7 +14,7 @@ static std::vector<Item> LoadStock() {
     return {
         {"Schrauben M4", 120, 50, 100},
         {"Muttern M4", 30, 50, 100},
-        {"DÃ¼bel 6 mm", 12, 40, 50},
+        {"Dübel 6 mm", 12, 40, 50},
         {"Kabelbinder", 5, 20, 100},
     };
 }

@@ -14,7 +14,7 @@ static std::vector<Item> LoadStock() {
         {"Schrauben M4", 120, 50},
         {"Muttern M4", 30, 50},
         {"Unterlegscheiben", 400, 100},
-        {"DÃ¼bel 6 mm", 12, 40},
+        {"Dübel 6 mm", 12, 40},
     };
 }
 

@@ -1,0 +1,26 @@
+// The console tool's command line: the program's own options plus a few console switches.
+#pragma once
+
+#include "app/StartOptions.h"
+
+#include <string>
+#include <vector>
+
+namespace varnex {
+
+enum class ColourChoice { Auto, Always, Never };
+
+struct DiffToolOptions {
+    StartOptions start;
+    bool help = false;
+    bool dump = false;
+    ColourChoice colour = ColourChoice::Auto;
+    std::string error; // a console switch that was not understood
+};
+
+DiffToolOptions ParseDiffToolOptions(const std::vector<std::string>& arguments);
+
+// The German usage text printed by --help.
+const char* DiffToolUsage();
+
+} // namespace varnex

@@ -1,0 +1,15 @@
+// Reads one input of the console tool: a file, a named pipe, or standard input for "-".
+#include "cli/InputReader.h"
+
+#include "engine/FileProbe.h"
+#include "engine/SourceLoader.h"
+
+
+namespace varnex {
+
+bool ReadInput(const std::string& name, std::vector<std::uint8_t>& bytes) {
+    const bool ok = name == "-" ? ReadWholeFile("/dev/stdin", bytes) : ReadWholeFile(name, bytes);
+    return ok && static_cast<std::int64_t>(bytes.size()) <= kMaxFileBytes;
+}
+
+} // namespace varnex

@@ -1,0 +1,41 @@
+// Writes a comparison as two columns of text, coloured for a terminal or marked for a pipe.
+#pragma once
+
+#include "engine/AlignedRows.h"
+#include "engine/SourceText.h"
+
+#include <array>
+#include <string>
+
+namespace varnex {
+
+struct SideBySideLayout {
+    int width = 80;     // whole line, in columns
+    bool colour = false;
+    int tabWidth = 4;
+};
+
+class SideBySideWriter {
+public:
+    SideBySideWriter(const SourceText& left, const SourceText& right, const AlignedRows& rows,
+                     SideBySideLayout layout);
+
+    // The title line and one line per aligned row.
+    std::string Write(const std::array<std::string, 2>& titles) const;
+
+private:
+    void WriteTitles(std::string& out, const std::array<std::string, 2>& titles) const;
+    void WriteRow(std::string& out, int row) const;
+    void WriteHalf(std::string& out, const SourceText& side, int line, RowKind rowKind,
+                   bool fill) const;
+    void WriteNumber(std::string& out, int line) const;
+
+    const SourceText& left_;
+    const SourceText& right_;
+    const AlignedRows& rows_;
+    SideBySideLayout layout_;
+    int numberWidth_ = 1;
+    int textWidth_ = 10;
+};
+
+} // namespace varnex

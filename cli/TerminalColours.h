@@ -1,0 +1,17 @@
+// ANSI escapes for the difference colours of the panes, as 24-bit backgrounds.
+#pragma once
+
+#include "engine/RowKind.h"
+
+#include <string>
+
+namespace varnex {
+
+// Background (with black text, readable on dark terminals too) for bytes of `kind`;
+// empty for Equal bytes, which keep the terminal's own colours.
+const std::string& KindColour(RowKind kind);
+const std::string& PlaceholderColour();
+const std::string& TitleColour();
+const std::string& ResetColour();
+
+} // namespace varnex

@@ -1,0 +1,119 @@
+// The console tool: output forms, colours, inputs and exit status.
+#include "cli/DiffTool.h"
+#include "ScratchFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <thread>
+#include <fstream>
+
+namespace varnex {
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out, err;
+};
+
+ToolRun RunTool(std::vector<std::string> arguments, TerminalInfo terminal = {}) {
+    arguments.insert(arguments.begin(), "varnex-diff");
+    ToolRun run;
+    run.status = RunDiffTool(arguments, terminal, run.out, run.err);
+    return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+TEST(DiffTool, ExitStatusFollowsDiff) {
+    const std::string a = test::WriteScratchFile("cli/a.txt", "eins\nzwei\n");
+    const std::string b = test::WriteScratchFile("cli/b.txt", "eins\ndrei\n");
+    EXPECT_EQ(RunTool({a, a}).status, kExitSame);
+    EXPECT_EQ(RunTool({a, b}).status, kExitDifferent);
+    const ToolRun missing = RunTool({a, a + ".fehlt"});
+    EXPECT_EQ(missing.status, kExitTrouble);
+    EXPECT_EQ(missing.err,
+              "Die zweite Datei " + a + ".fehlt konnte nicht geöffnet werden !\n");
+    EXPECT_EQ(RunTool({a}).status, kExitTrouble);
+    EXPECT_EQ(RunTool({a, b, "--colour"}).status, kExitTrouble);
+}
+
+TEST(DiffTool, DumpReportsWhichFileFailed) {
+    const std::string a = test::WriteScratchFile("cli/dump.txt", "x\n");
+    const ToolRun first = RunTool({"--dump", "/nonexistent/left", a});
+    EXPECT_EQ(first.out, "error 1\n");
+    EXPECT_NE(first.err.find("Die erste Datei /nonexistent/left"), std::string::npos);
+    EXPECT_EQ(RunTool({"--dump", a, (test::ScratchFolder() / "cli").string()}).out, "error 2\n");
+}
+
+TEST(DiffTool, DumpOfASmallComparison) {
+    const std::string a = test::WriteScratchFile("cli/d1.txt", "a\nb\n");
+    const std::string b = test::WriteScratchFile("cli/d2.txt", "a\n");
+    const ToolRun run = RunTool({"-L", "--dump", a, b});
+    EXPECT_EQ(run.out, "mode 0\nrows 2 blocks 1\n0 1 1\n3 2 0\nleft 2\n00\n33\nright 1\n00\n");
+    EXPECT_EQ(run.status, kExitDifferent);
+}
+
+TEST(DiffTool, PipeOutputMarksRowsAndAlignsHalves) {
+    const std::string a = test::WriteScratchFile("cli/p1.txt", "same\ngone\nold\n");
+    const std::string b = test::WriteScratchFile("cli/p2.txt", "same\nnew\nadded line\n");
+    const ToolRun run = RunTool({"-L", "-1:Links", a, b}, {false, 41, false});
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].substr(0, 6), "Links ");
+    // Halves of 19 columns: number, blank, 17 columns of text.
+    EXPECT_EQ(lines[1], "1 same                1 same");
+    EXPECT_EQ(lines[2], "2 gone              | 2 new");
+    EXPECT_EQ(lines[3], "3 old               | 3 added line");
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+}
+
+TEST(DiffTool, TabsExpandAndLongLinesAreCut) {
+    const std::string a = test::WriteScratchFile("cli/t1.txt", "a\tb\n" + std::string(50, 'x') + "\n");
+    const ToolRun run = RunTool({a, a}, {false, 41, false});
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1].substr(0, 10), "1 a   b   ");
+    EXPECT_EQ(lines[2], "2 " + std::string(17, 'x') + "   2 " + std::string(17, 'x'));
+}
+
+TEST(DiffTool, ColourOnTerminalsUnlessRefused) {
+    const std::string a = test::WriteScratchFile("cli/c1.txt", "one\n");
+    const std::string b = test::WriteScratchFile("cli/c2.txt", "one\ntwo\n");
+    const std::string inserted = "\x1b[30;48;2;212;255;212m";
+    const std::string placeholder = "\x1b[30;48;2;255;255;222m";
+    const ToolRun coloured = RunTool({a, b}, {true, 80, false});
+    EXPECT_NE(coloured.out.find(inserted), std::string::npos);
+    EXPECT_NE(coloured.out.find(placeholder), std::string::npos);
+    EXPECT_EQ(RunTool({a, b}, {true, 80, true}).out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(RunTool({"--color=never", a, b}, {true, 80, false}).out.find('\x1b'),
+              std::string::npos);
+    EXPECT_NE(RunTool({"--color=always", a, b}, {false, 80, false}).out.find(inserted),
+              std::string::npos);
+}
+
+TEST(DiffTool, ReadsNamedPipes) {
+    const std::string fifo = (test::ScratchFolder() / "cli-fifo").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(fifo) << "a\nb\n"; });
+    const std::string b = test::WriteScratchFile("cli/f.txt", "a\nb\n");
+    const ToolRun run = RunTool({fifo, b});
+    writer.join();
+    EXPECT_EQ(run.status, kExitSame);
+}
+
+TEST(DiffTool, HelpIsGerman) {
+    const ToolRun run = RunTool({"--help"});
+    EXPECT_EQ(run.status, kExitSame);
+    EXPECT_NE(run.out.find("Aufrufparameter:"), std::string::npos);
+}
+
+} // namespace
+} // namespace varnex
