@@ -1,0 +1,95 @@
+// A compare whose file cannot be opened: result code, and what it keeps and what it resets.
+#include "engine/CompareEngine.h"
+#include "tests/engine/RecordingSink.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace varnex {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FailedLoadTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::path(std::getenv("VARNEX_TEST_SCRATCH")) / "failed-load";
+        fs::create_directories(folder_);
+        first_ = Write("first.txt", "a\nb\nc\n");
+        second_ = Write("second.txt", "a\nx\nc\ny\n");
+        ASSERT_EQ(Compare(first_, second_), kCompareOk);
+        ASSERT_GT(engine_.BlockCount(), 0);
+        engine_.Navigate(EngineCommandId::FirstBlock);
+        engine_.Navigate(EngineCommandId::NextBlock);
+        leftBefore_ = left_.lines;
+        rightBefore_ = right_.lines;
+    }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        const fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+    int Compare(const std::string& first, const std::string& second) {
+        return engine_.LoadAndCompare(first, second, CompareMode::CharWise, nullptr, left_, right_);
+    }
+
+    void ExpectStateOfFailedCall(const std::string& first, const std::string& second) {
+        EXPECT_EQ(engine_.FirstPath(), first);
+        EXPECT_EQ(engine_.SecondPath(), second);
+        EXPECT_EQ(engine_.Rows().Count(), 0);
+        EXPECT_EQ(engine_.BlockCount(), 2);
+        EXPECT_EQ(engine_.Navigator().CurrentBlock(), 1);
+        EXPECT_EQ(left_.clearCount, 1);
+        EXPECT_EQ(right_.clearCount, 1);
+        EXPECT_EQ(left_.lines.size(), leftBefore_.size());
+        EXPECT_EQ(right_.lines.at(1).text, rightBefore_.at(1).text);
+    }
+
+    fs::path folder_;
+    std::string first_;
+    std::string second_;
+    CompareEngine engine_;
+    RecordingSink left_;
+    RecordingSink right_;
+    std::map<int, RecordedLine> leftBefore_;
+    std::map<int, RecordedLine> rightBefore_;
+};
+
+TEST_F(FailedLoadTest, MissingFirstFileGivesOneAndKeepsPanesAndNavigation) {
+    const std::string missing = (folder_ / "missing.txt").string();
+    EXPECT_EQ(Compare(missing, second_), kFirstFileFailed);
+    ExpectStateOfFailedCall(missing, second_);
+    EXPECT_TRUE(engine_.QueryCommand(EngineCommandId::Reload).enabled);
+}
+
+TEST_F(FailedLoadTest, FolderAsSecondFileGivesTwo) {
+    EXPECT_EQ(Compare(first_, folder_.string()), kSecondFileFailed);
+    ExpectStateOfFailedCall(first_, folder_.string());
+}
+
+TEST_F(FailedLoadTest, EmptyPathsFailAndDisableReload) {
+    EXPECT_EQ(Compare("", ""), kFirstFileFailed);
+    ExpectStateOfFailedCall("", "");
+    EXPECT_FALSE(engine_.QueryCommand(EngineCommandId::Reload).enabled);
+}
+
+TEST_F(FailedLoadTest, RetryAfterTheFileAppearsReplacesEverything) {
+    const std::string late = (folder_ / "late.txt").string();
+    ASSERT_EQ(Compare(late, second_), kFirstFileFailed);
+    Write("late.txt", "");
+    EXPECT_EQ(Compare(engine_.FirstPath(), engine_.SecondPath()), kCompareOk);
+    EXPECT_EQ(engine_.Left().LineCount(), 0);
+    EXPECT_EQ(engine_.Rows().Count(), 4);
+    EXPECT_EQ(engine_.BlockCount(), 1);
+    EXPECT_EQ(engine_.Navigator().CurrentBlock(), -1);
+    EXPECT_EQ(left_.clearCount, 2);
+}
+
+} // namespace
+} // namespace varnex
