@@ -47,9 +47,8 @@ std::string PaneStylePath(std::optional<std::string_view> settingsPath, std::str
 std::string EditorOptionsPath(std::string_view name, std::optional<std::string_view> settingsPath,
                               std::string_view registryKey, std::string_view profileName) {
     if (!name.empty() && name.front() == '#') return BoundedPath(name.substr(1)).Take();
-    BoundedPath path =
-        settingsPath ? BoundedPath(*settingsPath)
-                     : std::move(BoundedPath("Software").ThenSub(registryKey).ThenSub(profileName));
+    BoundedPath path(settingsPath ? *settingsPath : "Software");
+    if (!settingsPath) path.ThenSub(registryKey).ThenSub(profileName);
     if (!name.empty()) path.ThenSub(name);
     return path.Take();
 }
