@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -201,6 +203,35 @@ TEST_F(HiveFileTest, WrittenFileIsReadableText) {
                                     "\"File1\"=\"C:\\\\Texte\\\\links.txt\"\n"
                                     "\"FlatMode\"=dword:00000001\n"
                                     "\n");
+}
+
+// Sets an environment variable for the lifetime of the object, then restores it.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        const char* old = std::getenv(name);
+        if (old) old_ = old;
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~ScopedVariable() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST_F(HiveFileTest, HiveFilesFallBackToTheUsualPlaces) {
+    const ScopedVariable noUserHive("TAMSEL_USER_HIVE", "");
+    const ScopedVariable noMachineHive("TAMSEL_MACHINE_HIVE", nullptr);
+    const ScopedVariable home("HOME", "/home/someone");
+    {
+        const ScopedVariable config("XDG_CONFIG_HOME", "/var/config");
+        EXPECT_EQ(HiveFilePath(Hive::CurrentUser), "/var/config/Tamsel/user.reg");
+    }
+    const ScopedVariable noConfig("XDG_CONFIG_HOME", nullptr);
+    EXPECT_EQ(HiveFilePath(Hive::CurrentUser), "/home/someone/.config/Tamsel/user.reg");
+    EXPECT_EQ(HiveFilePath(Hive::LocalMachine), "/etc/xdg/Tamsel/machine.reg");
+    EXPECT_EQ(HiveFilePath(Hive::Users), "");
 }
 
 } // namespace
