@@ -1,6 +1,5 @@
 // The matcher's stated edge cases, run against both the engine and the reference implementation.
 #include "MatcherTestSupport.h"
-#include "engine/AntiDiagonalScan.h"
 #include "engine/Limits.h"
 
 #include <gtest/gtest.h>
@@ -40,20 +39,6 @@ Map Identity(int n) {
     for (int i = 0; i < n; ++i)
         map.push_back(static_cast<MatchEntry>(i + kCallerOffset));
     return map;
-}
-
-std::vector<Cell> EngineVisitOrder(int a, int b) {
-    std::vector<Cell> order;
-    int p = -1;
-    int q = -1;
-    ScanAntiDiagonals(
-        a, b,
-        [&order](int cellP, int cellQ) {
-            order.push_back(Cell{cellP, cellQ});
-            return false;
-        },
-        p, q);
-    return order;
 }
 
 TEST(MatcherScanOrder, SingleKeysOfTwoByTwoAreVisitedCornerFirst) {

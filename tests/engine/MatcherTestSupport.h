@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MatcherOracle.h"
+#include "engine/AntiDiagonalScan.h"
 #include "engine/Matcher.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,21 @@ inline Keys Concat(std::initializer_list<Keys> parts) {
     for (const Keys& part : parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;
+}
+
+// Every cell the engine's scan visits, in its order.
+inline std::vector<oracle::Cell> EngineVisitOrder(int a, int b) {
+    std::vector<oracle::Cell> order;
+    int p = -1;
+    int q = -1;
+    ScanAntiDiagonals(
+        a, b,
+        [&order](int cellP, int cellQ) {
+            order.push_back(oracle::Cell{cellP, cellQ});
+            return false;
+        },
+        p, q);
+    return order;
 }
 
 inline std::string ImplName(const testing::TestParamInfo<const MatcherImpl*>& info) {
