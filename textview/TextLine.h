@@ -1,0 +1,60 @@
+// One stored line of a pane: host word, measures, scanner state, style bytes and the text itself.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace varnex {
+
+class TextLine;
+
+struct TextLineDeleter {
+    void operator()(TextLine* line) const;
+};
+
+using TextLinePtr = std::unique_ptr<TextLine, TextLineDeleter>;
+
+// Header and text live in one allocation, the text rounded up to a multiple of 16 bytes and
+// always followed by a zero byte.
+class TextLine {
+public:
+    // Lengths, indents and widths are 16-bit fields; longer values are cut to this.
+    static constexpr int kMaxField = 0xFFFF;
+
+    // A record of the first `length` bytes of `text` (at most kMaxField), measured with
+    // `tabWidth`. Host word and scan bytes start at 0, style bytes absent.
+    static TextLinePtr Make(const std::uint8_t* text, int length, int tabWidth);
+
+    TextLine(const TextLine&) = delete;
+    TextLine& operator=(const TextLine&) = delete;
+
+    std::uint32_t hostWord = 0; // the host's own word, kept when the text is replaced
+    std::uint8_t scanA = 0;     // syntax scanner state of the line
+    std::uint8_t scanB = 0;     // syntax scanner state carried into the next line
+
+    int Length() const { return length_; }
+    int Indent() const { return indent_; }
+    int Width() const { return width_; }
+    const std::uint8_t* Text() const { return reinterpret_cast<const std::uint8_t*>(this + 1); }
+
+    // One style index per byte, or null when the line is drawn in the pane's default style.
+    const std::uint8_t* Styles() const { return styles_.get(); }
+    std::uint8_t* Styles() { return styles_.get(); }
+    std::uint8_t* EnsureStyles();
+    void DropStyles() { styles_.reset(); }
+
+    // Carries over what survives a text replacement: host word and scan bytes.
+    void KeepStateOf(const TextLine& previous);
+
+private:
+    TextLine(int length, int indent, int width);
+    ~TextLine() = default;
+    friend struct TextLineDeleter;
+
+    std::uint16_t length_;
+    std::uint16_t indent_;
+    std::uint16_t width_;
+    std::unique_ptr<std::uint8_t[]> styles_;
+};
+
+} // namespace varnex
