@@ -27,6 +27,7 @@ public:
     ~CAnsiView() override;
 
     PaneResources& Resources() { return *resources_; }
+    const PaneResources& Resources() const { return *resources_; }
     const FontSet& Fonts() const { return *resources_->Fonts(); }
     QSize CellSize() const { return Fonts().Cell(); }
 
