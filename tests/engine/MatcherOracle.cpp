@@ -1,4 +1,4 @@
-// The reference matcher: each function follows the stated steps in order, with plain loops and
+// The reference matcher: each function follows the matching rules in order, with plain loops and
 // plain recursion and no shortcuts; it is slow on purpose and obviously correct by reading.
 #include "MatcherOracle.h"
 
@@ -79,7 +79,7 @@ bool FindNearestNonZeroMatch(const MatchKey* a, const MatchKey* b, int nA, int n
 
 namespace {
 
-// Step 3 of FindNearestWindow. All inner mismatches are counted; stopping early at W - M + 1
+// The window test of FindNearestWindow. All inner mismatches are counted; stopping early at W - M + 1
 // cannot change whether the cell passes.
 bool WindowPasses(const MatchKey* a, const MatchKey* b, int p, int q, int w, int m,
                   int& innerMismatches) {
@@ -129,7 +129,7 @@ int FindNearestWindow(const MatchKey* a, const MatchKey* b, int nA, int nB, int 
 
 namespace {
 
-// Step 2 of RefineRepeatedAnchor: the pattern is always taken from A at p0.
+// The pattern test of RefineRepeatedAnchor: the pattern is always taken from A at p0.
 bool CarriesPattern(const MatchKey* a, int p0, const MatchKey* x, int r, int w, int t) {
     if (x[r] != a[p0]) return false;
     int mismatches = 0;
@@ -142,7 +142,7 @@ void AppendIfRoom(std::vector<int>& list, int r) {
     if (static_cast<int>(list.size()) < kListCapacity) list.push_back(r);
 }
 
-// Steps 3 and 5: occurrences in X before own - w, then own, then from own + w below limit - w.
+// A candidate list: occurrences in X before own - w, then own, then from own + w below limit - w.
 std::vector<int> BuildList(const MatchKey* a, int p0, const MatchKey* x, int own, int limit, int w,
                            int t) {
     std::vector<int> list;

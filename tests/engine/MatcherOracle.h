@@ -1,4 +1,4 @@
-// A literal reference matcher, written step by step after the stated algorithm; the engine's
+// A literal reference matcher, written rule by rule without shortcuts; the engine's
 // matcher is tested against it, and where the two differ the reference decides.
 #pragma once
 
@@ -15,7 +15,8 @@ struct Cell {
     bool operator==(const Cell&) const = default;
 };
 
-// Visits the cells of the rectangle 0..a x 0..b in the four stated steps and returns the first
+// Visits the cells of the rectangle 0..a x 0..b in the four phases of the scan (upper-left triangle, the band
+// for a longer A, the band for a longer B, the lower-right triangle) and returns the first
 // cell that passes, or nothing.
 bool VisitAntiDiagonals(int a, int b, const std::function<bool(Cell)>& passes, Cell& hit);
 // Every cell of the rectangle in visiting order.
