@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -204,6 +206,42 @@ TEST_F(PaneDrawingTest, ScrollingShowsLaterLinesAndStopsAtTheEnd) {
     pane.ScrollTo(-3, -3);
     EXPECT_EQ(pane.Scroll().firstLine, 0);
     EXPECT_EQ(pane.Scroll().firstColumn, 0);
+}
+
+TEST_F(PaneDrawingTest, WheelScrollsByLinesLikeAnEditor) {
+    for (int i = 0; i < 100; ++i) Line("x", {50});
+    QApplication::processEvents(); // the scroll range follows the filling
+    QWheelEvent wheel(QPointF(10, 10), pane.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pane.viewport(), &wheel);
+    EXPECT_EQ(pane.Scroll().firstLine, QApplication::wheelScrollLines());
+}
+
+// Records the area of every paint the viewport receives.
+class PaintSpy : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion painted;
+};
+
+TEST_F(PaneDrawingTest, RestylingOneVisibleLineRepaintsOnlyItsRow) {
+    for (int i = 0; i < 5; ++i) Line("abc", {50, 50, 50});
+    QApplication::processEvents();
+    PaintSpy spy;
+    pane.viewport()->installEventFilter(&spy);
+    const std::uint8_t ids[] = {51, 51, 51};
+    pane.SetLineStyles(4, ids, 3, 0, 1);
+    QApplication::processEvents();
+    const QRect row(0, 4 * pane.CellSize().height(), pane.viewport()->width(), pane.CellSize().height());
+    EXPECT_EQ(spy.painted.boundingRect(), row);
+    spy.painted = QRegion();
+    pane.Clear();
+    QApplication::processEvents();
+    EXPECT_EQ(spy.painted.boundingRect(), pane.viewport()->rect());
+    pane.viewport()->removeEventFilter(&spy);
 }
 
 TEST_F(PaneDrawingTest, Utf8DisplayShowsASequenceInOneCell) {
