@@ -3,7 +3,7 @@
 
 #include "textview/TextColumns.h"
 #include "textview/TextConversion.h"
-#include "textview/Windows1252.h"
+#include "common/Windows1252.h"
 
 #include <algorithm>
 
