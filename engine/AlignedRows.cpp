@@ -14,6 +14,7 @@ void AlignedRows::Clear() {
     std::fill(right_.begin(), right_.end(), 0);
     std::fill(kinds_.begin(), kinds_.end(), 0);
     count_ = 0;
+    kinds_[0] = kRowsEndMark;
 }
 
 std::uint16_t AlignedRows::Line(Side side, int row) const {

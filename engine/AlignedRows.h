@@ -15,12 +15,11 @@ class AlignedRows {
 public:
     AlignedRows();
 
-    // Empties the table: no rows, every line number 0 (placeholder), every kind Equal.
+    // Empties the table: no rows, every line number 0 (placeholder), the end mark on row 0.
     void Clear();
 
     int Count() const { return count_; }
     void SetCount(int count) { count_ = count; }
-    bool Full() const { return count_ >= kMaxRows; }
 
     // 1-based line numbers; 0 marks a placeholder.
     std::uint16_t Line(Side side, int row) const;

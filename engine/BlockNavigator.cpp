@@ -81,10 +81,6 @@ void BlockNavigator::Reset(int blockCount) {
     end_ = 0;
 }
 
-bool BlockNavigator::IsNavigation(EngineCommandId id) const {
-    return FindRule(id) != nullptr;
-}
-
 bool BlockNavigator::IsEnabled(EngineCommandId id) const {
     const NavigationRule* rule = FindRule(id);
     return rule && rule->enabled(count_, current_);

@@ -18,7 +18,6 @@ public:
     int StartRow() const { return start_; }
     int EndRow() const { return end_; } // exclusive
 
-    bool IsNavigation(EngineCommandId id) const;
     bool IsEnabled(EngineCommandId id) const;
     // Runs a navigation command and returns the row to show (the current block's start);
     // -1 when the command is not a navigation command or is disabled.
