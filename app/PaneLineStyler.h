@@ -1,4 +1,4 @@
-// The loader's line styler: a scanning "Text" pane that gives every line the syntax styles of its file type.
+// The loader's line styler: a scanning "Text" pane styling each line by the file type's syntax.
 #pragma once
 
 #include "engine/LineStyler.h"

@@ -29,14 +29,15 @@ struct SampleText {
 
     SampleText() {
         for (int i = 0; i < kLines; ++i) {
-            std::string line = (i % 7 == 0 ? "\t" : "    ") + std::string("value_") + std::to_string(i) +
-                               " = compute(left[" + std::to_string(i % 97) + "], right);";
+            std::string line = (i % 7 == 0 ? "\t" : "    ") + std::string("value_") +
+                               std::to_string(i) + " = compute(left[" + std::to_string(i % 97) +
+                               "], right);";
             line += std::string(static_cast<std::size_t>(i % 40), '-');
             lines.push_back(line);
             std::vector<std::uint8_t> row(line.size() * kCellStride, 0);
             for (std::size_t c = 0; c < line.size(); ++c) {
-                row[c * kCellStride + kCellStride - 1] =
-                    static_cast<std::uint8_t>(kFirstStyleId + (c / 6 + static_cast<std::size_t>(i)) % kStyleIds);
+                row[c * kCellStride + kCellStride - 1] = static_cast<std::uint8_t>(
+                    kFirstStyleId + (c / 6 + static_cast<std::size_t>(i)) % kStyleIds);
             }
             cells.push_back(std::move(row));
         }
@@ -51,7 +52,8 @@ const SampleText& Sample() {
 void RegisterStyles(CAnsiEditView& pane) {
     for (int k = 0; k < kStyleIds; ++k) {
         const std::uint32_t background = 0xC0C0C0u + static_cast<std::uint32_t>(k) * 0x080808u;
-        pane.AddStyle(0x000000, background, "bench", (kFirstStyleId + k) | StyleTable::kReuseExisting, k % 8);
+        pane.AddStyle(0x000000, background, "bench",
+                      (kFirstStyleId + k) | StyleTable::kReuseExisting, k % 8);
     }
 }
 
@@ -62,8 +64,8 @@ void Fill(CAnsiEditView& pane) {
         const std::string& line = sample.lines[static_cast<std::size_t>(i)];
         const int length = static_cast<int>(line.size());
         pane.SetLine(reinterpret_cast<const std::uint8_t*>(line.data()), i, length, 0);
-        pane.SetLineStyles(i, sample.cells[static_cast<std::size_t>(i)].data() + kCellStride - 1, length, 0,
-                           kCellStride);
+        pane.SetLineStyles(i, sample.cells[static_cast<std::size_t>(i)].data() + kCellStride - 1,
+                           length, 0, kCellStride);
     }
 }
 
@@ -72,7 +74,8 @@ void BM_BaselineCopyLines(benchmark::State& state) {
     for (auto _ : state) {
         std::vector<std::string> copy;
         copy.reserve(kLines);
-        for (const std::string& line : sample.lines) copy.push_back(line);
+        for (const std::string& line : sample.lines)
+            copy.push_back(line);
         benchmark::DoNotOptimize(copy.data());
     }
 }
@@ -100,7 +103,8 @@ void BM_BaselinePlainScreen(benchmark::State& state) {
         painter.setFont(pane.Fonts().Base());
         for (int row = 0; row < rows; ++row) {
             const std::string& line = Sample().lines[static_cast<std::size_t>(first + row)];
-            painter.drawText(0, row * pane.CellSize().height() + pane.Fonts().Ascent(), QString::fromLatin1(line));
+            painter.drawText(0, row * pane.CellSize().height() + pane.Fonts().Ascent(),
+                             QString::fromLatin1(line));
         }
         first = (first + rows) % (kLines - rows);
     }

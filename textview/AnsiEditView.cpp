@@ -1,4 +1,4 @@
-// The text pane a host fills: owns the lines and styles, reads and writes the group's settings, draws its lines.
+// The text pane a host fills: owns lines and styles, loads and saves settings, draws its lines.
 #include "textview/AnsiEditView.h"
 
 #include "common/PanePaths.h"
@@ -41,12 +41,14 @@ std::string CAnsiEditView::StylePath(const std::string& section) const {
 
 std::string CAnsiEditView::OptionsPath() const {
     const std::optional<std::string>& path = model_.SettingsPath();
-    return EditorOptionsPath(optionsName_, path ? std::optional<std::string_view>(*path) : std::nullopt,
+    return EditorOptionsPath(optionsName_,
+                             path ? std::optional<std::string_view>(*path) : std::nullopt,
                              kRegistryKeyName, kProfileName);
 }
 
 bool CAnsiEditView::LoadSettings(const std::string& section, bool machineWide) {
-    const StyleLoadResult result = StyleSettings::Load(Resources(), StylePath(section), HiveFor(machineWide));
+    const StyleLoadResult result =
+        StyleSettings::Load(Resources(), StylePath(section), HiveFor(machineWide));
     if (result.fontRead) SetFont(0, {});
     if (result.colorsRead) ForEachGroupPane([](CAnsiView& pane) { pane.viewport()->update(); });
     return result.colorsRead;
@@ -121,8 +123,8 @@ void CAnsiEditView::FillStyleValues(const TextLine& line, int first, int count) 
     std::copy_n(styles + first, count, styleValues_.begin());
 }
 
-int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, int firstColumn,
-                             int, int flags) {
+int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, int firstColumn, int,
+                             int flags) {
     const TextLine* record = GetLine(line);
     if (!record) return 0;
     const int tabWidth = TabWidth::Get();
@@ -130,11 +132,13 @@ int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, in
     const int count = std::min(record->Length() - start.index, kMaxBytesDrawn);
     if (count == 0) {
         // Scrolled past the end: the row goes on in the style the line ends in.
-        if (record->Length() > 0) lines.Styles().Select(StyleValueAt(*record, record->Length() - 1));
+        if (record->Length() > 0)
+            lines.Styles().Select(StyleValueAt(*record, record->Length() - 1));
         return 0;
     }
     FillStyleValues(*record, start.index, count);
-    const LineCells cells{record->Text() + start.index, styleValues_.data(), count, start.startColumn, 0};
+    const LineCells cells{record->Text() + start.index, styleValues_.data(), count,
+                          start.startColumn, 0};
     if (Utf8Display()) flags |= LinePainter::kUtf8Display;
     const int pixels = lines.DrawLine(rect, firstColumn, cells, flags, tabWidth);
     const int cellWidth = CellSize().width();

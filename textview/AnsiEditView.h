@@ -1,4 +1,4 @@
-// The text pane a host fills: owns the lines and styles, reads and writes the group's settings, draws its lines.
+// The text pane a host fills: owns lines and styles, loads and saves settings, draws its lines.
 #pragma once
 
 #include "textview/AnsiView.h"
@@ -24,7 +24,9 @@ public:
     ~CAnsiEditView() override;
 
     // The host operations, in the order a host uses them.
-    void SetSettingsPath(std::optional<std::string> path) { model_.SetSettingsPath(std::move(path)); }
+    void SetSettingsPath(std::optional<std::string> path) {
+        model_.SetSettingsPath(std::move(path));
+    }
     // Reads the group's font and styles from the machine-wide or the user's hive. True when
     // "Colors" was read; a font found without it is applied all the same.
     bool LoadSettings(const std::string& section, bool machineWide);
@@ -45,8 +47,8 @@ public:
     const PaneModel& Model() const { return model_; }
     int LineCount() const override { return model_.LineCount(); }
     int ContentColumns() const override { return model_.WidestLine(); }
-    int PrintLine(LinePainter& lines, const QRect& rect, int line, int firstColumn,
-                  int columnCount, int flags) override;
+    int PrintLine(LinePainter& lines, const QRect& rect, int line, int firstColumn, int columnCount,
+                  int flags) override;
 
 protected:
     void VisibleLinesChanged() override;

@@ -1,4 +1,4 @@
-// The pane window: character cells of the group's fonts, scrolling, the line-number margin and painting.
+// The pane window: character cells, scrolling, the line-number margin and painting.
 #include "textview/AnsiView.h"
 
 #include "textview/FontSet.h"
@@ -28,7 +28,8 @@ std::vector<CAnsiView*>& LivePanes() {
 
 QFont MarginFont(int cellHeight) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    if (QFontMetrics(font).height() > cellHeight) font.setPixelSize(std::max(1, cellHeight * 3 / 4));
+    if (QFontMetrics(font).height() > cellHeight)
+        font.setPixelSize(std::max(1, cellHeight * 3 / 4));
     return font;
 }
 
@@ -135,7 +136,8 @@ void CAnsiView::resizeEvent(QResizeEvent* event) {
 
 QRect CAnsiView::RowRect(int row) const {
     const int height = CellSize().height();
-    return QRect(MarginWidth(), row * height, std::max(0, viewport()->width() - MarginWidth()), height);
+    return QRect(MarginWidth(), row * height, std::max(0, viewport()->width() - MarginWidth()),
+                 height);
 }
 
 void CAnsiView::RequestRepaint(const PendingRepaint& pending) {
@@ -154,7 +156,8 @@ void CAnsiView::paintEvent(QPaintEvent* event) {
     const int cellHeight = CellSize().height();
     const int firstRow = std::max(0, event->rect().top() / cellHeight);
     const int lastRow = std::min(scroll_.visibleLines - 1, event->rect().bottom() / cellHeight);
-    for (int row = firstRow; row <= lastRow; ++row) PaintRow(lines, row);
+    for (int row = firstRow; row <= lastRow; ++row)
+        PaintRow(lines, row);
     if (resources_->MarginWidth()) PaintMargin(painter, firstRow, lastRow);
 }
 
@@ -188,7 +191,8 @@ void CAnsiView::PrintLineNumber(QPainter& painter, const QRect& rect, int line) 
                      QString::number(line + 1));
 }
 
-int CAnsiView::PrintLine(LinePainter& lines, const QRect& rect, int, int firstColumn, int, int flags) {
+int CAnsiView::PrintLine(LinePainter& lines, const QRect& rect, int, int firstColumn, int,
+                         int flags) {
     static const std::vector<StyleValue> plainStyles(sizeof(kNotDerivedText), 0);
     LineCells cells;
     cells.text = reinterpret_cast<const std::uint8_t*>(kNotDerivedText);

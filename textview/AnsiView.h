@@ -1,4 +1,4 @@
-// The pane window: character cells of the group's fonts, scrolling, the line-number margin and painting.
+// The pane window: character cells, scrolling, the line-number margin and painting.
 #pragma once
 
 #include "textview/LinePainter.h"

@@ -19,19 +19,20 @@ constexpr qreal kFitTolerance = 0.5;
 constexpr int kMaxStretch = 4000; // QFont's limit, in percent
 const QString kReferenceCharacter = QStringLiteral("x");
 
-QString FaceOf(const FontSpec& spec) {
+QString FaceOf(const FontSpec& description) {
     QString face;
-    for (const char byte : spec.Face()) face += QChar(Windows1252ToUnicode(static_cast<std::uint8_t>(byte)));
+    for (const char byte : description.Face())
+        face += QChar(Windows1252ToUnicode(static_cast<std::uint8_t>(byte)));
     return face;
 }
 
-QFont FontForFace(const QString& face, const FontSpec& spec) {
+QFont FontForFace(const QString& face, const FontSpec& description) {
     QFont font = face.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont(face);
-    if (spec.height > 0) font.setPixelSize(static_cast<int>(spec.height));
-    font.setWeight(spec.flags & FontSpec::kBold ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.flags & FontSpec::kItalic);
-    font.setUnderline(spec.flags & FontSpec::kUnderline);
-    font.setFixedPitch(spec.flags & FontSpec::kFixedPitch);
+    if (description.height > 0) font.setPixelSize(static_cast<int>(description.height));
+    font.setWeight(description.flags & FontSpec::kBold ? QFont::Bold : QFont::Normal);
+    font.setItalic(description.flags & FontSpec::kItalic);
+    font.setUnderline(description.flags & FontSpec::kUnderline);
+    font.setFixedPitch(description.flags & FontSpec::kFixedPitch);
     font.setStyleHint(QFont::TypeWriter);
     font.setKerning(false);
     return font;
@@ -41,7 +42,8 @@ QFont FontForFace(const QString& face, const FontSpec& spec) {
 void ApplyWidth(QFont& font, std::uint32_t width) {
     const qreal natural = QFontMetricsF(font).horizontalAdvance(kReferenceCharacter);
     if (width == 0 || natural <= 0) return;
-    font.setStretch(std::clamp(static_cast<int>(std::lround(100.0 * width / natural)), 1, kMaxStretch));
+    font.setStretch(
+        std::clamp(static_cast<int>(std::lround(100.0 * width / natural)), 1, kMaxStretch));
 }
 
 QSize NaturalCell(const QFont& font) {
@@ -65,15 +67,16 @@ QString FontSet::ChooseFace(const QString& requested) {
     return {};
 }
 
-FontSet::FontSet(const FontSpec& spec) {
-    QFont base = FontForFace(ChooseFace(FaceOf(spec)), spec);
-    ApplyWidth(base, spec.width);
+FontSet::FontSet(const FontSpec& description) {
+    QFont base = FontForFace(ChooseFace(FaceOf(description)), description);
+    ApplyWidth(base, description.width);
     cell_ = NaturalCell(base);
     ascent_ = QFontMetrics(base).ascent();
     SnapToCell(base, cell_.width());
     variants_[0] = base;
     own_[0] = true;
-    for (int k = 1; k < kVariants; ++k) MakeVariant(k);
+    for (int k = 1; k < kVariants; ++k)
+        MakeVariant(k);
 }
 
 void FontSet::MakeVariant(int k) {
@@ -104,9 +107,10 @@ void FontSet::MeasureFits(int k) const {
     for (int byte = 0; byte < 256; ++byte) {
         const QString shown(QChar(Windows1252ToUnicode(static_cast<std::uint8_t>(byte))));
         const qreal advance = metrics.horizontalAdvance(shown);
-        fits[static_cast<std::size_t>(byte)] = advance < cell_.width() - kFitTolerance ? CharFit::Narrow
-                                             : advance > cell_.width() + kFitTolerance ? CharFit::Wide
-                                                                                        : CharFit::Fits;
+        fits[static_cast<std::size_t>(byte)] =
+            advance < cell_.width() - kFitTolerance   ? CharFit::Narrow
+            : advance > cell_.width() + kFitTolerance ? CharFit::Wide
+                                                      : CharFit::Fits;
     }
     fitsMeasured_[static_cast<std::size_t>(k)] = true;
 }

@@ -22,9 +22,10 @@ public:
 
     // Faces tried after the requested one; when none is installed the platform's monospaced
     // font is used.
-    static constexpr std::array<const char*, 3> kFallbackFaces = {"Courier", "Terminal", "Fixedsys"};
+    static constexpr std::array<const char*, 3> kFallbackFaces = {"Courier", "Terminal",
+                                                                  "Fixedsys"};
 
-    explicit FontSet(const FontSpec& spec);
+    explicit FontSet(const FontSpec& description);
 
     const QFont& Base() const { return variants_[0]; }
     // The font for a style's font flags (bold, italic, underline); flags 0 give the base font.

@@ -16,28 +16,29 @@ std::uint32_t ReadWord(const std::uint8_t* bytes) {
 }
 
 void WriteWord(std::uint8_t* bytes, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 } // namespace
 
 FontSpec FontSpec::ForSize(int size, std::string_view faceName) {
-    FontSpec spec;
-    spec.height = static_cast<std::uint32_t>(std::clamp(size, kMinSize, kMaxSize));
-    spec.flags = kFixedPitch;
-    spec.SetFace(faceName);
-    return spec;
+    FontSpec description;
+    description.height = static_cast<std::uint32_t>(std::clamp(size, kMinSize, kMaxSize));
+    description.flags = kFixedPitch;
+    description.SetFace(faceName);
+    return description;
 }
 
 std::optional<FontSpec> FontSpec::FromBytes(const std::uint8_t* bytes, std::size_t size) {
     if (!bytes || size != kBytes) return std::nullopt;
-    FontSpec spec;
-    spec.width = ReadWord(bytes);
-    spec.height = ReadWord(bytes + 4);
-    spec.flags = ReadWord(bytes + 8);
-    std::memcpy(spec.face.data(), bytes + kFaceOffset, kFaceBytes);
-    spec.face.back() = 0; // a stored face without terminator is cut, never read past
-    return spec;
+    FontSpec description;
+    description.width = ReadWord(bytes);
+    description.height = ReadWord(bytes + 4);
+    description.flags = ReadWord(bytes + 8);
+    std::memcpy(description.face.data(), bytes + kFaceOffset, kFaceBytes);
+    description.face.back() = 0; // a stored face without terminator is cut, never read past
+    return description;
 }
 
 std::array<std::uint8_t, FontSpec::kBytes> FontSpec::ToBytes() const {

@@ -1,9 +1,9 @@
-// Draws one line of characters into a row of cells: tabs, runs of equal style, narrow and wide characters, marks.
+// Draws one line into a row of cells: tabs, style runs, narrow and wide characters, marks.
 #include "textview/LinePainter.h"
 
+#include "common/Windows1252.h"
 #include "textview/TextColumns.h"
 #include "textview/TextConversion.h"
-#include "common/Windows1252.h"
 
 #include <algorithm>
 
@@ -43,13 +43,13 @@ int LinePainter::DrawLine(const QRect& rect, int firstColumn, const LineCells& c
     PaintBackgrounds();
     PaintTexts();
     if (flags & kMarks) PaintMarks();
-    const int endColumn = placed_.empty() ? cells.startColumn
-                                          : placed_.back().column + placed_.back().span;
+    const int endColumn =
+        placed_.empty() ? cells.startColumn : placed_.back().column + placed_.back().span;
     return std::max(0, PaintAfter(cells, endColumn, flags) - left_);
 }
 
-LinePainter::PlacedChar LinePainter::Place(const LineCells& cells, int index, int column,
-                                           int flags, int tabWidth) const {
+LinePainter::PlacedChar LinePainter::Place(const LineCells& cells, int index, int column, int flags,
+                                           int tabWidth) const {
     const std::uint8_t byte = cells.text[index];
     StyleValue style = cells.styles[index];
     bool marked = false;
@@ -59,16 +59,18 @@ LinePainter::PlacedChar LinePainter::Place(const LineCells& cells, int index, in
         style &= kMarkMask;
     }
     if (byte == kTab) {
-        return {column, NextColumn(column, kTab, tabWidth) - column, style, U' ', Shape::Tab, marked, 1};
+        return {
+            column, NextColumn(column, kTab, tabWidth) - column, style, U' ', Shape::Tab, marked,
+            1};
     }
     if ((flags & kUtf8Display) && byte >= kUtf8LeadMinimum) {
         const DecodedCharacter decoded = DecodeUtf8(cells.text + index, cells.count - index);
         return {column, 1, style, decoded.codePoint, Shape::Wide, marked, decoded.bytes};
     }
     const CharFit fit = fonts_.ByteFit(selector_.FontFlagsOf(style), byte);
-    const Shape shape = fit == CharFit::Fits ? Shape::InRun
-                      : fit == CharFit::Narrow ? Shape::Alone
-                                               : Shape::Wide;
+    const Shape shape = fit == CharFit::Fits     ? Shape::InRun
+                        : fit == CharFit::Narrow ? Shape::Alone
+                                                 : Shape::Wide;
     return {column, 1, style, Windows1252ToUnicode(byte), shape, marked, 1};
 }
 
@@ -88,7 +90,8 @@ void LinePainter::Layout(const LineCells& cells, int lastColumn, int flags, int 
 void LinePainter::PaintBackgrounds() {
     for (std::size_t i = 0; i < placed_.size();) {
         std::size_t end = i + 1;
-        while (end < placed_.size() && placed_[end].style == placed_[i].style) ++end;
+        while (end < placed_.size() && placed_[end].style == placed_[i].style)
+            ++end;
         const int endColumn = placed_[end - 1].column + placed_[end - 1].span;
         painter_.fillRect(CellsRect(placed_[i].column, endColumn - placed_[i].column),
                           selector_.Select(placed_[i].style).background);
@@ -101,7 +104,8 @@ void LinePainter::PaintTexts() {
     int runColumn = 0;
     StyleValue runStyle = 0;
     for (const PlacedChar& placed : placed_) {
-        const bool joins = placed.shape == Shape::InRun && !run.isEmpty() && placed.style == runStyle;
+        const bool joins =
+            placed.shape == Shape::InRun && !run.isEmpty() && placed.style == runStyle;
         if (!joins && !run.isEmpty()) PaintText(runColumn, run, runStyle);
         if (!joins) run.clear();
         if (placed.shape == Shape::InRun) {
@@ -142,8 +146,9 @@ int LinePainter::PaintAfter(const LineCells& cells, int endColumn, int flags) {
     }
     const QColor& background = selector_.Select(cells.styleAfter).background;
     if (flags & kPaintToEdge) {
-        painter_.fillRect(QRect(X(endColumn), row_.top(), row_.right() + 1 - X(endColumn), row_.height()),
-                          background);
+        painter_.fillRect(
+            QRect(X(endColumn), row_.top(), row_.right() + 1 - X(endColumn), row_.height()),
+            background);
         return std::max(row_.right() + 1, X(endColumn));
     }
     painter_.fillRect(CellsRect(endColumn, 1), background);

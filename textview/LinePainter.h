@@ -1,4 +1,4 @@
-// Draws one line of characters into a row of cells: tabs, runs of equal style, narrow and wide characters, marks.
+// Draws one line into a row of cells: tabs, style runs, narrow and wide characters, marks.
 #pragma once
 
 #include "textview/FontSet.h"
@@ -17,8 +17,8 @@ struct LineCells {
     const std::uint8_t* text = nullptr;
     const StyleValue* styles = nullptr; // one per byte
     int count = 0;
-    int startColumn = 0;        // column of text[0]; tabs run to multiples of the tab width from 0
-    StyleValue styleAfter = 0;  // style of what flags kPaintOneMore / kPaintToEdge paint
+    int startColumn = 0;       // column of text[0]; tabs run to multiples of the tab width from 0
+    StyleValue styleAfter = 0; // style of what flags kPaintOneMore / kPaintToEdge paint
 };
 
 class LinePainter {
@@ -40,7 +40,8 @@ public:
 
     // Draws `cells` into row `rect`, whose left edge shows column `firstColumn`. Returns the
     // width drawn in pixels, counted from rect's left edge.
-    int DrawLine(const QRect& rect, int firstColumn, const LineCells& cells, int flags, int tabWidth);
+    int DrawLine(const QRect& rect, int firstColumn, const LineCells& cells, int flags,
+                 int tabWidth);
     // Fills the row from `x` to its right edge in the current background.
     void FillRest(const QRect& rect, int x);
 

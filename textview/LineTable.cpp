@@ -44,7 +44,8 @@ TextLinePtr LineTable::Replace(int index, TextLinePtr line) {
 }
 
 void LineTable::Clear() {
-    while (count_ > 0) lines_[--count_].reset();
+    while (count_ > 0)
+        lines_[--count_].reset();
     AdjustCapacity();
 }
 

@@ -30,8 +30,9 @@ bool OptionSettings::Load(const std::string& path, Hive hive) {
 bool OptionSettings::Save(const std::string& path) {
     SettingsKey key;
     if (!key.Open(Hive::CurrentUser, path, OpenMode::Create)) return false;
-    const bool written = WriteNumber(key, kOptionsValue, EditOptions::Get() & ~EditOptions::kChanged) &&
-                         WriteNumber(key, kTabWidthValue, static_cast<std::uint32_t>(TabWidth::Get()));
+    const bool written =
+        WriteNumber(key, kOptionsValue, EditOptions::Get() & ~EditOptions::kChanged) &&
+        WriteNumber(key, kTabWidthValue, static_cast<std::uint32_t>(TabWidth::Get()));
     if (written) EditOptions::ClearChanged();
     return written;
 }

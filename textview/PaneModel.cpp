@@ -1,4 +1,4 @@
-// The text of one pane without a window: lines, per-character styles, syntax state and the host operations.
+// One pane's text without a window: lines, styles, syntax state and the host operations.
 #include "textview/PaneModel.h"
 
 #include "textview/SyntaxCatalog.h"
@@ -19,15 +19,14 @@ constexpr int kIdLimit = 256;
 PaneModel::PaneModel(unsigned maxLineLength, int maxLineCount, std::uint8_t options,
                      const std::string& resourceName)
     : resources_(PaneResources::Join(resourceName)),
-      limits_(PaneLimits::Make(maxLineLength, maxLineCount)),
-      options_(options) {
+      limits_(PaneLimits::Make(maxLineLength, maxLineCount)), options_(options) {
     resources_->Styles().EnsureSelectionStyle();
 }
 
 PaneModel::~PaneModel() = default;
 
-int PaneModel::AddStyle(std::uint32_t textColour, std::uint32_t background,
-                        const std::string& name, std::uint32_t id, std::uint32_t fontFlags) {
+int PaneModel::AddStyle(std::uint32_t textColour, std::uint32_t background, const std::string& name,
+                        std::uint32_t id, std::uint32_t fontFlags) {
     return resources_->Styles().Add(textColour, background, name, id, fontFlags);
 }
 

@@ -1,4 +1,4 @@
-// The text of one pane without a window: lines, per-character styles, syntax state and the host operations.
+// One pane's text without a window: lines, styles, syntax state and the host operations.
 #pragma once
 
 #include "textview/LineTable.h"

@@ -8,9 +8,9 @@ namespace varnex {
 struct ScrollState {
     int firstLine = 0;
     int firstColumn = 0;
-    int visibleLines = 1;   // rows touched by the window, the last one maybe in part
+    int visibleLines = 1; // rows touched by the window, the last one maybe in part
     int visibleColumns = 1;
-    int fullLines = 1;      // rows shown completely: the page for scrolling
+    int fullLines = 1; // rows shown completely: the page for scrolling
     int fullColumns = 1;
 
     // Counts for a text area of `width` x `height` pixels and cells of `cellWidth` x `cellHeight`.

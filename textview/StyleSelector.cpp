@@ -3,7 +3,8 @@
 
 namespace varnex {
 
-StyleSelector::StyleSelector(const StyleTable& styles, const FontSet& fonts, const QPalette& palette)
+StyleSelector::StyleSelector(const StyleTable& styles, const FontSet& fonts,
+                             const QPalette& palette)
     : styles_(styles), fonts_(fonts), palette_(palette) {
     Reset();
 }

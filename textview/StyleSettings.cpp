@@ -26,17 +26,18 @@ std::optional<std::int32_t> StyleIdOf(const std::string& keyName) {
     std::int32_t id = 0;
     const char* end = keyName.data() + keyName.size();
     const auto [stop, error] = std::from_chars(keyName.data(), end, id);
-    if (keyName.empty() || keyName.front() == '-' || error != std::errc() || stop != end || id <= 0) {
+    if (keyName.empty() || keyName.front() == '-' || error != std::errc() || stop != end ||
+        id <= 0) {
         return std::nullopt;
     }
     return id;
 }
 
-bool ReadFont(SettingsKey& key, FontSpec& spec) {
+bool ReadFont(SettingsKey& key, FontSpec& description) {
     std::array<std::uint8_t, FontSpec::kBytes> bytes{};
     if (!key.Read(bytes.data(), bytes.size(), kFontValue, ValueType::Binary)) return false;
     const std::optional<FontSpec> stored = FontSpec::FromBytes(bytes.data(), key.LastSize());
-    if (stored) spec = *stored;
+    if (stored) description = *stored;
     return stored.has_value();
 }
 
@@ -64,18 +65,19 @@ void ReadStyle(SettingsKey& key, StyleTable& styles, std::int32_t id) {
 
 void ReadColors(SettingsKey& key, StyleTable& styles) {
     for (int n = 0; n < StyleSettings::kMaxStyleKeys && key.OpenSubNext(); ++n) {
-        if (const std::optional<std::int32_t> id = StyleIdOf(key.KeyName())) ReadStyle(key, styles, *id);
+        if (const std::optional<std::int32_t> id = StyleIdOf(key.KeyName()))
+            ReadStyle(key, styles, *id);
         key.Close();
     }
 }
 
 bool WriteStyle(SettingsKey& key, const TextStyle& style) {
     if (!key.OpenSub(std::to_string(style.id))) return false;
-    const bool written = WriteNumber(key, kBackgroundValue, style.background) &&
-                         WriteNumber(key, kTextValue, style.textColour) &&
-                         key.Write(style.name.c_str(), style.name.size() + 1, kNameValue,
-                                   ValueType::String) &&
-                         WriteNumber(key, kFontFlagsValue, style.fontFlags);
+    const bool written =
+        WriteNumber(key, kBackgroundValue, style.background) &&
+        WriteNumber(key, kTextValue, style.textColour) &&
+        key.Write(style.name.c_str(), style.name.size() + 1, kNameValue, ValueType::String) &&
+        WriteNumber(key, kFontFlagsValue, style.fontFlags);
     key.Close();
     return written;
 }

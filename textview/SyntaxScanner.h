@@ -1,4 +1,4 @@
-// What a syntax colouring configuration does for a pane: style each line and carry state to the next.
+// What a syntax colouring configuration does: style each line, carry state to the next.
 #pragma once
 
 #include "textview/TextLine.h"

@@ -1,4 +1,4 @@
-// Display columns of 8-bit text: a tab runs to the next multiple of the tab width, any other byte takes one column.
+// Display columns of 8-bit text: a tab runs to the next tab stop, other bytes take one column.
 #pragma once
 
 #include <cstdint>

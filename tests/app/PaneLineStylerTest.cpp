@@ -1,4 +1,4 @@
-// The scanning pane behind the loader: its settings, its styles per line and its syntax by file type.
+// The scanning pane behind the loader: its settings, styles per line and syntax by file type.
 #include "app/PaneLineStyler.h"
 #include "common/SettingsKey.h"
 #include "engine/SourceLoader.h"
@@ -15,12 +15,13 @@ namespace {
 
 const std::string kColors = std::string(PaneLineStyler::kSettingsPath) + "\\Colors\\";
 
-void WriteNumberValue(Hive hive, const std::string& path, const std::string& name, std::uint32_t value) {
+void WriteNumberValue(Hive hive, const std::string& path, const std::string& name,
+                      std::uint32_t value) {
     SettingsKey key;
     ASSERT_TRUE(key.Open(hive, path, OpenMode::Create));
-    const std::array<std::uint8_t, 4> bytes = {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                                               static_cast<std::uint8_t>(value >> 16),
-                                               static_cast<std::uint8_t>(value >> 24)};
+    const std::array<std::uint8_t, 4> bytes = {
+        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
     ASSERT_TRUE(key.Write(bytes.data(), bytes.size(), name, ValueType::Number));
 }
 
@@ -35,10 +36,11 @@ public:
 class PaneLineStylerTest : public testing::Test {
 protected:
     void SetUp() override {
-        SyntaxCatalog::SetSource([](const std::string& path, const std::string& name) -> std::unique_ptr<SyntaxScanner> {
-            if (path != PaneLineStyler::kSettingsPath || name != ".c") return nullptr;
-            return std::make_unique<EverythingTwo>();
-        });
+        SyntaxCatalog::SetSource(
+            [](const std::string& path, const std::string& name) -> std::unique_ptr<SyntaxScanner> {
+                if (path != PaneLineStyler::kSettingsPath || name != ".c") return nullptr;
+                return std::make_unique<EverythingTwo>();
+            });
     }
     void TearDown() override { SyntaxCatalog::SetSource({}); }
 };

@@ -1,6 +1,6 @@
 // The stored 44-byte font description and the font set built from it.
-#include "textview/FontSet.h"
 #include "textview/FontSpec.h"
+#include "textview/FontSet.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -13,12 +13,12 @@ namespace varnex {
 namespace {
 
 TEST(FontSpec, StoredFormIsLittleEndianWithTheFaceAtOffset12) {
-    FontSpec spec;
-    spec.width = 0x01020304;
-    spec.height = 17;
-    spec.flags = FontSpec::kFixedPitch | FontSpec::kBold;
-    spec.SetFace("Mono");
-    const auto bytes = spec.ToBytes();
+    FontSpec description;
+    description.width = 0x01020304;
+    description.height = 17;
+    description.flags = FontSpec::kFixedPitch | FontSpec::kBold;
+    description.SetFace("Mono");
+    const auto bytes = description.ToBytes();
     ASSERT_EQ(bytes.size(), 44u);
     EXPECT_EQ(bytes[0], 0x04);
     EXPECT_EQ(bytes[3], 0x01);
@@ -28,15 +28,15 @@ TEST(FontSpec, StoredFormIsLittleEndianWithTheFaceAtOffset12) {
     EXPECT_EQ(bytes[16], 0);
     const std::optional<FontSpec> back = FontSpec::FromBytes(bytes.data(), bytes.size());
     ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, spec);
+    EXPECT_EQ(*back, description);
     EXPECT_FALSE(FontSpec::FromBytes(bytes.data(), 43).has_value());
 }
 
 TEST(FontSpec, FaceIsCutTo31BytesAndAlwaysTerminated) {
-    FontSpec spec;
-    spec.SetFace(std::string(40, 'f'));
-    EXPECT_EQ(spec.Face(), std::string(31, 'f'));
-    auto bytes = spec.ToBytes();
+    FontSpec description;
+    description.SetFace(std::string(40, 'f'));
+    EXPECT_EQ(description.Face(), std::string(31, 'f'));
+    auto bytes = description.ToBytes();
     std::fill(bytes.begin() + 12, bytes.end(), 'g');
     EXPECT_EQ(FontSpec::FromBytes(bytes.data(), bytes.size())->Face(), std::string(31, 'g'));
 }
@@ -52,10 +52,12 @@ TEST(FontSpec, SizeIsClampedTo6Through48WithFixedPitch) {
 TEST(FontSet, UnknownFaceFallsBackToTheFirstInstalledFallbackOrTheMonospacedFont) {
     const QString chosen = FontSet::ChooseFace(QStringLiteral("No Such Face 4711"));
     if (chosen.isEmpty()) {
-        for (const char* face : FontSet::kFallbackFaces) EXPECT_FALSE(QFontDatabase::hasFamily(face));
+        for (const char* face : FontSet::kFallbackFaces)
+            EXPECT_FALSE(QFontDatabase::hasFamily(face));
         const FontSet fonts(FontSpec::ForSize(15, "No Such Face 4711"));
         const QFontMetricsF metrics(fonts.Base());
-        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")), metrics.horizontalAdvance(QStringLiteral("WWWW")));
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
+                  metrics.horizontalAdvance(QStringLiteral("WWWW")));
     } else {
         EXPECT_TRUE(QFontDatabase::hasFamily(chosen));
     }

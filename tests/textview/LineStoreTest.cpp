@@ -59,7 +59,8 @@ TEST(LineTable, InsertsAtClippedPositionsInOrder) {
     table.Insert(2, MakeLine("c"));
     ASSERT_EQ(table.Count(), 4);
     std::string order;
-    for (int i = 0; i < table.Count(); ++i) order += static_cast<char>(table.At(i).Text()[0]);
+    for (int i = 0; i < table.Count(); ++i)
+        order += static_cast<char>(table.At(i).Text()[0]);
     EXPECT_EQ(order, "abcd");
     const TextLinePtr old = table.Replace(1, MakeLine("x"));
     EXPECT_EQ(old->Text()[0], 'b');
@@ -71,26 +72,30 @@ TEST(LineTable, SmallTableShrinksFromInitialCapacityAndSettles) {
     EXPECT_EQ(table.Capacity(), LineTable::kInitialCapacity);
     table.Insert(0, MakeLine("1"));
     EXPECT_EQ(table.Capacity(), 768); // 512 / 2 + 512
-    for (int i = 0; i < 20; ++i) table.Insert(table.Count(), MakeLine("x"));
+    for (int i = 0; i < 20; ++i)
+        table.Insert(table.Count(), MakeLine("x"));
     // Halving in whole numbers reaches the fixed point 1023 from below.
     EXPECT_EQ(table.Capacity(), 1023);
 }
 
 TEST(LineTable, GrowsWhenFullAndSettlesAt1024AfterClearingALargeTable) {
     LineTable table;
-    for (int i = 0; i < 1100; ++i) table.Insert(table.Count(), MakeLine("x"));
+    for (int i = 0; i < 1100; ++i)
+        table.Insert(table.Count(), MakeLine("x"));
     EXPECT_EQ(table.Capacity(), 2046); // 1023 * 3 / 2 + 512 when the 1024th line came
     EXPECT_EQ(table.Count(), 1100);
     table.Clear();
     EXPECT_EQ(table.Count(), 0);
     EXPECT_EQ(table.Capacity(), 1535); // 2046 / 2 + 512
-    for (int i = 0; i < 20; ++i) table.Insert(table.Count(), MakeLine("x"));
+    for (int i = 0; i < 20; ++i)
+        table.Insert(table.Count(), MakeLine("x"));
     EXPECT_EQ(table.Capacity(), 1024);
 }
 
 TEST(LineTable, LargeTablesDoNotShrinkBelowHalf) {
     LineTable table;
-    for (int i = 0; i < 5000; ++i) table.Insert(table.Count(), MakeLine("x"));
+    for (int i = 0; i < 5000; ++i)
+        table.Insert(table.Count(), MakeLine("x"));
     const int capacity = table.Capacity();
     EXPECT_GE(capacity, 5000);
     table.Insert(0, MakeLine("y"));

@@ -1,4 +1,4 @@
-// What a pane draws: colours of styles at character cells, tabs, marks, the margin and font variants.
+// What a pane draws: style colours at character cells, tabs, marks, margin and font variants.
 #include "textview/AnsiEditView.h"
 #include "textview/FontSet.h"
 #include "textview/TabWidth.h"
@@ -33,16 +33,20 @@ QImage Grab(CAnsiView& pane) {
 // Colour near the top left corner of a cell, where glyphs do not reach.
 QColor CellColour(const QImage& image, const CAnsiView& pane, int column, int row) {
     const QSize cell = pane.CellSize();
-    return image.pixelColor(pane.MarginWidth() + column * cell.width() + 1, row * cell.height() + 1);
+    return image.pixelColor(pane.MarginWidth() + column * cell.width() + 1,
+                            row * cell.height() + 1);
 }
 
 bool Near(const QColor& a, const QColor& b) {
     constexpr int kTolerance = 80; // glyph edges are blended with the background
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < kTolerance;
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <
+           kTolerance;
 }
 
 // True when some pixel of the cell comes close to `colour` (text is drawn antialiased).
-bool CellHasColour(const QImage& image, const CAnsiView& pane, int column, int row, const QColor& colour) {
+bool CellHasColour(const QImage& image, const CAnsiView& pane, int column, int row,
+                   const QColor& colour) {
     const QSize cell = pane.CellSize();
     for (int y = row * cell.height(); y < (row + 1) * cell.height(); ++y) {
         for (int x = column * cell.width(); x < (column + 1) * cell.width(); ++x) {
@@ -93,8 +97,8 @@ protected:
     ~PaneDrawingTest() override { pane.SetLineNumberWidth(-1); }
 
     void Line(const std::string& text, const std::vector<std::uint8_t>& ids) {
-        const int index = pane.SetLine(reinterpret_cast<const std::uint8_t*>(text.data()), pane.LineCount(),
-                                       static_cast<int>(text.size()), 0);
+        const int index = pane.SetLine(reinterpret_cast<const std::uint8_t*>(text.data()),
+                                       pane.LineCount(), static_cast<int>(text.size()), 0);
         pane.SetLineStyles(index, ids.data(), static_cast<int>(ids.size()), 0, 1);
     }
 
@@ -157,7 +161,8 @@ TEST_F(PaneDrawingTest, MarginShowsGreyNumbersAndWidth2001RemovesIt) {
     EXPECT_EQ(image.pixelColor(1, pane.CellSize().height() * 3 + 1), QColor(0xC0, 0xC0, 0xC0));
     bool numberDrawn = false;
     for (int y = 0; y < pane.CellSize().height(); ++y) {
-        for (int x = 0; x < 40; ++x) numberDrawn = numberDrawn || image.pixelColor(x, y).red() < 0xB0;
+        for (int x = 0; x < 40; ++x)
+            numberDrawn = numberDrawn || image.pixelColor(x, y).red() < 0xB0;
     }
     EXPECT_TRUE(numberDrawn);
     EXPECT_EQ(CellColour(image, pane, 0, 0), Rgb(kRed)); // text starts right of the margin
@@ -176,7 +181,8 @@ TEST_F(PaneDrawingTest, MarginIsSharedByThePanesOfAGroup) {
 }
 
 TEST_F(PaneDrawingTest, FontFlags5UseTheBoldUnderlinedVariantOrTheBaseFont) {
-    const int styled = pane.AddStyle(kBlue, kWindowColour, "bold underline", 53 | StyleTable::kReuseExisting, 5);
+    const int styled =
+        pane.AddStyle(kBlue, kWindowColour, "bold underline", 53 | StyleTable::kReuseExisting, 5);
     ASSERT_GT(styled, 0);
     Line("    ", {53, 53, 53, 53});
     Line("    ", {52, 52, 52, 52});
@@ -193,7 +199,8 @@ TEST_F(PaneDrawingTest, FontFlags5UseTheBoldUnderlinedVariantOrTheBaseFont) {
 }
 
 TEST_F(PaneDrawingTest, ScrollingShowsLaterLinesAndStopsAtTheEnd) {
-    for (int i = 0; i < 100; ++i) Line(" ", {static_cast<std::uint8_t>(i == 60 ? 51 : 50)});
+    for (int i = 0; i < 100; ++i)
+        Line(" ", {static_cast<std::uint8_t>(i == 60 ? 51 : 50)});
     int reportedLine = -1;
     QObject::connect(&pane, &CAnsiView::ScrollPositionChanged,
                      [&reportedLine](int, int line) { reportedLine = line; });
@@ -209,10 +216,11 @@ TEST_F(PaneDrawingTest, ScrollingShowsLaterLinesAndStopsAtTheEnd) {
 }
 
 TEST_F(PaneDrawingTest, WheelScrollsByLinesLikeAnEditor) {
-    for (int i = 0; i < 100; ++i) Line("x", {50});
+    for (int i = 0; i < 100; ++i)
+        Line("x", {50});
     QApplication::processEvents(); // the scroll range follows the filling
-    QWheelEvent wheel(QPointF(10, 10), pane.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent wheel(QPointF(10, 10), pane.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(pane.viewport(), &wheel);
     EXPECT_EQ(pane.Scroll().firstLine, QApplication::wheelScrollLines());
 }
@@ -228,14 +236,16 @@ public:
 };
 
 TEST_F(PaneDrawingTest, RestylingOneVisibleLineRepaintsOnlyItsRow) {
-    for (int i = 0; i < 5; ++i) Line("abc", {50, 50, 50});
+    for (int i = 0; i < 5; ++i)
+        Line("abc", {50, 50, 50});
     QApplication::processEvents();
     PaintSpy spy;
     pane.viewport()->installEventFilter(&spy);
     const std::uint8_t ids[] = {51, 51, 51};
     pane.SetLineStyles(4, ids, 3, 0, 1);
     QApplication::processEvents();
-    const QRect row(0, 4 * pane.CellSize().height(), pane.viewport()->width(), pane.CellSize().height());
+    const QRect row(0, 4 * pane.CellSize().height(), pane.viewport()->width(),
+                    pane.CellSize().height());
     EXPECT_EQ(spy.painted.boundingRect(), row);
     spy.painted = QRegion();
     pane.Clear();
@@ -274,8 +284,12 @@ protected:
 };
 
 TEST_F(StyleValueTest, HighByteChoosesTheBackgroundAndIndicesPastTheTableMeanStyle0) {
-    view.values = {static_cast<StyleValue>(redIndex), static_cast<StyleValue>(redIndex | greenIndex << 8), 200,
-                   static_cast<StyleValue>(200 << 8 | redIndex), 0, 0};
+    view.values = {static_cast<StyleValue>(redIndex),
+                   static_cast<StyleValue>(redIndex | greenIndex << 8),
+                   200,
+                   static_cast<StyleValue>(200 << 8 | redIndex),
+                   0,
+                   0};
     const QImage image = Grab(view);
     EXPECT_EQ(CellColour(image, view, 0, 0), Rgb(kRed));
     EXPECT_EQ(CellColour(image, view, 1, 0), Rgb(kGreen));
@@ -285,7 +299,8 @@ TEST_F(StyleValueTest, HighByteChoosesTheBackgroundAndIndicesPastTheTableMeanSty
 }
 
 TEST_F(StyleValueTest, MarkFlagDrawsTheMaskedStyleWithALightRedBar) {
-    view.values = {static_cast<StyleValue>(0x80 | redIndex), static_cast<StyleValue>(redIndex), 0xFF, 0, 0, 0};
+    view.values = {
+        static_cast<StyleValue>(0x80 | redIndex), static_cast<StyleValue>(redIndex), 0xFF, 0, 0, 0};
     view.flags = LinePainter::kMarks;
     const QImage image = Grab(view);
     const QSize cell = view.CellSize();
@@ -324,7 +339,8 @@ TEST(BaseView, PrintLineWithoutOverrideShowsItsNotice) {
     for (int x = 0; x < 40 * view.CellSize().width() && x < image.width(); ++x) {
         for (int y = 0; y < view.CellSize().height(); ++y) {
             textInFirstRow = textInFirstRow || image.pixelColor(x, y) != window;
-            textInSecondRow = textInSecondRow || image.pixelColor(x, y + view.CellSize().height()) != window;
+            textInSecondRow =
+                textInSecondRow || image.pixelColor(x, y + view.CellSize().height()) != window;
         }
     }
     EXPECT_TRUE(textInFirstRow);
@@ -338,7 +354,8 @@ TEST(LinePainterLimit, OneCallDrawsAtMost1024Characters) {
     LinePainter lines(painter, view.Fonts(), view.Resources().Styles(), view.palette());
     const std::string text(2000, 'x');
     const std::vector<StyleValue> values(2000, 0);
-    const LineCells cells{reinterpret_cast<const std::uint8_t*>(text.data()), values.data(), 2000, 0, 0};
+    const LineCells cells{reinterpret_cast<const std::uint8_t*>(text.data()), values.data(), 2000,
+                          0, 0};
     const int pixels = lines.DrawLine(image.rect(), 0, cells, 0, 4);
     EXPECT_EQ(pixels, LinePainter::kMaxCharacters * view.CellSize().width());
 }

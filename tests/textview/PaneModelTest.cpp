@@ -1,4 +1,4 @@
-// The host operations of a pane's text: SetLine with its conversions and limits, SetLineStyles, Clear.
+// The host operations on a pane's text: SetLine with conversions and limits, SetLineStyles, Clear.
 #include "textview/PaneModel.h"
 #include "textview/TabWidth.h"
 
@@ -20,7 +20,8 @@ int Set(PaneModel& pane, const std::string& text, int index, int flags = 0) {
 
 std::string TextOf(const PaneModel& pane, int index) {
     const TextLine* line = pane.GetLine(index);
-    return std::string(reinterpret_cast<const char*>(line->Text()), static_cast<std::size_t>(line->Length()));
+    return std::string(reinterpret_cast<const char*>(line->Text()),
+                       static_cast<std::size_t>(line->Length()));
 }
 
 std::vector<int> StylesOf(const PaneModel& pane, int index) {
@@ -61,7 +62,8 @@ TEST_F(PaneModelTest, ReplacingKeepsHostWordAndScanBytesButDropsStyles) {
 }
 
 TEST_F(PaneModelTest, RefusesTheLineAfterTheMaximumAndBadArguments) {
-    for (int i = 0; i < 3; ++i) ASSERT_EQ(Set(pane, "x", i), i);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(Set(pane, "x", i), i);
     EXPECT_EQ(Set(pane, "too many", 3), -1);
     EXPECT_EQ(pane.LineCount(), 3);
     EXPECT_EQ(TextOf(pane, 2), "x");
@@ -130,7 +132,7 @@ TEST_F(PaneModelTest, UnknownIdsKeepTheDefaultAndReportZero) {
     EXPECT_EQ(pane.SetLineStyles(0, ids, 3, 0, 1), 0);
     EXPECT_EQ(StylesOf(pane, 0), (std::vector<int>{red, 0, red}));
     const std::uint8_t known[] = {20, 20, 20};
-    EXPECT_EQ(pane.SetLineStyles(0, known, 3, 98, 1), 0); // unknown default id
+    EXPECT_EQ(pane.SetLineStyles(0, known, 3, 98, 1), 0);  // unknown default id
     EXPECT_EQ(pane.SetLineStyles(0, known, 3, 300, 1), 1); // ids past 255 mean style 0
 }
 
@@ -159,7 +161,8 @@ TEST_F(PaneModelTest, ClearReturnsAndResetsTheModifiedFlag) {
 }
 
 TEST_F(PaneModelTest, MarksOnlyVisibleLinesAndWidensASecondMarkToEverything) {
-    for (int i = 0; i < 3; ++i) Set(pane, "x", i);
+    for (int i = 0; i < 3; ++i)
+        Set(pane, "x", i);
     pane.Repaint().Take();
     pane.SetVisibleLines(1, 1);
     Set(pane, "y", 0);

@@ -1,4 +1,4 @@
-// Font, styles, options and tab width written by one pane and read back by the next, machine then user.
+// Font, styles, options and tab width written by one pane and read by the next, machine then user.
 #include "common/SettingsKey.h"
 #include "textview/AnsiEditView.h"
 #include "textview/EditOptions.h"
@@ -13,12 +13,13 @@
 namespace varnex {
 namespace {
 
-void WriteNumberValue(Hive hive, const std::string& path, const std::string& name, std::uint32_t value) {
+void WriteNumberValue(Hive hive, const std::string& path, const std::string& name,
+                      std::uint32_t value) {
     SettingsKey key;
     ASSERT_TRUE(key.Open(hive, path, OpenMode::Create));
-    const std::array<std::uint8_t, 4> bytes = {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                                               static_cast<std::uint8_t>(value >> 16),
-                                               static_cast<std::uint8_t>(value >> 24)};
+    const std::array<std::uint8_t, 4> bytes = {
+        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
     ASSERT_TRUE(key.Write(bytes.data(), bytes.size(), name, ValueType::Number));
 }
 
@@ -89,7 +90,8 @@ TEST(PaneSettings, StyleKeysThatAreNoPositiveNumberAreSkipped) {
 }
 
 TEST(PaneSettings, WithoutSettingsPathTheSectionAndGroupNameFormThePath) {
-    WriteNumberValue(Hive::CurrentUser, "Software\\Tamsel\\Test\\SectionGroup\\Colors\\1", "TX", 0x0A0B0C);
+    WriteNumberValue(Hive::CurrentUser, "Software\\Tamsel\\Test\\SectionGroup\\Colors\\1", "TX",
+                     0x0A0B0C);
     CAnsiEditView pane(2048, 100, 1, "SectionGroup");
     ASSERT_TRUE(pane.LoadSettings("Software\\Tamsel\\Test\\", false));
     EXPECT_EQ(pane.GetStyle(0)->textColour, 0x0A0B0Cu);

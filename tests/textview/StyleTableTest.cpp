@@ -1,7 +1,7 @@
 // The style table and its id map, and the group sharing of PaneResources.
+#include "textview/StyleTable.h"
 #include "textview/PaneModel.h"
 #include "textview/PaneResources.h"
-#include "textview/StyleTable.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,8 @@ TEST(StyleTable, IdMapFollowsAddsAndKnowsOnlyRegisteredIds) {
 
 TEST(StyleTable, MapReachesOnlyTheFirst255Styles) {
     StyleTable table;
-    for (int id = 2; id <= 256; ++id) table.Add(0, 0, "s", static_cast<std::uint32_t>(id == 256 ? 0 : id), 0);
+    for (int id = 2; id <= 256; ++id)
+        table.Add(0, 0, "s", static_cast<std::uint32_t>(id == 256 ? 0 : id), 0);
     ASSERT_EQ(table.Count(), 256);
     EXPECT_EQ(table.IndexOfId(255), 254);
     // Index 255 (id 0) cannot be kept as index + 1 in a byte.
