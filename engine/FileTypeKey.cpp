@@ -35,8 +35,14 @@ bool AllDigits(const std::string& s) {
     });
 }
 
+std::string PrefixedKey(char prefix, const std::string& token, std::size_t tokenLength) {
+    std::string key(1, prefix);
+    key.append(token, 0, tokenLength);
+    return key;
+}
+
 std::string DotKey(const std::string& token) {
-    return ("." + token).substr(0, kFileTypeKeyMaxLength);
+    return PrefixedKey('.', token, kFileTypeKeyMaxLength - 1);
 }
 
 // For name.ext.keep or name.ext.12.save: the key of "ext", or empty when there is none.
@@ -56,7 +62,7 @@ std::string KeyBeforeBackupSuffix(const std::string& path, std::size_t suffixSta
 std::string FileTypeKey(const std::string& path) {
     const std::size_t start = TokenStart(path, path.size());
     const std::string token = path.substr(start);
-    if (!PrecededByDot(path, start)) return ("#" + token.substr(0, 2));
+    if (!PrecededByDot(path, start)) return PrefixedKey('#', token, 2);
     if (EqualsNoCase(token, "keep") || EqualsNoCase(token, "save")) {
         const std::string inner = KeyBeforeBackupSuffix(path, start);
         if (!inner.empty()) return inner;
