@@ -1,0 +1,28 @@
+// Lets a compare pane take the engine's rows: the row sink over a text pane.
+#pragma once
+
+#include "engine/RowSink.h"
+
+namespace varnex {
+
+class CAnsiEditView;
+
+class PaneRowSink : public RowSink {
+public:
+    explicit PaneRowSink(CAnsiEditView& pane) : pane_(pane) {}
+
+    void Clear() override;
+    // The compare panes take no edits yet; the flag is kept for the pane's editing to honour.
+    void SetReadOnly(bool readOnly) override { readOnly_ = readOnly; }
+    bool ReadOnly() const { return readOnly_; }
+    int StyleCount() const override;
+    void AddStyle(int id, std::uint32_t textColour, std::uint32_t background, int fontFlags) override;
+    void SetLine(int row, const std::uint8_t* bytes, int length) override;
+    void SetLineStyles(int row, const std::uint8_t* ids, int count, int defaultId, int stride) override;
+
+private:
+    CAnsiEditView& pane_;
+    bool readOnly_ = false;
+};
+
+} // namespace varnex

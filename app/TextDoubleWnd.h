@@ -1,0 +1,68 @@
+// The double-pane window: two compare panes side by side or one above the other, their title bars, focus and coupled scrolling.
+#pragma once
+
+#include "app/DoublePaneLayout.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+namespace varnex {
+
+class CComparePane;
+class TitleBar;
+
+class CTextDoubleWnd : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CTextDoubleWnd(QWidget* parent = nullptr);
+
+    // Side 0 is the left or upper pane, side 1 the right or lower one.
+    CComparePane& Pane(int side) { return *panes_[side & 1]; }
+    TitleBar& TitleBarOf(int side) { return *titleBars_[side & 1]; }
+    // The side whose pane last gained the focus; 0 at first.
+    int ActiveSide() const { return activeSide_; }
+    CComparePane& ActivePane() { return *panes_[activeSide_]; }
+
+    bool Stacked() const { return (layout_ & kStackedBit) != 0; }
+    // Places the panes one above the other (true) or side by side, and repaints.
+    void SetStacked(bool stacked);
+    // Shows `text` in the side's title bar; nothing unsets it. Title bars are shown while
+    // either side has a title.
+    void SetTitleText(int side, const std::optional<QString>& text);
+    const std::optional<QString>& TitleText(int side) const { return titleText_[side & 1]; }
+    const DoublePaneGeometry& Geometry() const { return geometry_; }
+
+    // Scrolls both panes so that (column, row) is their top left cell, then reports it.
+    void ScrollBoth(int column, int row);
+    void RepaintPanes();
+
+signals:
+    // The panes now show (firstColumn, firstRow) at their top left.
+    void PanesScrolled(int firstColumn, int firstRow);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    static constexpr int kStackedBit = 0x1;
+
+    void OnPaneScrolled(int side);
+    void OnPaneFocused(int side);
+    void LayOut();
+    void PaintStackedGap(QPainter& painter);
+
+    std::array<CComparePane*, 2> panes_{};
+    std::array<TitleBar*, 2> titleBars_{};
+    std::array<std::optional<QString>, 2> titleText_;
+    DoublePaneGeometry geometry_;
+    int layout_ = 0;
+    int activeSide_ = 0;
+    bool coupling_ = false; // a pane is being moved to follow the other
+};
+
+} // namespace varnex
