@@ -22,7 +22,11 @@ public:
         return *this;
     }
 
-    BoundedPath& ThenSub(std::string_view name) { return Then("\\" + std::string(name)); }
+    BoundedPath& ThenSub(std::string_view name) {
+        std::string part(1, '\\');
+        part.append(name);
+        return Then(part);
+    }
 
     std::string Take() { return std::move(text_); }
 
