@@ -1,4 +1,4 @@
-// Shows the busy cursor for as long as the object lives, so that every way out of a long task restores it.
+// Shows the busy cursor while it lives, so every way out of a long task restores the cursor.
 #pragma once
 
 #include <QGuiApplication>

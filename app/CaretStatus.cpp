@@ -1,4 +1,4 @@
-// The status-bar text for a caret in a compare pane: the file's line and column, and the selection's extent.
+// The status text for a compare pane's caret: the file's line and column, and the selection.
 #include "app/CaretStatus.h"
 
 #include "res/StringId.h"
@@ -36,7 +36,8 @@ std::optional<std::string> CaretStatus::Text(const AlignedRows& rows, Side side,
     return Describe(rows, side, caret);
 }
 
-std::string CaretStatus::Describe(const AlignedRows& rows, Side side, const CaretReport& caret) const {
+std::string CaretStatus::Describe(const AlignedRows& rows, Side side,
+                                  const CaretReport& caret) const {
     if (caret.row < 0 || caret.row >= rows.Count()) return {};
     const int line = rows.Line(side, caret.row);
     if (line == 0) return {};
@@ -44,8 +45,8 @@ std::string CaretStatus::Describe(const AlignedRows& rows, Side side, const Care
     const bool anchorOnLine = caret.anchorRow >= 0 && caret.anchorRow < rows.Count() &&
                               rows.Line(side, caret.anchorRow) != 0;
     if (caret.hasSelection && anchorOnLine) {
-        const int distance = caret.lineSelection ? caret.row - caret.anchorRow
-                                                 : caret.column - caret.anchorColumn;
+        const int distance =
+            caret.lineSelection ? caret.row - caret.anchorRow : caret.column - caret.anchorColumn;
         text += FillNumbers(LoadString(kStrStatusDistance), {std::abs(distance)});
     }
     return text;

@@ -1,4 +1,4 @@
-// The status-bar text for a caret in a compare pane: the file's line and column, and the selection's extent.
+// The status text for a compare pane's caret: the file's line and column, and the selection.
 #pragma once
 
 #include "engine/AlignedRows.h"

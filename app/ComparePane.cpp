@@ -1,4 +1,4 @@
-// One of the two panes of the compare window: a text pane whose margin shows the file's line numbers and the block marker.
+// A compare pane: a text pane whose margin shows file line numbers and the block marker.
 #include "app/ComparePane.h"
 
 #include <QPainter>
@@ -28,8 +28,8 @@ void CComparePane::PrintLineNumber(QPainter& painter, const QRect& rect, int lin
         painter.drawPixmap(rect.topLeft(), marker_.For(rect.height()));
     } else if (!label.text.empty()) {
         painter.setPen(kMarginText);
-        painter.drawText(rect.adjusted(0, 0, -kMarginTextInset, 0), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::fromStdString(label.text));
+        painter.drawText(rect.adjusted(0, 0, -kMarginTextInset, 0),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(label.text));
     }
 }
 

@@ -1,4 +1,4 @@
-// One of the two panes of the compare window: a text pane whose margin shows the file's line numbers and the block marker.
+// A compare pane: a text pane whose margin shows file line numbers and the block marker.
 #pragma once
 
 #include "app/MarginLabel.h"

@@ -3,7 +3,8 @@
 
 namespace varnex {
 
-MarginLabel MarginLabelFor(const AlignedRows& rows, Side side, int row, int markStart, int markEnd) {
+MarginLabel MarginLabelFor(const AlignedRows& rows, Side side, int row, int markStart,
+                           int markEnd) {
     MarginLabel label;
     if (row >= markStart && row < markEnd) {
         label.marker = true;

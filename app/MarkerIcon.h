@@ -1,4 +1,4 @@
-// The marker of the current difference block: a yellow bar one text line high at the left of a transparent square.
+// The current-block marker: a yellow bar one text line high at the left of a clear square.
 #pragma once
 
 #include <QPixmap>

@@ -1,4 +1,4 @@
-// How the view shows a modal message box; tests put their own function in to see the message without a modal loop.
+// How the view shows a modal message box; tests put in their own function to observe it.
 #include "app/MessageBoxCall.h"
 
 namespace varnex {

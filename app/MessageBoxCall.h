@@ -1,4 +1,4 @@
-// How the view shows a modal message box; tests put their own function in to see the message without a modal loop.
+// How the view shows a modal message box; tests put in their own function to observe it.
 #pragma once
 
 #include <QMessageBox>
@@ -8,8 +8,8 @@
 
 namespace varnex {
 
-using MessageBoxCall =
-    std::function<void(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text)>;
+using MessageBoxCall = std::function<void(QWidget* parent, QMessageBox::Icon icon,
+                                          const QString& caption, const QString& text)>;
 
 // Shows the message in a modal QMessageBox with an OK button.
 void ShowModalMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,

@@ -1,4 +1,4 @@
-// The overview bar at the right of the compare view: the kind of every row (or of every stretch of rows) as a colour.
+// The overview bar right of the panes: the kind of every row, or stretch of rows, as a colour.
 #include "app/OverviewBar.h"
 
 #include "app/OverviewBarMath.h"
@@ -39,7 +39,8 @@ void OverviewBar::PaintEdge(QPainter& painter) {
     const std::array<QColor, kOverviewBarEdge> columns = {
         palette().color(QPalette::Midlight), Qt::white, palette().color(QPalette::Button),
         palette().color(QPalette::Dark)};
-    for (int x = 0; x < kOverviewBarEdge; ++x) painter.fillRect(x, 0, 1, height(), columns[x]);
+    for (int x = 0; x < kOverviewBarEdge; ++x)
+        painter.fillRect(x, 0, 1, height(), columns[x]);
 }
 
 // Runs of equal kind are drawn as one rectangle.

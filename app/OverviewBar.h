@@ -1,4 +1,4 @@
-// The overview bar at the right of the compare view: the kind of every row (or of every stretch of rows) as a colour.
+// The overview bar right of the panes: the kind of every row, or stretch of rows, as a colour.
 #pragma once
 
 #include <QColor>

@@ -20,7 +20,8 @@ int PaneRowSink::StyleCount() const {
     return pane_.Resources().Styles().Count();
 }
 
-void PaneRowSink::AddStyle(int id, std::uint32_t textColour, std::uint32_t background, int fontFlags) {
+void PaneRowSink::AddStyle(int id, std::uint32_t textColour, std::uint32_t background,
+                           int fontFlags) {
     pane_.AddStyle(textColour, background, std::string(), static_cast<std::uint32_t>(id),
                    static_cast<std::uint32_t>(fontFlags));
 }
@@ -29,7 +30,8 @@ void PaneRowSink::SetLine(int row, const std::uint8_t* bytes, int length) {
     pane_.SetLine(bytes, row, length, kBytesUnchanged);
 }
 
-void PaneRowSink::SetLineStyles(int row, const std::uint8_t* ids, int count, int defaultId, int stride) {
+void PaneRowSink::SetLineStyles(int row, const std::uint8_t* ids, int count, int defaultId,
+                                int stride) {
     pane_.SetLineStyles(row, ids, count, defaultId, stride);
 }
 

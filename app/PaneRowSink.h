@@ -12,17 +12,17 @@ public:
     explicit PaneRowSink(CAnsiEditView& pane) : pane_(pane) {}
 
     void Clear() override;
-    // The compare panes take no edits yet; the flag is kept for the pane's editing to honour.
-    void SetReadOnly(bool readOnly) override { readOnly_ = readOnly; }
-    bool ReadOnly() const { return readOnly_; }
+    // The text panes have no editing yet, so there is nothing to forbid.
+    void SetReadOnly(bool) override {}
     int StyleCount() const override;
-    void AddStyle(int id, std::uint32_t textColour, std::uint32_t background, int fontFlags) override;
+    void AddStyle(int id, std::uint32_t textColour, std::uint32_t background,
+                  int fontFlags) override;
     void SetLine(int row, const std::uint8_t* bytes, int length) override;
-    void SetLineStyles(int row, const std::uint8_t* ids, int count, int defaultId, int stride) override;
+    void SetLineStyles(int row, const std::uint8_t* ids, int count, int defaultId,
+                       int stride) override;
 
 private:
     CAnsiEditView& pane_;
-    bool readOnly_ = false;
 };
 
 } // namespace varnex

@@ -1,4 +1,4 @@
-// The double-pane window: two compare panes side by side or one above the other, their title bars, focus and coupled scrolling.
+// The double-pane window: two panes, their title bars and layouts, focus and coupled scrolling.
 #include "app/TextDoubleWnd.h"
 
 #include "app/ComparePane.h"
@@ -22,8 +22,10 @@ CTextDoubleWnd::CTextDoubleWnd(QWidget* parent) : QWidget(parent) {
     for (int side = 0; side < 2; ++side) {
         titleBars_[side] = new TitleBar(this);
         panes_[side] = new CComparePane(this);
-        connect(panes_[side], &CAnsiView::ScrollPositionChanged, this, [this, side] { OnPaneScrolled(side); });
-        connect(panes_[side], &CComparePane::FocusGained, this, [this, side] { OnPaneFocused(side); });
+        connect(panes_[side], &CAnsiView::ScrollPositionChanged, this,
+                [this, side] { OnPaneScrolled(side); });
+        connect(panes_[side], &CComparePane::FocusGained, this,
+                [this, side] { OnPaneFocused(side); });
     }
     setFocusProxy(panes_[activeSide_]);
     LayOut();
@@ -51,7 +53,8 @@ void CTextDoubleWnd::ScrollBoth(int column, int row) {
 }
 
 void CTextDoubleWnd::RepaintPanes() {
-    for (CComparePane* pane : panes_) pane->viewport()->update();
+    for (CComparePane* pane : panes_)
+        pane->viewport()->update();
 }
 
 // The other pane only follows; its own report of that move must not move the first one back.
@@ -76,7 +79,8 @@ void CTextDoubleWnd::resizeEvent(QResizeEvent* event) {
 
 void CTextDoubleWnd::LayOut() {
     const bool anyTitle = titleText_[0] || titleText_[1];
-    const int titleHeight = TitleHeight(anyTitle, style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+    const int titleHeight =
+        TitleHeight(anyTitle, style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
     geometry_ = Stacked() ? LayOutStacked(width(), height(), titleHeight)
                           : LayOutSideBySide(width(), height(), titleHeight);
     for (int side = 0; side < 2; ++side) {
@@ -99,10 +103,13 @@ void CTextDoubleWnd::paintEvent(QPaintEvent*) {
 
 // A raised edge: light, white, three rows of face colour, shadow, black.
 void CTextDoubleWnd::PaintStackedGap(QPainter& painter) {
-    const QColor rows[kStackedGapRows] = {
-        palette().color(QPalette::Midlight), Qt::white, palette().color(QPalette::Button),
-        palette().color(QPalette::Button),   palette().color(QPalette::Button),
-        palette().color(QPalette::Dark),     Qt::black};
+    const QColor rows[kStackedGapRows] = {palette().color(QPalette::Midlight),
+                                          Qt::white,
+                                          palette().color(QPalette::Button),
+                                          palette().color(QPalette::Button),
+                                          palette().color(QPalette::Button),
+                                          palette().color(QPalette::Dark),
+                                          Qt::black};
     for (int row = 0; row < kStackedGapRows; ++row) {
         painter.fillRect(0, geometry_.gapAt + row, width(), 1, rows[row]);
     }

@@ -1,4 +1,4 @@
-// The double-pane window: two compare panes side by side or one above the other, their title bars, focus and coupled scrolling.
+// The double-pane window: two panes, their title bars and layouts, focus and coupled scrolling.
 #pragma once
 
 #include "app/DoublePaneLayout.h"

@@ -1,4 +1,4 @@
-// The compare view: owns the comparison, its double-pane window and overview bar, and carries out the view's commands.
+// The compare view: owns the comparison, the double-pane window and the bar; runs view commands.
 #include "app/VarnexView.h"
 
 #include "app/BusyCursor.h"
@@ -56,7 +56,8 @@ CVarnexView::CVarnexView(QWidget* parent) : QWidget(parent), viewMode_(ReadViewM
         pane.SetSettingsPath(std::string(PaneLineStyler::kSettingsPath));
         pane.SetMarginSource([this, side](int row) { return MarginFor(SideOf(side), row); });
     }
-    // The panes share the editor's font and colours: machine-wide values first, the user's over them.
+    // The panes share the editor's font and colours: machine-wide values first, the user's over
+    // them.
     doublePane_->Pane(0).LoadSettings("", true);
     doublePane_->Pane(0).LoadSettings("", false);
     setFocusProxy(doublePane_);
@@ -93,8 +94,8 @@ int CVarnexView::RunCompare(const std::string& firstPath, const std::string& sec
         PaneLineStyler styler;
         PaneRowSink left(doublePane_->Pane(0));
         PaneRowSink right(doublePane_->Pane(1));
-        result = engine_.LoadAndCompare(firstPath, secondPath, static_cast<CompareMode>(compareMode_),
-                                        &styler, left, right);
+        result = engine_.LoadAndCompare(
+            firstPath, secondPath, static_cast<CompareMode>(compareMode_), &styler, left, right);
     }
     if (result == kCompareOk) ShowResult();
     emit CommandStatesChanged();
@@ -105,7 +106,8 @@ void CVarnexView::ShowResult() {
     markStart_ = markEnd_ = 0;
     caretStatus_ = {};
     if (!titlesGiven_) {
-        for (int side = 0; side < 2; ++side) titles_[side] = QFile::decodeName(Path(side).c_str());
+        for (int side = 0; side < 2; ++side)
+            titles_[side] = QFile::decodeName(Path(side).c_str());
     }
     UpdateTitles();
     FitMarginToLineNumbers();
@@ -181,7 +183,8 @@ void CVarnexView::UpdateTitles() {
         }
         const QFontMetrics metrics(doublePane_->TitleBarOf(side).font());
         const QString title = titles_[side].left(kMaxTitleLength);
-        doublePane_->SetTitleText(side, metrics.elidedText(title, Qt::ElideMiddle, std::max(0, available)));
+        doublePane_->SetTitleText(
+            side, metrics.elidedText(title, Qt::ElideMiddle, std::max(0, available)));
     }
 }
 
@@ -190,7 +193,8 @@ MarginLabel CVarnexView::MarginFor(Side side, int row) const {
 }
 
 std::optional<QString> CVarnexView::StatusText(int side, const CaretReport& caret) {
-    const std::optional<std::string> text = caretStatus_[side & 1].Text(engine_.Rows(), SideOf(side & 1), caret);
+    const std::optional<std::string> text =
+        caretStatus_[side & 1].Text(engine_.Rows(), SideOf(side & 1), caret);
     if (!text) return std::nullopt;
     return QString::fromStdString(*text);
 }

@@ -1,4 +1,4 @@
-// The compare view: owns the comparison, its double-pane window and overview bar, and carries out the view's commands.
+// The compare view: owns the comparison, the double-pane window and the bar; runs view commands.
 #pragma once
 
 #include "app/CaretStatus.h"
@@ -26,9 +26,6 @@ class CVarnexView : public QWidget, public CommandTarget {
     Q_OBJECT
 
 public:
-    // Control id of the double-pane window, the sender of its scroll reports.
-    static constexpr int kDoublePaneId = 4098;
-
     explicit CVarnexView(QWidget* parent = nullptr);
     // Writes ViewMode and BarMode.
     ~CVarnexView() override;

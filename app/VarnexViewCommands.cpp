@@ -1,4 +1,4 @@
-// The compare view's commands: navigation, compare mode, view and bar mode, and when each is enabled or checked.
+// The compare view's commands and when each is enabled or checked, dispatched by table.
 #include "app/CommandId.h"
 #include "app/VarnexView.h"
 

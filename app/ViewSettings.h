@@ -10,7 +10,7 @@ inline constexpr std::uint32_t kDefaultViewFlags = 7241;
 
 // The stored view mode: 1 when "ViewMode" is 1, else 0 (side by side).
 int ReadViewMode();
-// Writes kDefaultViewFlags as "Flags" unless the key has that value already.
+// Writes kDefaultViewFlags as "Flags" when the key has no "Flags" value.
 void WriteFlagsIfAbsent();
 void WriteViewModes(int viewMode, int barMode);
 

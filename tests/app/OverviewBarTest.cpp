@@ -1,4 +1,4 @@
-// The overview bar beside the panes: the summary of all rows, the window of rows from barTop, its colours and double-clicks.
+// The overview bar beside the panes: summary, window from barTop, colours and double-clicks.
 #include "ViewTestSupport.h"
 
 #include "app/CommandId.h"

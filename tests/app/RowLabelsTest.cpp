@@ -1,4 +1,4 @@
-// What the compare panes say about a row: margin labels with the block marker, and the caret's status text.
+// What the compare panes say about a row: margin labels, the marker and the status text.
 #include "app/CaretStatus.h"
 #include "app/MarginLabel.h"
 
@@ -38,7 +38,7 @@ TEST(CaretStatus, NamesTheFilesLineAndColumnOnlyWhenTheCaretMoved) {
     EXPECT_EQ(status.Text(rows, Side::Right, {4, 2}), " Zeile: 2  Spalte: 5");
     EXPECT_EQ(status.Text(rows, Side::Right, {4, 2}), std::nullopt);
     EXPECT_EQ(status.Text(rows, Side::Right, {0, 1}), ""); // placeholder
-    EXPECT_EQ(status.Text(rows, Side::Right, {0, 3}), "");   // past the rows
+    EXPECT_EQ(status.Text(rows, Side::Right, {0, 3}), ""); // past the rows
     EXPECT_EQ(status.Text(rows, Side::Left, {0, 1}), " Zeile: 2  Spalte: 1");
 }
 

@@ -1,4 +1,4 @@
-// The double-pane window inside the view: layouts, title bars, the painted gap, coupled scrolling, focus and block navigation.
+// The double-pane window in the view: layouts, gap, coupled scrolling, focus, navigation.
 #include "ViewTestSupport.h"
 
 #include "app/CommandId.h"
@@ -19,7 +19,8 @@ QRect PaneRect(CTextDoubleWnd& window, int side) {
 
 std::string NumberedLines(int count, const std::string& prefix) {
     std::string text;
-    for (int line = 0; line < count; ++line) text += prefix + std::to_string(line) + "\n";
+    for (int line = 0; line < count; ++line)
+        text += prefix + std::to_string(line) + "\n";
     return text;
 }
 

@@ -1,4 +1,4 @@
-// The compare view on real file pairs: difference colours in the panes, the warning for too many rows, compare modes and reload.
+// The compare view on real file pairs: colours, too many rows, modes, reload, titles, settings.
 #include "ViewTestSupport.h"
 
 #include "app/CommandId.h"
@@ -45,8 +45,10 @@ TEST(CompareViewColours, ChangedPairIsLightBlueWhereItDiffersInCharacterMode) {
     ASSERT_EQ(shown.view->SetCompareMode(1), 1);
     ASSERT_EQ(shown.Compare("alpha beta\n", "alpha gamma\n"), kCompareOk);
     for (int side = 0; side < 2; ++side) {
-        EXPECT_EQ(CellBackground(shown.Pane(side), 0, 0), WindowBackground(shown.Pane(side))) << side;
-        EXPECT_EQ(CellBackground(shown.Pane(side), 4, 0), WindowBackground(shown.Pane(side))) << side;
+        EXPECT_EQ(CellBackground(shown.Pane(side), 0, 0), WindowBackground(shown.Pane(side)))
+            << side;
+        EXPECT_EQ(CellBackground(shown.Pane(side), 4, 0), WindowBackground(shown.Pane(side)))
+            << side;
         EXPECT_EQ(CellBackground(shown.Pane(side), 6, 0), kLightBlue) << side;
     }
 }
@@ -68,7 +70,8 @@ TEST(CompareViewColours, IdenticalFilesShowNoDifferenceColours) {
     for (int side = 0; side < 2; ++side) {
         for (int row = 0; row < 3; ++row) {
             for (int column = 0; column < 4; ++column) {
-                EXPECT_EQ(CellBackground(shown.Pane(side), column, row), WindowBackground(shown.Pane(side)));
+                EXPECT_EQ(CellBackground(shown.Pane(side), column, row),
+                          WindowBackground(shown.Pane(side)));
             }
         }
     }
@@ -79,12 +82,14 @@ TEST(CompareViewColours, IdenticalFilesShowNoDifferenceColours) {
 
 TEST(CompareViewLimits, TooManyRowsWarnOnceAfterThePanesAreFilled) {
     std::string text;
-    for (int line = 0; line < 65600; ++line) text += "line " + std::to_string(line) + "\n";
+    for (int line = 0; line < 65600; ++line)
+        text += "line " + std::to_string(line) + "\n";
     ShownView shown;
     int filledRows = -1;
     bool busyCursorShown = true;
     int calls = 0;
-    shown.view->SetMessageBox([&](QWidget*, QMessageBox::Icon icon, const QString& caption, const QString& message) {
+    shown.view->SetMessageBox([&](QWidget*, QMessageBox::Icon icon, const QString& caption,
+                                  const QString& message) {
         ++calls;
         filledRows = std::min(shown.Pane(0).LineCount(), shown.Pane(1).LineCount());
         busyCursorShown = QGuiApplication::overrideCursor() != nullptr;
@@ -106,10 +111,12 @@ TEST(CompareViewLimits, FailedLoadsLeaveThePanesAndRestoreTheCursor) {
     const std::string present = test::WriteScratchFile("present.txt", "x\n");
     const std::string missing = (test::ScratchFolder() / "missing.txt").string();
     EXPECT_EQ(shown.view->LoadAndCompare(missing, present), kFirstFileFailed);
-    EXPECT_EQ(shown.view->LoadAndCompare(present, test::ScratchFolder().string()), kSecondFileFailed);
+    EXPECT_EQ(shown.view->LoadAndCompare(present, test::ScratchFolder().string()),
+              kSecondFileFailed);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(shown.Pane(0).LineCount(), 1);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(shown.Pane(1).GetLine(0)->Text())), "kept too");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(shown.Pane(1).GetLine(0)->Text())),
+              "kept too");
     EXPECT_TRUE(shown.messages.empty());
 }
 
@@ -143,7 +150,8 @@ TEST(CompareViewModes, AMissingFileOnlyStoresTheMode) {
 
 TEST(CompareViewReload, KeepsTheScrollPositionAndReadsTheFilesAgain) {
     std::string left;
-    for (int line = 0; line < 300; ++line) left += "a rather long line number " + std::to_string(line) + "\n";
+    for (int line = 0; line < 300; ++line)
+        left += "a rather long line number " + std::to_string(line) + "\n";
     ShownView shown(401, 300);
     CommandState state{true, false};
     ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdReload, state));
@@ -183,7 +191,9 @@ TEST(CompareViewTitles, LongTitlesAreShortenedToTheirHalfOfTheView) {
     shown.view->SetTitle(1, longTitle);
     const QString sideBySide = *shown.view->DoublePane().TitleText(1);
     EXPECT_TRUE(sideBySide.contains(QChar(0x2026)));
-    EXPECT_LE(QFontMetrics(shown.view->DoublePane().TitleBarOf(1).font()).horizontalAdvance(sideBySide), 301 / 2 - 12);
+    EXPECT_LE(
+        QFontMetrics(shown.view->DoublePane().TitleBarOf(1).font()).horizontalAdvance(sideBySide),
+        301 / 2 - 12);
     shown.view->SetSplitMode(1);
     EXPECT_GT(shown.view->DoublePane().TitleText(1)->size(), sideBySide.size());
 }

@@ -1,4 +1,4 @@
-// Test helpers for the compare view: a shown view, scratch file pairs, and colours read from grabbed panes.
+// Test helpers for the compare view: a shown view, fresh settings, colours of grabbed panes.
 #pragma once
 
 #include "app/ComparePane.h"
@@ -32,7 +32,8 @@ public:
         static int serial = 0;
         const char* old = std::getenv("TAMSEL_USER_HIVE");
         if (old) old_ = old;
-        const std::string path = (ScratchFolder() / ("view-" + std::to_string(++serial) + ".reg")).string();
+        const std::string path =
+            (ScratchFolder() / ("view-" + std::to_string(++serial) + ".reg")).string();
         setenv("TAMSEL_USER_HIVE", path.c_str(), 1);
     }
     ~FreshUserHive() { setenv("TAMSEL_USER_HIVE", old_.c_str(), 1); }
@@ -52,9 +53,10 @@ struct ShownMessage {
 // A compare view on screen whose message boxes are only recorded.
 struct ShownView {
     explicit ShownView(int width = 801, int height = 400) : view(std::make_unique<CVarnexView>()) {
-        view->SetMessageBox([this](QWidget*, QMessageBox::Icon icon, const QString& caption, const QString& text) {
-            messages.push_back({icon, caption, text});
-        });
+        view->SetMessageBox(
+            [this](QWidget*, QMessageBox::Icon icon, const QString& caption, const QString& text) {
+                messages.push_back({icon, caption, text});
+            });
         view->resize(width, height);
         view->show();
         QApplication::processEvents();
@@ -82,15 +84,16 @@ inline QImage GrabPane(CAnsiView& pane) {
 // Where a cell of the visible text is drawn in the grabbed viewport.
 inline QRect CellRect(const CAnsiView& pane, int column, int visibleRow) {
     const QSize cell = pane.CellSize();
-    return QRect(pane.MarginWidth() + column * cell.width(), visibleRow * cell.height(), cell.width(),
-                 cell.height());
+    return QRect(pane.MarginWidth() + column * cell.width(), visibleRow * cell.height(),
+                 cell.width(), cell.height());
 }
 
 // The colour most pixels of `rect` have: a cell's background, whatever glyph it holds.
 inline QColor DominantColour(const QImage& image, const QRect& rect) {
     std::map<QRgb, int> counts;
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) ++counts[image.pixel(x, y)];
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            ++counts[image.pixel(x, y)];
     }
     QRgb best = 0;
     int bestCount = -1;
