@@ -44,13 +44,6 @@ TEST(OverviewBarView, TenRowsInAHundredPixelsFillFourEntriesOfTwoPixelsEach) {
     EXPECT_EQ(BarPixel(bar, 80), bar.palette().color(QPalette::Button));
 }
 
-TEST(OverviewBarView, TheEdgeIsFourColumnsOfThreeDimensionalColours) {
-    ShownView shown(401, 100);
-    const QImage image = shown.view->Bar().grab().toImage();
-    EXPECT_EQ(QColor(image.pixel(1, 50)), QColor(Qt::white));
-    EXPECT_EQ(image.pixel(3, 50), shown.view->Bar().palette().color(QPalette::Dark).rgb());
-}
-
 TEST(OverviewBarView, AsManyRowsAsPixelsDoubleClickScrollsToTheRowAtThatPixel) {
     ShownView shown(401, 100);
     const auto [left, right] = WithInsertedLine(99, 50);
