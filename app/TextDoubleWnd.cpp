@@ -2,8 +2,12 @@
 #include "app/TextDoubleWnd.h"
 
 #include "app/ComparePane.h"
+#include "app/ContextSide.h"
+#include "app/DoublePaneMenu.h"
 #include "app/TitleBar.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
 
@@ -28,7 +32,16 @@ CTextDoubleWnd::CTextDoubleWnd(QWidget* parent) : QWidget(parent) {
                 [this, side] { OnPaneFocused(side); });
     }
     setFocusProxy(panes_[activeSide_]);
+    menu_ = new DoublePaneMenu(*this);
     LayOut();
+}
+
+void CTextDoubleWnd::contextMenuEvent(QContextMenuEvent* event) {
+    const QPoint at = mapFromGlobal(event->globalPos());
+    contextSide_ = ContextSideAt(at.x(), at.y(), width(), height(), Stacked());
+    QMenu* menu = menu_->Build(contextSide_, this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void CTextDoubleWnd::SetStacked(bool stacked) {

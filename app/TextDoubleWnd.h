@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/DoublePaneLayout.h"
+#include "app/SideState.h"
 
 #include <QString>
 #include <QWidget>
@@ -12,6 +13,7 @@
 namespace varnex {
 
 class CComparePane;
+class DoublePaneMenu;
 class TitleBar;
 
 class CTextDoubleWnd : public QWidget {
@@ -40,6 +42,13 @@ public:
     void ScrollBoth(int column, int row);
     void RepaintPanes();
 
+    // The file and row-to-line table of a side, for its context menu.
+    void SetSideState(int side, SideState state) { sides_[side & 1] = std::move(state); }
+    const SideState& SideStateOf(int side) const { return sides_[side & 1]; }
+    // Side of the last context-menu request.
+    int ContextSide() const { return contextSide_; }
+    DoublePaneMenu& ContextMenu() { return *menu_; }
+
 signals:
     // The panes now show (firstColumn, firstRow) at their top left.
     void PanesScrolled(int firstColumn, int firstRow);
@@ -47,6 +56,7 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     static constexpr int kStackedBit = 0x1;
@@ -62,6 +72,9 @@ private:
     DoublePaneGeometry geometry_;
     int layout_ = 0;
     int activeSide_ = 0;
+    int contextSide_ = 0;
+    std::array<SideState, 2> sides_;
+    DoublePaneMenu* menu_ = nullptr;
     bool coupling_ = false; // a pane is being moved to follow the other
 };
 

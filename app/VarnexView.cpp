@@ -97,9 +97,19 @@ int CVarnexView::RunCompare(const std::string& firstPath, const std::string& sec
         result = engine_.LoadAndCompare(
             firstPath, secondPath, static_cast<CompareMode>(compareMode_), &styler, left, right);
     }
+    HandSidesToDoublePane();
     if (result == kCompareOk) ShowResult();
     emit CommandStatesChanged();
     return result;
+}
+
+// The context menu needs each side's path and which file line each row shows.
+void CVarnexView::HandSidesToDoublePane() {
+    const AlignedRows& rows = engine_.Rows();
+    const std::array<const std::uint16_t*, 2> lines{rows.LeftLines(), rows.RightLines()};
+    for (int side = 0; side < 2; ++side) {
+        doublePane_->SetSideState(side, {Path(side), {lines[side], lines[side] + rows.Count()}});
+    }
 }
 
 void CVarnexView::ShowResult() {

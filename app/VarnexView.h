@@ -106,6 +106,7 @@ private:
     CommandState ReloadState(int id) const;
 
     int RunCompare(const std::string& firstPath, const std::string& secondPath);
+    void HandSidesToDoublePane();
     void ShowResult();
     void FitMarginToLineNumbers();
     void WarnOfTooManyRows();

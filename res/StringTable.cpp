@@ -51,6 +51,8 @@ const std::unordered_map<int, std::string>& Table() {
         {57670, "Zeigt eine Hilfe für die Aufrufparameter an.\nSysntax Info"},
         {40022, "Zeigt Infos über die Farbdarstellung an.\nFarbinformationen"},
         {57680, "Wechselt zum nächsten Fensterausschnitt.\nNächster Ausschnitt"},
+        {35078, "Pfad kopieren"},
+        {35079, "Editor starten"},
         {57681, "Springt zum vorherigen Fensterausschnitt zurück.\nVorheriger Ausschnitt"},
     };
     return table;
