@@ -17,6 +17,65 @@ enum StringId : int {
     kStrStatusPosition = 61209,
     kStrStatusDistance = 61210,
     kStrNumLock = 61211,
+
+    // Main window: title and menu bar.
+    kStrAppTitle = 62000,
+    kStrMenuFile = 62001,
+    kStrMenuEdit = 62002,
+    kStrMenuView = 62003,
+    kStrMenuHelp = 62004,
+    kStrItemOpen = 62010,
+    kStrItemExit = 62011,
+    kStrItemCopy = 62012,
+    kStrItemFindNext = 62013,
+    kStrItemFind = 62014,
+    kStrItemFindSelected = 62015,
+    kStrItemSelectAll = 62016,
+    kStrItemFont = 62017,
+    kStrItemViewOptions = 62018,
+    kStrItemSplit = 62019,
+    kStrItemBarMode = 62020,
+    kStrItemLineWise = 62021,
+    kStrItemCharWise = 62022,
+    kStrItemNoBlanks = 62023,
+    kStrItemFlatToolBar = 62024,
+    kStrItemOnTop = 62025,
+    kStrItemToolBar = 62026,
+    kStrItemStatusBar = 62027,
+    kStrItemAbout = 62028,
+    kStrItemSyntax = 62029,
+    kStrItemColourInfo = 62030,
+
+    // Open-files dialog.
+    kStrOpenFilesCaption = 62100,
+    kStrFirstFile = 62101,
+    kStrSecondFile = 62102,
+    kStrCompareModeGroup = 62103,
+    kStrLineWiseMode = 62104,
+    kStrCharWiseMode = 62105,
+    kStrNoBlanksMode = 62106,
+    kStrOk = 62107,
+    kStrCancel = 62108,
+    kStrAllFilesFilter = 62109,
+
+    // Help dialog: its caption, heading and rows ("option\nmeaning").
+    kStrHelpCaption = 62200,
+    kStrHelpHeading = 62201,
+    kStrHelpRowFirst = 62210,
+    kStrHelpRowLast = 62221,
+
+    // Colour information dialog.
+    kStrColourInfoCaption = 62300,
+    kStrColourGroup = 62301,
+    kStrColourInserted = 62302,
+    kStrColourRemoved = 62303,
+    kStrColourChanged = 62304,
+    kStrColourPlaceholder = 62305,
+
+    // About dialog.
+    kStrAboutCaption = 62400,
+    kStrAboutVersion = 62401,
+    kStrAboutDescription = 62402,
 };
 
 } // namespace varnex
