@@ -1,0 +1,53 @@
+// The application: start-up from the command line to the shown main window, and the About box.
+#pragma once
+
+#include "app/CommandTarget.h"
+#include "app/DialogRunner.h"
+#include "app/MessageBoxCall.h"
+#include "app/RecentFiles.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace varnex {
+
+class CMainFrame;
+class CVarnexDoc;
+struct StartOptions;
+
+class CVarnexApp : public CommandTarget {
+public:
+    CVarnexApp();
+    ~CVarnexApp() override;
+
+    // Start-up: reads the arguments (the program first), builds the frame, document and view,
+    // runs the first comparison and shows the window. Without arguments the window stays
+    // hidden and the open-files dialog comes first; the window shows when it closes.
+    void InitInstance(const std::vector<std::string>& arguments);
+
+    CMainFrame* MainFrame() { return frame_.get(); }
+    CVarnexDoc* Document() { return document_.get(); }
+    const RecentFiles& RecentFileList() const { return recentFiles_; }
+
+    // Seams for the modal parts; set before InitInstance.
+    void SetDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+    void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+private:
+    void CreateWindows();
+    void OpenDocument(const std::string& path);
+    void ShowMainWindow(bool hadArguments);
+    void ShowAbout();
+
+    RecentFiles recentFiles_;
+    DialogRunner runDialog_ = RunModalDialog;
+    MessageBoxCall messageBox_ = ShowModalMessageBox;
+    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<CVarnexDoc> document_; // refers to the frame's view, so it goes first
+};
+
+} // namespace varnex

@@ -1,0 +1,20 @@
+// The program varnex: compares two text files in a window.
+#include "app/IconResources.h"
+#include "app/VarnexApp.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    varnex::EnsureIconResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/varnex.svg")));
+    // The arguments as the bytes they are: file names need not be valid text.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    varnex::CVarnexApp app;
+    app.InitInstance(arguments);
+    return QApplication::exec();
+}
