@@ -78,7 +78,11 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), flatMode_(ReadFla
     UpdateCommandStates();
 }
 
+// The children go after this destructor has run; focus moves and view signals on their way
+// out must not reach the frame's slots any more.
 CMainFrame::~CMainFrame() {
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(view_, nullptr, this, nullptr);
     WriteFlatMode(flatMode_);
 }
 
