@@ -16,6 +16,7 @@ namespace varnex {
 namespace {
 
 constexpr int kIconSize = 48;
+constexpr int kIconGap = 16;
 constexpr double kNameScale = 1.5;
 
 QLabel* ProgramName() {
@@ -37,7 +38,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     buttons->addButton(UiText(kStrOk), QDialogButtonBox::AcceptRole)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* grid = new QGridLayout(this);
-    grid->setHorizontalSpacing(16);
+    grid->setHorizontalSpacing(kIconGap);
     grid->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
     grid->addWidget(ProgramName(), 0, 1);
     grid->addWidget(new QLabel(UiText(kStrAboutVersion).replace("%s", VARNEX_VERSION)), 1, 1);

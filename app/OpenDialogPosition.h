@@ -4,7 +4,6 @@
 #include <QPoint>
 #include <QSize>
 
-
 namespace varnex {
 
 // The stored position; a missing coordinate is taken from `fallback`.

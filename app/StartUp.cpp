@@ -34,17 +34,17 @@ std::string ReadDefaultTypes() {
 void ApplyDefaultTypes(StartOptions& options, const std::string& defaultTypes) {
     if (options.typeMode < 0 || defaultTypes.empty()) return;
     const std::string* names[] = {&options.files[0], &options.files[1], &options.sendFile};
-    const bool matches = std::any_of(std::begin(names), std::end(names), [&](const std::string* name) {
-        return MatchesDefaultTypes(*name, defaultTypes);
-    });
+    const bool matches =
+        std::any_of(std::begin(names), std::end(names), [&](const std::string* name) {
+            return MatchesDefaultTypes(*name, defaultTypes);
+        });
     if (matches) options.compareMode = options.typeMode;
 }
 
 std::string DocumentPathOf(const std::vector<std::string>& arguments) {
-    const auto plain = std::find_if(arguments.begin() + std::min<std::size_t>(1, arguments.size()),
-                                    arguments.end(), [](const std::string& argument) {
-                                        return !argument.empty() && argument[0] != '-';
-                                    });
+    const auto plain = std::find_if(
+        arguments.begin() + std::min<std::size_t>(1, arguments.size()), arguments.end(),
+        [](const std::string& argument) { return !argument.empty() && argument[0] != '-'; });
     if (plain == arguments.end()) return {};
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(*plain, error);

@@ -33,7 +33,8 @@ std::function<int(QDialog&)> AnswerOk(std::function<void(COpenFilesDlg&)> edit) 
 
 std::string LongText(const std::string& word, int lines) {
     std::string text;
-    for (int line = 0; line < lines; ++line) text += word + std::to_string(line) + "\n";
+    for (int line = 0; line < lines; ++line)
+        text += word + std::to_string(line) + "\n";
     return text;
 }
 
@@ -100,8 +101,8 @@ TEST(OpenCommand, AMissingFileIsReportedWithItsSide) {
     TwoFiles files;
     const std::string missing = (test::ScratchFolder() / "no-such-file.txt").string();
     StartedApp started({files.left, files.right});
-    started.dialogs.answer =
-        AnswerOk([&](COpenFilesDlg& dialog) { dialog.SetFile(0, QString::fromStdString(missing)); });
+    started.dialogs.answer = AnswerOk(
+        [&](COpenFilesDlg& dialog) { dialog.SetFile(0, QString::fromStdString(missing)); });
     started.Frame().RunCommand(kCmdOpen);
     ASSERT_EQ(started.messages.size(), 1u);
     EXPECT_EQ(started.messages[0].caption, "Fehler");

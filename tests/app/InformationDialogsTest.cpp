@@ -46,7 +46,8 @@ TEST(ColourInformationDialog, EachTextHasASampleInItsDifferenceColour) {
     ASSERT_NE(dialog.findChild<QGroupBox*>(), nullptr);
     EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), "Farbdarstellung");
     const std::vector<std::pair<std::uint32_t, QString>> expected = {
-        {kInsertedBackground, QString::fromUtf8("Teile die in der rechten Datei eingefügt wurden.")},
+        {kInsertedBackground,
+         QString::fromUtf8("Teile die in der rechten Datei eingefügt wurden.")},
         {kRemovedBackground, "Teile die in der linken Datei entfernt wurden."},
         {kChangedBackground, QString::fromUtf8("Teile die in beiden Dateien geändert wurden.")},
         {kPlaceholderBackground, "Platzhalterzeilen."},
@@ -54,8 +55,10 @@ TEST(ColourInformationDialog, EachTextHasASampleInItsDifferenceColour) {
     std::vector<QLabel*> samples;
     QStringList texts;
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
-        if (!label->pixmap().isNull()) samples.push_back(label);
-        else texts << label->text();
+        if (!label->pixmap().isNull())
+            samples.push_back(label);
+        else
+            texts << label->text();
     }
     ASSERT_EQ(samples.size(), expected.size());
     ASSERT_EQ(texts.size(), static_cast<int>(expected.size()));

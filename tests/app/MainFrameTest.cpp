@@ -79,8 +79,9 @@ void ActivateWindow(CMainFrame& frame) {
 }
 
 int CompareScratchFiles(CMainFrame& frame, const std::string& left, const std::string& right) {
-    const int result = frame.View().LoadAndCompare(test::WriteScratchFile("frame-left.txt", left),
-                                                   test::WriteScratchFile("frame-right.txt", right));
+    const int result =
+        frame.View().LoadAndCompare(test::WriteScratchFile("frame-left.txt", left),
+                                    test::WriteScratchFile("frame-right.txt", right));
     QApplication::processEvents();
     return result;
 }
@@ -117,14 +118,22 @@ TEST(MainFrameMenus, UnhandledCommandsAreDisabledAndDoNothing) {
 
 TEST(MainFrameToolBar, ButtonsInOrderWithSeparatorsToolTipsAndPrompts) {
     ShownFrame frame;
-    const std::vector<int> expected = {kCmdOpen,      0,
-                                       kCmdCopy,      0,
-                                       kCmdFind,      kCmdFindNext,
-                                       0,             kCmdFirstBlock,
-                                       kCmdPreviousBlock, kCmdCurrentBlock,
-                                       kCmdNextBlock, kCmdLastBlock,
-                                       0,             kCmdReload,
-                                       kCmdAlwaysOnTop, kCmdAbout};
+    const std::vector<int> expected = {kCmdOpen,
+                                       0,
+                                       kCmdCopy,
+                                       0,
+                                       kCmdFind,
+                                       kCmdFindNext,
+                                       0,
+                                       kCmdFirstBlock,
+                                       kCmdPreviousBlock,
+                                       kCmdCurrentBlock,
+                                       kCmdNextBlock,
+                                       kCmdLastBlock,
+                                       0,
+                                       kCmdReload,
+                                       kCmdAlwaysOnTop,
+                                       kCmdAbout};
     const QList<QAction*> actions = frame->ToolBar().actions();
     ASSERT_EQ(actions.size(), static_cast<int>(expected.size()));
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -158,7 +167,8 @@ TEST(MainFrameNavigation, ButtonsFollowTheRulesWhileSteppingThroughTheBlocks) {
                        kCmdLastBlock};
     auto enabled = [&] {
         std::vector<bool> states;
-        for (int id : ids) states.push_back(ToolButton(*frame, id)->isEnabled());
+        for (int id : ids)
+            states.push_back(ToolButton(*frame, id)->isEnabled());
         return states;
     };
     using States = std::vector<bool>;
@@ -176,8 +186,8 @@ TEST(MainFrameNavigation, ButtonsFollowTheRulesWhileSteppingThroughTheBlocks) {
 TEST(MainFrameNavigation, NoDifferencesDisableEveryNavigationButton) {
     ShownFrame frame;
     ASSERT_EQ(CompareScratchFiles(*frame, "same\n", "same\n"), kCompareOk);
-    for (int id : {kCmdFirstBlock, kCmdPreviousBlock, kCmdCurrentBlock, kCmdNextBlock,
-                   kCmdLastBlock})
+    for (int id :
+         {kCmdFirstBlock, kCmdPreviousBlock, kCmdCurrentBlock, kCmdNextBlock, kCmdLastBlock})
         EXPECT_FALSE(ToolButton(*frame, id)->isEnabled()) << id;
 }
 
@@ -254,8 +264,8 @@ TEST(MainFrameDialogs, HelpAndColourInformationRunTheirDialogs) {
     ShownFrame frame;
     frame->RunCommand(kCmdHelpSyntax);
     frame->RunCommand(kCmdColourInfo);
-    EXPECT_EQ(frame.dialogs.shown, (std::vector<std::string>{"varnex::CHelpDlg",
-                                                              "varnex::CColourInfoDlg"}));
+    EXPECT_EQ(frame.dialogs.shown,
+              (std::vector<std::string>{"varnex::CHelpDlg", "varnex::CColourInfoDlg"}));
 }
 
 TEST(MainFrameShortcuts, EscapeEndsTheProgram) {

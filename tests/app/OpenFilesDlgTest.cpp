@@ -20,7 +20,8 @@ using test::FreshUserHive;
 
 QStringList Items(QComboBox& box) {
     QStringList items;
-    for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
+    for (int i = 0; i < box.count(); ++i)
+        items << box.itemText(i);
     return items;
 }
 
@@ -84,7 +85,8 @@ TEST(OpenFilesDialog, CancelRecordsNoHistory) {
 TEST(FileHistoryList, BoundedWithoutDuplicatesOrEmptyEntries) {
     FreshUserHive hive;
     const FileHistory history("File2");
-    for (int i = 0; i < 20; ++i) history.Add("/f/" + std::to_string(i));
+    for (int i = 0; i < 20; ++i)
+        history.Add("/f/" + std::to_string(i));
     history.Add("/f/5");
     history.Add("");
     const std::vector<std::string> entries = history.Entries();

@@ -26,7 +26,8 @@ std::string Missing(const std::string& name) {
 }
 
 QString NotComparable(const std::string& path) {
-    return QString("Die Datei %1 existiert nicht zum Vergleichen !").arg(QString::fromStdString(path));
+    return QString("Die Datei %1 existiert nicht zum Vergleichen !")
+        .arg(QString::fromStdString(path));
 }
 
 void StoreDefaultTypes(const std::string& list) {
