@@ -16,7 +16,12 @@ namespace varnex {
 
 CVarnexApp::CVarnexApp() = default;
 
-CVarnexApp::~CVarnexApp() = default;
+// The document goes before the frame; the frame's route must not reach it meanwhile.
+CVarnexApp::~CVarnexApp() {
+    if (!frame_) return;
+    frame_->SetDocument(nullptr);
+    frame_->SetApplication(nullptr);
+}
 
 void CVarnexApp::InitInstance(const std::vector<std::string>& arguments) {
     const bool hadArguments = arguments.size() > 1;
