@@ -2,7 +2,6 @@
 #include "FrameTestSupport.h"
 
 #include "app/CommandId.h"
-#include "app/NumLockIndicator.h"
 #include "app/TextDoubleWnd.h"
 #include "engine/CompareEngine.h"
 
@@ -148,13 +147,15 @@ TEST(MainFrameToolBar, ButtonsInOrderWithSeparatorsToolTipsAndPrompts) {
               QString::fromUtf8("Zum nächten geänderten Bereich springen."));
 }
 
-TEST(MainFrameStatusBar, IdlePromptAndNumLockPane) {
+TEST(MainFrameStatusBar, ShowsTheIdlePromptAndAFlyByPromptOverIt) {
     ShownFrame frame;
     EXPECT_EQ(frame->PromptPane().text(), "Bereit");
-    frame->NumLockPane().SetNumLockOn(true);
-    EXPECT_EQ(frame->NumLockPane().text(), "NUM");
-    frame->NumLockPane().SetNumLockOn(false);
-    EXPECT_TRUE(frame->NumLockPane().text().isEmpty());
+    frame->statusBar()->showMessage(ToolButton(*frame, kCmdReload)->defaultAction()->statusTip());
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              QString::fromUtf8("Läd die beiden Dateien neu."));
+    EXPECT_FALSE(frame->PromptPane().isVisible());
+    frame->statusBar()->clearMessage();
+    EXPECT_TRUE(frame->PromptPane().isVisible());
 }
 
 // The toolbar follows the view without a menu being opened.
@@ -287,15 +288,6 @@ TEST(MainFrameShortcuts, FunctionKeySixMovesTheFocusToTheOtherPane) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
     QApplication::processEvents();
     EXPECT_EQ(panes.ActiveSide(), 0);
-}
-
-TEST(MainFrameShortcuts, UnboundCommandKeysDoNothing) {
-    ShownFrame frame;
-    ActivateWindow(*frame);
-    QTest::keyClick(frame.frame.get(), Qt::Key_S, Qt::ControlModifier);
-    QTest::keyClick(frame.frame.get(), Qt::Key_F12);
-    EXPECT_TRUE(frame->isVisible());
-    EXPECT_TRUE(frame.dialogs.shown.empty());
 }
 
 } // namespace
