@@ -67,13 +67,9 @@ void CVarnexDoc::ApplyDialog(const COpenFilesDlg& dialog) {
     const std::string second = PathBytes(dialog.File(1));
     const bool filesChanged = first != view_.Path(0) || second != view_.Path(1);
     if (!filesChanged && dialog.Mode() == view_.CompareModeInForce()) return;
-    // The view cannot forget given titles, so new files get their paths as titles, which is
-    // what a comparison without given titles shows.
-    if (filesChanged && view_.TitlesGiven()) {
-        view_.SetTitle(0, PathText(first).toStdString());
-        view_.SetTitle(1, PathText(second).toStdString());
-    }
-    view_.SetCompareMode(dialog.Mode());
+    // Titles given on the command line belong to the files they were given for.
+    if (filesChanged) view_.ForgetGivenTitles();
+    view_.UseCompareMode(dialog.Mode());
     ReportLoad(view_.LoadAndCompare(first, second), first, second);
 }
 

@@ -163,8 +163,16 @@ int CVarnexView::Reload() {
     return result;
 }
 
+namespace {
+
+bool IsCompareMode(int mode) {
+    return mode >= 0 && mode <= static_cast<int>(CompareMode::CharWiseNoBlanks);
+}
+
+} // namespace
+
 int CVarnexView::SetCompareMode(int mode) {
-    if (mode < 0 || mode > static_cast<int>(CompareMode::CharWiseNoBlanks)) return compareMode_;
+    if (!IsCompareMode(mode)) return compareMode_;
     const bool changed = mode != compareMode_;
     compareMode_ = mode;
     const std::string first = Path(0);
@@ -176,6 +184,11 @@ int CVarnexView::SetCompareMode(int mode) {
 
 void CVarnexView::SetSplitMode(int mode) {
     if ((mode != 0) != (viewMode_ == 1)) RunToggleViewMode(kCmdToggleViewMode);
+}
+
+void CVarnexView::UseCompareMode(int mode) {
+    if (IsCompareMode(mode)) compareMode_ = mode;
+    emit CommandStatesChanged();
 }
 
 void CVarnexView::SetTitle(int side, const std::string& text) {

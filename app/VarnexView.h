@@ -43,10 +43,14 @@ public:
     // Takes modes 0..2 only; compares again when the mode changed and both files of the last
     // comparison are regular files. Returns the mode now in force.
     int SetCompareMode(int mode);
+    // Takes modes 0..2 for the next comparison without comparing now.
+    void UseCompareMode(int mode);
     // 0 panes side by side, anything else one above the other.
     void SetSplitMode(int mode);
     // Gives side 0 or 1 a title of its own (UTF-8) instead of its path.
     void SetTitle(int side, const std::string& text);
+    // The next comparison shows its paths as titles again.
+    void ForgetGivenTitles() { titlesGiven_ = false; }
     // Shows the titles, shortened to the width they get, or hides them.
     void UpdateTitles();
 

@@ -95,6 +95,7 @@ TEST(OpenCommand, NewFilesReplaceGivenTitlesWithTheirPaths) {
     EXPECT_EQ(started.View().Path(1), other);
     EXPECT_EQ(started.View().Title(0).toStdString(), files.left);
     EXPECT_EQ(started.View().Title(1).toStdString(), other);
+    EXPECT_FALSE(started.View().TitlesGiven());
 }
 
 TEST(OpenCommand, AMissingFileIsReportedWithItsSide) {
