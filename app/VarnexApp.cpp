@@ -23,12 +23,13 @@ CVarnexApp::~CVarnexApp() {
     frame_->SetApplication(nullptr);
 }
 
-void CVarnexApp::InitInstance(const std::vector<std::string>& arguments) {
+bool CVarnexApp::InitInstance(const std::vector<std::string>& arguments) {
     const bool hadArguments = arguments.size() > 1;
     StartOptions options;
     if (hadArguments) {
         options = ParseStartOptions(arguments);
         if (options.typeMode >= 0) ApplyDefaultTypes(options, ReadDefaultTypes());
+        if (!RunHandover(options, HandoverServicesInUse())) return false;
     }
     CreateWindows();
     OpenDocument(DocumentPathOf(arguments));
@@ -37,6 +38,15 @@ void CVarnexApp::InitInstance(const std::vector<std::string>& arguments) {
     frame_->setWindowTitle(UiText(kStrAppTitle));
     frame_->update();
     ShowMainWindow(hadArguments);
+    return true;
+}
+
+// The hand-over dialog is modal like every other, so it runs through the same seam.
+HandoverServices CVarnexApp::HandoverServicesInUse() const {
+    if (handover_) return *handover_;
+    HandoverServices services = DefaultHandoverServices();
+    services.runDialog = runDialog_;
+    return services;
 }
 
 void CVarnexApp::CreateWindows() {

@@ -3,10 +3,12 @@
 
 #include "app/CommandTarget.h"
 #include "app/DialogRunner.h"
+#include "app/Handover.h"
 #include "app/MessageBoxCall.h"
 #include "app/RecentFiles.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,8 @@ public:
     // Start-up: reads the arguments (the program first), builds the frame, document and view,
     // runs the first comparison and shows the window. Without arguments the window stays
     // hidden and the open-files dialog comes first; the window shows when it closes.
-    void InitInstance(const std::vector<std::string>& arguments);
+    // False when this instance handed its file to another one and must end without a window.
+    bool InitInstance(const std::vector<std::string>& arguments);
 
     CMainFrame* MainFrame() { return frame_.get(); }
     CVarnexDoc* Document() { return document_.get(); }
@@ -33,11 +36,13 @@ public:
     // Seams for the modal parts; set before InitInstance.
     void SetDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
     void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
+    void SetHandoverServices(HandoverServices services) { handover_ = std::move(services); }
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
 private:
+    HandoverServices HandoverServicesInUse() const;
     void CreateWindows();
     void OpenDocument(const std::string& path);
     void ShowMainWindow(bool hadArguments);
@@ -46,6 +51,7 @@ private:
     RecentFiles recentFiles_;
     DialogRunner runDialog_ = RunModalDialog;
     MessageBoxCall messageBox_ = ShowModalMessageBox;
+    std::optional<HandoverServices> handover_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<CVarnexDoc> document_; // refers to the frame's view, so it goes first
 };

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     // The arguments as the bytes they are: file names need not be valid text.
     const std::vector<std::string> arguments(argv, argv + argc);
     varnex::CVarnexApp app;
-    app.InitInstance(arguments);
+    // An instance that handed its file over ends without a window, reporting failure.
+    if (!app.InitInstance(arguments)) return 1;
     return QApplication::exec();
 }
