@@ -7,6 +7,7 @@
 #include "app/VarnexView.h"
 #include "common/SettingsKey.h"
 #include "engine/CompareEngine.h"
+#include "engine/FileProbe.h"
 #include "res/StringId.h"
 
 #include <algorithm>
@@ -62,8 +63,7 @@ void ConfigureView(CVarnexView& view, const StartOptions& options) {
 }
 
 bool IsComparableFile(const std::string& path) {
-    std::error_code error;
-    return !path.empty() && std::filesystem::is_regular_file(path, error);
+    return ProbePath(path) == PathKind::RegularFile;
 }
 
 void CompareStartFiles(CVarnexView& view, const StartOptions& options,

@@ -1,6 +1,7 @@
 // The compare view: owns the comparison, the double-pane window and the bar; runs view commands.
 #include "app/VarnexView.h"
 
+
 #include "app/BusyCursor.h"
 #include "app/CommandId.h"
 #include "app/ComparePane.h"
@@ -11,6 +12,7 @@
 #include "app/TextDoubleWnd.h"
 #include "app/TitleBar.h"
 #include "app/ViewSettings.h"
+#include "engine/FileProbe.h"
 #include "res/StringId.h"
 #include "res/StringTable.h"
 
@@ -20,11 +22,14 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace varnex {
 
 namespace {
+
+bool IsRegularFile(const std::string& path) {
+    return ProbePath(path) == PathKind::RegularFile;
+}
 
 // Room a title bar keeps free beside its text.
 constexpr int kTitleSpare = 12;
@@ -34,11 +39,6 @@ constexpr int kMaxTitleLength = 255;
 constexpr int kMarginPadding = 4;
 // In the stacked layout each pane gets half the height, less half the raised edge.
 constexpr int kStackedEdgeAllowance = 6;
-
-bool IsRegularFile(const std::string& path) {
-    std::error_code error;
-    return !path.empty() && std::filesystem::is_regular_file(path, error);
-}
 
 Side SideOf(int side) {
     return side == 0 ? Side::Left : Side::Right;
