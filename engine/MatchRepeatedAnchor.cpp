@@ -1,8 +1,10 @@
 // Moves the anchor of a pattern that occurs several times (e.g. closing-brace lines) so that
 // occurrences are paired from the first one on rather than wherever the nearest scan hit them.
-#include "engine/Matcher.h"
+#include "engine/RepeatedAnchor.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <span>
 
 namespace varnex {
 
@@ -34,9 +36,21 @@ bool CarriesPattern(const Pattern& pattern, const MatchKey* x) {
     return mismatches <= pattern.tolerance;
 }
 
+// Appends the starts r in [from, to) that carry the pattern, ascending, while there is room.
 void AppendOccurrences(const Pattern& pattern, const MatchKey* x, int from, int to,
-                       CandidateList& list) {
-    for (int r = from; r < to && !list.Full(); ++r) {
+                       const OccurrenceLookup& lookup, CandidateList& list) {
+    if (!lookup.keys) {
+        for (int r = from; r < to && !list.Full(); ++r) {
+            if (CarriesPattern(pattern, x + r)) list.Append(r);
+        }
+        return;
+    }
+    // Only positions holding the pattern's first key can carry it.
+    const std::span<const int> starts =
+        StartsBetween(lookup.keys->Starts(pattern.keys[0], pattern.keys[0]),
+                      lookup.from + std::max(from, 0), lookup.from + to);
+    for (auto start = starts.begin(); start != starts.end() && !list.Full(); ++start) {
+        const int r = *start - lookup.from;
         if (CarriesPattern(pattern, x + r)) list.Append(r);
     }
 }
@@ -44,10 +58,10 @@ void AppendOccurrences(const Pattern& pattern, const MatchKey* x, int from, int 
 // Occurrences clearly before the anchor's own start `own`, then `own`, then those clearly after
 // it but below limit - w; occurrences overlapping the anchor are left out.
 void CollectOccurrences(const Pattern& pattern, const MatchKey* x, int own, int limit,
-                        CandidateList& list) {
-    AppendOccurrences(pattern, x, 0, own - pattern.w, list);
+                        const OccurrenceLookup& lookup, CandidateList& list) {
+    AppendOccurrences(pattern, x, 0, own - pattern.w, lookup, list);
     list.Append(own);
-    AppendOccurrences(pattern, x, own + pattern.w, limit - pattern.w, list);
+    AppendOccurrences(pattern, x, own + pattern.w, limit - pattern.w, lookup, list);
 }
 
 // Of longer's entries 0 and 1 .. surplus, the one nearest target; ties go to the lowest k >= 1,
@@ -87,13 +101,19 @@ int CountEqual(const MatchKey* a, const MatchKey* b, int n) {
 
 int RefineRepeatedAnchor(const MatchKey* a, const MatchKey* b, int limitA, int limitB, int w, int m,
                          int& p, int& q) {
+    return RefineRepeatedAnchor(a, b, limitA, limitB, w, m, p, q, OccurrenceLookup{},
+                                OccurrenceLookup{});
+}
+
+int RefineRepeatedAnchor(const MatchKey* a, const MatchKey* b, int limitA, int limitB, int w, int m,
+                         int& p, int& q, const OccurrenceLookup& inA, const OccurrenceLookup& inB) {
     // The pattern is always A's keys at the anchor, also when A's own occurrences are sought.
     const Pattern pattern{a + p, w, w - m};
     CandidateList listB;
-    CollectOccurrences(pattern, b, q, limitB, listB);
+    CollectOccurrences(pattern, b, q, limitB, inB, listB);
     if (listB.size == 1) return 0;
     CandidateList listA;
-    CollectOccurrences(pattern, a, p, limitA, listA);
+    CollectOccurrences(pattern, a, p, limitA, inA, listA);
     ChoosePair(listA, listB, p, q);
     return CountEqual(a + p, b + q, w);
 }

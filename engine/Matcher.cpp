@@ -1,7 +1,7 @@
-// The matcher's searches and its divide-and-conquer walk over the two key sequences.
+// The matcher's divide-and-conquer walk over the two key sequences and its public searches.
 #include "engine/Matcher.h"
 
-#include "engine/AntiDiagonalScan.h"
+#include "engine/AnchorSearch.h"
 
 #include <algorithm>
 
@@ -9,101 +9,69 @@ namespace varnex {
 
 namespace {
 
-// Inner positions 1 .. w-2 of the windows at a and b that differ, counted only up to limit + 1.
-int CountInnerMismatches(const MatchKey* a, const MatchKey* b, int w, int limit) {
-    int mismatches = 0;
-    for (int k = 1; k < w - 1 && mismatches <= limit; ++k)
-        mismatches += a[k] != b[k] ? 1 : 0;
-    return mismatches;
-}
-
-// A window starts with an equal non-zero key, ends with an equal key and has at most
-// `tolerance` unequal inner keys; `mismatches` receives their number when it passes.
-bool WindowPasses(const MatchKey* a, const MatchKey* b, int w, int tolerance, int& mismatches) {
-    if (a[0] == 0 || a[0] != b[0] || a[w - 1] != b[w - 1]) return false;
-    mismatches = CountInnerMismatches(a, b, w, tolerance);
-    return mismatches <= tolerance;
-}
-
 int MinimumEqualCount(int w) {
     return w >= kTolerantWindow ? w - 1 : w;
 }
 
 // Searches with window w, halving it while nothing is found; false once w has run down to 0.
-bool FindAnchor(const MatchKey* a, int nA, const MatchKey* b, int nB, int& w, int& p, int& q) {
+bool FindAnchor(AnchorSearch& search, const Stretch& s, int& w, int& p, int& q) {
     for (; w > 0; w /= 2) {
-        const bool found = w > 1
-                               ? FindNearestWindow(a, b, nA, nB, w, MinimumEqualCount(w), p, q) > 0
-                               : FindNearestMatch(a, b, nA, nB, p, q);
+        const bool found = w > 1 ? search.NearestWindow(s, w, MinimumEqualCount(w), p, q) > 0
+                                 : search.NearestMatch(s, true, p, q);
         if (found) return true;
     }
     return false;
 }
 
-// Records the equal positions of the accepted window at (p, q); unequal ones stay unmatched.
-void RecordWindow(const MatchKey* a, const MatchKey* b, int w, int p, int q, int offsetB,
-                  MatchEntry* map) {
+// Records the equal positions of the accepted window at A index p, B index q; unequal ones stay
+// unmatched.
+void RecordWindow(const AnchorSearch& search, int w, int p, int q, int offsetB, MatchEntry* map) {
     for (int k = 0; k < w; ++k) {
-        if (a[p + k] == b[q + k]) map[p + k] = static_cast<MatchEntry>(q + k + offsetB);
+        if (search.A()[p + k] == search.B()[q + k])
+            map[p + k] = static_cast<MatchEntry>(q + k + offsetB);
+    }
+}
+
+// Matches the stretch s; map and offsetB belong to the whole sequences. The walk after an anchor
+// is a loop rather than a tail call, so the stack holds at most one frame per halving of the
+// window (the part before an anchor is matched with half the window).
+void MatchStretch(AnchorSearch& search, Stretch s, int offsetB, MatchEntry* map, int window) {
+    int p = 0;
+    int q = 0;
+    while (FindAnchor(search, s, window, p, q)) {
+        // With a single key the scan order leaves no equal pair above and left of the hit.
+        if (p > 0 && q > 0 && window > 1)
+            MatchStretch(search, Stretch{s.aFrom, p, s.bFrom, q}, offsetB, map, window / 2);
+        RecordWindow(search, window, s.aFrom + p, s.bFrom + q, offsetB, map);
+        p += window;
+        q += window;
+        if (p >= s.nA || q >= s.nB) return;
+        s = Stretch{s.aFrom + p, s.nA - p, s.bFrom + q, s.nB - q};
     }
 }
 
 } // namespace
 
-// The walk after an anchor is a loop rather than a tail call, so the stack holds at most one
-// frame per halving of the window (the part before an anchor is matched with half the window).
-void MatchSequences(const MatchKey* a, int nA, int offsetA, const MatchKey* b, int nB, int offsetB,
-                    MatchEntry* map, int window) {
+// A's offset does not affect any recorded entry. One search object serves the whole walk, so
+// its key indexes are built at most once per call.
+void MatchSequences(const MatchKey* a, int nA, int /*offsetA*/, const MatchKey* b, int nB,
+                    int offsetB, MatchEntry* map, int window) {
+    AnchorSearch search(a, nA, b, nB);
     // Below 1 the window counts as 1; a window of 0 would otherwise never advance.
-    window = std::max(window, 1);
-    int p = 0;
-    int q = 0;
-    while (FindAnchor(a, nA, b, nB, window, p, q)) {
-        // With a single key the scan order leaves no equal pair above and left of the hit.
-        if (p > 0 && q > 0 && window > 1)
-            MatchSequences(a, p, offsetA, b, q, offsetB, map, window / 2);
-        RecordWindow(a, b, window, p, q, offsetB, map);
-        p += window;
-        q += window;
-        if (p >= nA || q >= nB) return;
-        a += p;
-        nA -= p;
-        offsetA += p;
-        map += p;
-        b += q;
-        nB -= q;
-        offsetB += q;
-    }
+    MatchStretch(search, Stretch{0, nA, 0, nB}, offsetB, map, std::max(window, 1));
 }
 
 bool FindNearestMatch(const MatchKey* a, const MatchKey* b, int nA, int nB, int& p, int& q) {
-    return ScanAntiDiagonals(
-        nA - 1, nB - 1, [a, b](int cellP, int cellQ) { return a[cellP] == b[cellQ]; }, p, q);
+    return AnchorSearch(a, nA, b, nB).NearestMatch(Stretch{0, nA, 0, nB}, true, p, q);
 }
 
 bool FindNearestNonZeroMatch(const MatchKey* a, const MatchKey* b, int nA, int nB, int& p, int& q) {
-    return ScanAntiDiagonals(
-        nA - 1, nB - 1,
-        [a, b](int cellP, int cellQ) { return a[cellP] != 0 && a[cellP] == b[cellQ]; }, p, q);
+    return AnchorSearch(a, nA, b, nB).NearestMatch(Stretch{0, nA, 0, nB}, false, p, q);
 }
 
 int FindNearestWindow(const MatchKey* a, const MatchKey* b, int nA, int nB, int w, int m, int& p,
                       int& q) {
-    if (w == 1) return FindNearestNonZeroMatch(a, b, nA, nB, p, q) ? 1 : 0;
-    if (w < 1 || nA < w || nB < w || m < 1 || m > w) return 0;
-    const int lastA = nA - w;
-    const int lastB = nB - w;
-    const int tolerance = w - m;
-    int mismatches = 0;
-    const auto passes = [&](int cellP, int cellQ) {
-        return WindowPasses(a + cellP, b + cellQ, w, tolerance, mismatches);
-    };
-    if (!ScanAntiDiagonals(lastA, lastB, passes, p, q)) return 0;
-    const int equalCount = w - mismatches;
-    if (w < kRefinedWindow) return equalCount;
-    // The refinement leaves p and q alone when it returns 0.
-    const int refinedCount = RefineRepeatedAnchor(a, b, lastA, lastB, w - 1, m - 1, p, q);
-    return refinedCount != 0 ? refinedCount : equalCount;
+    return AnchorSearch(a, nA, b, nB).NearestWindow(Stretch{0, nA, 0, nB}, w, m, p, q);
 }
 
 int CountLeadingZeros(const MatchEntry* map, int n) {

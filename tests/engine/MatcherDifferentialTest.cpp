@@ -170,6 +170,45 @@ Case Decoys(KeyGenerator& gen) {
     return {std::move(real), std::move(decoys)};
 }
 
+// Long sides over two to four keys with key 0 frequent: windows are rare, and every key has
+// very many positions.
+Case FewKeys(KeyGenerator& gen) {
+    const int alphabet = gen.Uniform(2, 4);
+    const int zeros = gen.Uniform(20, 50);
+    return {gen.Random(gen.Uniform(2000, 3000), alphabet, zeros),
+            gen.Random(gen.Uniform(2000, 3000), alphabet, zeros)};
+}
+
+// Source-like keys: statements distinct within `first`'s range, closing and opening braces (keys
+// 1 and 2) and blank lines (key 0) repeating.
+Keys SourceLike(KeyGenerator& gen, MatchKey first, int n) {
+    Keys keys;
+    for (int i = 0; i < n; ++i) {
+        const int kind = gen.Uniform(0, 7);
+        keys.push_back(kind < 3 ? static_cast<MatchKey>(kind) : first + static_cast<MatchKey>(i));
+    }
+    return keys;
+}
+
+// Unrelated source-like sides that share a few stretches, placed independently on each side, so
+// that the first anchors lie far from the corner of the rectangle.
+Case SharedStretches(KeyGenerator& gen) {
+    Case c;
+    for (int stretch = gen.Uniform(1, 4); stretch > 0; --stretch) {
+        const Keys shared =
+            SourceLike(gen, 1'000'000 * static_cast<MatchKey>(stretch + 2), gen.Uniform(4, 40));
+        for (Keys* side : {&c.a, &c.b}) {
+            const auto first = static_cast<MatchKey>(side == &c.a ? 10'000 : 500'000);
+            const Keys own = SourceLike(gen, first + static_cast<MatchKey>(side->size()),
+                                        gen.Uniform(200, 1200));
+            side->insert(side->end(), own.begin(), own.end());
+            side->insert(side->end(), shared.begin(), shared.end());
+        }
+    }
+    if (gen.Percent(20)) c.window = gen.Uniform(1, 20);
+    return c;
+}
+
 Case AnyShortCase(KeyGenerator& gen) {
     const int kind = gen.Uniform(0, 9);
     Case c = kind < 3 ? Independent(gen) : kind < 7 ? Edited(gen) : ShortRepeated(gen);
@@ -218,6 +257,17 @@ TEST_P(MatcherDifferentialTest, MatchMapsAgreeWhereCandidateListsFill) {
     EXPECT_GT(after.moved, before.moved);
 }
 
+TEST_P(MatcherDifferentialTest, MatchMapsAgreeOnLongSequencesOfFewKeys) {
+    KeyGenerator gen(GetParam() + 5000);
+    ASSERT_NO_FATAL_FAILURE(ExpectSameMap(FewKeys(gen), "few keys"));
+}
+
+TEST_P(MatcherDifferentialTest, MatchMapsAgreeOnLongUnrelatedSequencesSharingFewStretches) {
+    KeyGenerator gen(GetParam() + 6000);
+    for (int i = 0; i < 2; ++i)
+        ASSERT_NO_FATAL_FAILURE(ExpectSameMap(SharedStretches(gen), "shared " + std::to_string(i)));
+}
+
 TEST_P(MatcherDifferentialTest, SearchesAgree) {
     KeyGenerator gen(GetParam() + 2000);
     for (int i = 0; i < 400; ++i) {
@@ -242,6 +292,41 @@ TEST_P(MatcherDifferentialTest, SearchesAgree) {
         same(FindNearestWindow(c.a.data(), c.b.data(), nA, nB, w, m, engineP, engineQ),
              oracle::FindNearestWindow(c.a.data(), c.b.data(), nA, nB, w, m, oracleP, oracleQ),
              ("window " + std::to_string(w) + "/" + std::to_string(m)).c_str());
+    }
+}
+
+// Few keys after a long prefix of keys of each side's own, so that every hit lies far from the
+// corner of a large rectangle and equally near cells often compete.
+Keys BehindOwnPrefix(KeyGenerator& gen, MatchKey ownFirst, int alphabet, int zeros) {
+    return Concat({Distinct(ownFirst, gen.Uniform(70, 400)),
+                   gen.Random(gen.Uniform(300, 1200), alphabet, zeros)});
+}
+
+TEST_P(MatcherDifferentialTest, FarSearchesAgree) {
+    KeyGenerator gen(GetParam() + 7000);
+    for (int i = 0; i < 12; ++i) {
+        const int alphabet = gen.Uniform(1, 4);
+        const int zeros = gen.Uniform(0, 40);
+        const Keys a = BehindOwnPrefix(gen, 10'000, alphabet, zeros);
+        const Keys b = BehindOwnPrefix(gen, 20'000, alphabet, zeros);
+        const int nA = static_cast<int>(a.size());
+        const int nB = static_cast<int>(b.size());
+        int engineP = -1, engineQ = -1, oracleP = -1, oracleQ = -1;
+        const auto same = [&](auto engineFound, auto oracleFound, const std::string& what) {
+            ASSERT_EQ(engineFound, oracleFound) << what << ", case " << i;
+            ASSERT_EQ(engineP, oracleP) << what << ", case " << i;
+            ASSERT_EQ(engineQ, oracleQ) << what << ", case " << i;
+        };
+        same(FindNearestMatch(a.data(), b.data(), nA, nB, engineP, engineQ),
+             oracle::FindNearestMatch(a.data(), b.data(), nA, nB, oracleP, oracleQ), "match");
+        same(FindNearestNonZeroMatch(a.data(), b.data(), nA, nB, engineP, engineQ),
+             oracle::FindNearestNonZeroMatch(a.data(), b.data(), nA, nB, oracleP, oracleQ),
+             "non-zero match");
+        const int w = gen.Uniform(2, 9);
+        const int m = gen.Uniform(w - 1, w);
+        same(FindNearestWindow(a.data(), b.data(), nA, nB, w, m, engineP, engineQ),
+             oracle::FindNearestWindow(a.data(), b.data(), nA, nB, w, m, oracleP, oracleQ),
+             "window " + std::to_string(w) + "/" + std::to_string(m));
     }
 }
 
