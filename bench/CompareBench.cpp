@@ -43,12 +43,22 @@ std::string MakeLine(std::mt19937& rng, int number) {
     }
 }
 
-std::string MakeFile(int lines, unsigned seed, int editEvery) {
+// Nearly all lines are closing braces or blank; one in ten is a distinct statement.
+std::string MakeRepetitiveLine(std::mt19937& rng, int number) {
+    const unsigned kind = rng() % 20;
+    if (kind < 9) return "}";
+    if (kind < 18) return "";
+    return "call_" + std::to_string(number) + "();";
+}
+
+using LineMaker = std::string (*)(std::mt19937&, int);
+
+std::string MakeFile(int lines, unsigned seed, int editEvery, LineMaker makeLine = MakeLine) {
     std::mt19937 rng(seed);
     std::mt19937 edits(seed + 1);
     std::string file;
     for (int n = 0; n < lines; ++n) {
-        std::string line = MakeLine(rng, n);
+        std::string line = makeLine(rng, n);
         if (editEvery > 0 && n % editEvery == editEvery / 2) {
             const unsigned kind = edits() % 3;
             if (kind == 0) continue;                    // deleted
@@ -59,6 +69,8 @@ std::string MakeFile(int lines, unsigned seed, int editEvery) {
     }
     return file;
 }
+
+enum class Shape { Edited, Unrelated, Repetitive };
 
 class BenchFiles {
 public:
@@ -72,16 +84,18 @@ public:
     }
 
     // Paths of the pair with `lines` lines: the second has a few scattered edits, or is an
-    // unrelated file when `unrelated` is set.
-    std::pair<std::string, std::string> Pair(int lines, bool unrelated) {
-        const std::string key = std::to_string(lines) + (unrelated ? "u" : "e");
+    // unrelated file; repetitive pairs are unrelated files made mostly of braces and blanks.
+    std::pair<std::string, std::string> Pair(int lines, Shape shape) {
+        const std::string key =
+            std::to_string(lines) + "-" + std::to_string(static_cast<int>(shape));
         const fs::path first = folder_ / (key + "-a.txt");
         const fs::path second = folder_ / (key + "-b.txt");
         if (!fs::exists(first)) {
             constexpr int kEditsPerFile = 8;
-            Write(first, MakeFile(lines, 7, 0));
-            Write(second,
-                  unrelated ? MakeFile(lines, 99, 0) : MakeFile(lines, 7, lines / kEditsPerFile));
+            const LineMaker maker = shape == Shape::Repetitive ? MakeRepetitiveLine : MakeLine;
+            Write(first, MakeFile(lines, 7, 0, maker));
+            Write(second, shape == Shape::Edited ? MakeFile(lines, 7, lines / kEditsPerFile)
+                                                 : MakeFile(lines, 99, 0, maker));
         }
         return {first.string(), second.string()};
     }
@@ -98,8 +112,8 @@ BenchFiles& Files() {
     return files;
 }
 
-void RunEngine(benchmark::State& state, int lines, bool unrelated, CompareMode mode) {
-    const auto [first, second] = Files().Pair(lines, unrelated);
+void RunEngine(benchmark::State& state, int lines, Shape shape, CompareMode mode) {
+    const auto [first, second] = Files().Pair(lines, shape);
     NullSink left;
     NullSink right;
     for (auto _ : state) {
@@ -110,8 +124,8 @@ void RunEngine(benchmark::State& state, int lines, bool unrelated, CompareMode m
     }
 }
 
-void RunDiff(benchmark::State& state, int lines, bool unrelated) {
-    const auto [first, second] = Files().Pair(lines, unrelated);
+void RunDiff(benchmark::State& state, int lines, Shape shape) {
+    const auto [first, second] = Files().Pair(lines, shape);
     const std::string command = "diff '" + first + "' '" + second + "' >/dev/null";
     for (auto _ : state) {
         // diff exits with 1 when the files differ; 2 means trouble.
@@ -121,7 +135,7 @@ void RunDiff(benchmark::State& state, int lines, bool unrelated) {
 }
 
 void BM_LoadAndCompare(benchmark::State& state) {
-    RunEngine(state, static_cast<int>(state.range(0)), false,
+    RunEngine(state, static_cast<int>(state.range(0)), Shape::Edited,
               static_cast<CompareMode>(state.range(1)));
 }
 BENCHMARK(BM_LoadAndCompare)
@@ -130,7 +144,7 @@ BENCHMARK(BM_LoadAndCompare)
     ->Unit(benchmark::kMillisecond);
 
 void BM_GnuDiff(benchmark::State& state) {
-    RunDiff(state, static_cast<int>(state.range(0)), false);
+    RunDiff(state, static_cast<int>(state.range(0)), Shape::Edited);
 }
 BENCHMARK(BM_GnuDiff)
     ->Arg(1000)
@@ -141,7 +155,7 @@ BENCHMARK(BM_GnuDiff)
 
 // Nothing to anchor on: every window scan covers the whole rectangle.
 void BM_LoadAndCompareUnrelated(benchmark::State& state) {
-    RunEngine(state, static_cast<int>(state.range(0)), true, CompareMode::CharWise);
+    RunEngine(state, static_cast<int>(state.range(0)), Shape::Unrelated, CompareMode::CharWise);
 }
 BENCHMARK(BM_LoadAndCompareUnrelated)
     ->Arg(65000)
@@ -150,9 +164,24 @@ BENCHMARK(BM_LoadAndCompareUnrelated)
     ->Unit(benchmark::kMillisecond);
 
 void BM_GnuDiffUnrelated(benchmark::State& state) {
-    RunDiff(state, static_cast<int>(state.range(0)), true);
+    RunDiff(state, static_cast<int>(state.range(0)), Shape::Unrelated);
 }
 BENCHMARK(BM_GnuDiffUnrelated)->Arg(65000)->ArgName("lines")->Unit(benchmark::kMillisecond);
+
+// Unrelated files of braces and blank lines: few distinct keys, each with very many positions.
+void BM_LoadAndCompareRepetitive(benchmark::State& state) {
+    RunEngine(state, static_cast<int>(state.range(0)), Shape::Repetitive, CompareMode::CharWise);
+}
+BENCHMARK(BM_LoadAndCompareRepetitive)
+    ->Arg(65000)
+    ->ArgName("lines")
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_GnuDiffRepetitive(benchmark::State& state) {
+    RunDiff(state, static_cast<int>(state.range(0)), Shape::Repetitive);
+}
+BENCHMARK(BM_GnuDiffRepetitive)->Arg(65000)->ArgName("lines")->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace varnex
