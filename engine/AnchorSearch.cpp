@@ -16,7 +16,7 @@ constexpr std::int64_t kPlainScanCells = std::int64_t{1} << 16;
 // Larger rectangles are first scanned plainly up to this anti-diagonal, where most anchors lie.
 constexpr int kPlainScanSum = 128;
 // Refinements over shorter stretches test every position rather than build a key index.
-constexpr int kPlainRefineLength = 1024;
+constexpr int kPlainRefineLength = 4096;
 
 // Inner positions 1 .. w-2 of the windows at a and b that differ, counted only up to limit + 1.
 int CountInnerMismatches(const MatchKey* a, const MatchKey* b, int w, int limit) {
