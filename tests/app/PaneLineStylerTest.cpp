@@ -1,4 +1,5 @@
 // The scanning pane behind the loader: its settings, styles per line and syntax by file type.
+#include "textview/SettingsNumbers.h"
 #include "app/PaneLineStyler.h"
 #include "common/SettingsKey.h"
 #include "engine/SourceLoader.h"
@@ -19,10 +20,7 @@ void WriteNumberValue(Hive hive, const std::string& path, const std::string& nam
                       std::uint32_t value) {
     SettingsKey key;
     ASSERT_TRUE(key.Open(hive, path, OpenMode::Create));
-    const std::array<std::uint8_t, 4> bytes = {
-        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-    ASSERT_TRUE(key.Write(bytes.data(), bytes.size(), name, ValueType::Number));
+    ASSERT_TRUE(WriteNumber(key, name, value));
 }
 
 // Gives every byte style index 2 for files of type ".c".

@@ -1,4 +1,5 @@
 // Font, styles, options and tab width written by one pane and read by the next, machine then user.
+#include "textview/SettingsNumbers.h"
 #include "common/SettingsKey.h"
 #include "textview/AnsiEditView.h"
 #include "textview/EditOptions.h"
@@ -17,10 +18,7 @@ void WriteNumberValue(Hive hive, const std::string& path, const std::string& nam
                       std::uint32_t value) {
     SettingsKey key;
     ASSERT_TRUE(key.Open(hive, path, OpenMode::Create));
-    const std::array<std::uint8_t, 4> bytes = {
-        static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-        static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
-    ASSERT_TRUE(key.Write(bytes.data(), bytes.size(), name, ValueType::Number));
+    ASSERT_TRUE(WriteNumber(key, name, value));
 }
 
 void WriteFont(Hive hive, const std::string& path, int size) {
