@@ -6,7 +6,7 @@
 #include "cli/InputReader.h"
 #include "cli/SideBySideWriter.h"
 #include "engine/CompareEngine.h"
-#include "engine/ResultDump.h"
+#include "engine/result/ResultDump.h"
 #include "res/StringId.h"
 #include "res/StringTable.h"
 

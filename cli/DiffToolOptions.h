@@ -1,7 +1,7 @@
 // The console tool's command line: the program's own options plus a few console switches.
 #pragma once
 
-#include "app/StartOptions.h"
+#include "options/StartOptions.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // A row sink that keeps nothing: the console tool reads the result from the engine itself.
 #pragma once
 
-#include "engine/RowSink.h"
+#include "engine/fill/RowSink.h"
 
 namespace varnex {
 

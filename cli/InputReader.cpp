@@ -1,8 +1,8 @@
 // Reads one input of the console tool: a file, a named pipe, or standard input for "-".
 #include "cli/InputReader.h"
 
-#include "engine/FileProbe.h"
-#include "engine/SourceLoader.h"
+#include "common/FileProbe.h"
+#include "engine/load/SourceLoader.h"
 
 
 namespace varnex {

@@ -1,8 +1,8 @@
 // Writes a comparison as two columns of text, coloured for a terminal or marked for a pipe.
 #pragma once
 
-#include "engine/AlignedRows.h"
-#include "engine/SourceText.h"
+#include "engine/result/AlignedRows.h"
+#include "engine/load/SourceText.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 // ANSI escapes for the difference colours of the panes, as 24-bit backgrounds.
 #include "cli/TerminalColours.h"
 
-#include "engine/DifferenceStyles.h"
+#include "engine/fill/DifferenceStyles.h"
 
 #include <cstdint>
 

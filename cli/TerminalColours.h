@@ -1,7 +1,7 @@
 // ANSI escapes for the difference colours of the panes, as 24-bit backgrounds.
 #pragma once
 
-#include "engine/RowKind.h"
+#include "engine/result/RowKind.h"
 
 #include <string>
 

@@ -2,10 +2,10 @@
 #include "engine/CompareEngine.h"
 
 #include "engine/Limits.h"
-#include "engine/LineMatch.h"
-#include "engine/PaneFiller.h"
-#include "engine/RowLayout.h"
-#include "engine/SourceLoader.h"
+#include "engine/match/LineMatch.h"
+#include "engine/fill/PaneFiller.h"
+#include "engine/layout/RowLayout.h"
+#include "engine/load/SourceLoader.h"
 
 namespace varnex {
 

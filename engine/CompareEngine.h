@@ -1,14 +1,14 @@
 // The comparison engine's entry point: load two texts, compare them, fill two panes, navigate.
 #pragma once
 
-#include "engine/AlignedRows.h"
-#include "engine/BlockNavigator.h"
-#include "engine/DifferenceStyles.h"
-#include "engine/EngineCommand.h"
-#include "engine/LineStyler.h"
-#include "engine/RowKind.h"
-#include "engine/RowSink.h"
-#include "engine/SourceText.h"
+#include "engine/result/AlignedRows.h"
+#include "engine/result/BlockNavigator.h"
+#include "engine/fill/DifferenceStyles.h"
+#include "engine/result/EngineCommand.h"
+#include "engine/load/LineStyler.h"
+#include "engine/result/RowKind.h"
+#include "engine/fill/RowSink.h"
+#include "engine/load/SourceText.h"
 
 #include <cstdint>
 #include <string>

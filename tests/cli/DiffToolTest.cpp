@@ -1,6 +1,6 @@
 // The console tool: output forms, colours, inputs and exit status.
 #include "cli/DiffTool.h"
-#include "ScratchFiles.h"
+#include "tests/support/ScratchFiles.h"
 
 #include <gtest/gtest.h>
 

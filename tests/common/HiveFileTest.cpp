@@ -3,7 +3,7 @@
 #include "common/HiveFiles.h"
 #include "common/SettingsKey.h"
 
-#include "HiveScratch.h"
+#include "tests/common/support/HiveScratch.h"
 
 #include <gtest/gtest.h>
 

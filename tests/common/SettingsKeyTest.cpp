@@ -1,7 +1,7 @@
 // Tests of the settings cursor: hives, open modes, nesting, enumeration, typed reads and writes.
 #include "common/SettingsKey.h"
 
-#include "HiveScratch.h"
+#include "tests/common/support/HiveScratch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Runs the file-pair cases under cases/NAME: each expect.L / .C / .S is the dump in that mode.
 #include "engine/CompareEngine.h"
-#include "engine/ResultDump.h"
-#include "tests/engine/RecordingSink.h"
+#include "engine/result/ResultDump.h"
+#include "tests/engine/support/RecordingSink.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // A compare whose file cannot be opened: result code, and what it keeps and what it resets.
 #include "engine/CompareEngine.h"
-#include "tests/engine/RecordingSink.h"
+#include "tests/engine/support/RecordingSink.h"
 
 #include <gtest/gtest.h>
 

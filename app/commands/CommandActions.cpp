@@ -1,0 +1,56 @@
+// One QAction per command id, shared by menu and toolbar, kept enabled and checked by the route.
+#include "app/commands/CommandActions.h"
+
+#include "app/commands/ToolBarTable.h"
+#include "res/StringTable.h"
+
+#include <QAction>
+#include <QIcon>
+
+namespace varnex {
+
+CommandActions::CommandActions(const CommandRouter& router, QObject* parent)
+    : QObject(parent), router_(router) {}
+
+QAction* CommandActions::Action(int id) {
+    if (QAction* action = Find(id)) return action;
+    return actions_[id] = Make(id);
+}
+
+QAction* CommandActions::Find(int id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+QAction* CommandActions::Make(int id) {
+    auto* action = new QAction(this);
+    const QString toolTip = QString::fromStdString(CommandToolTip(id));
+    action->setText(toolTip);
+    if (!toolTip.isEmpty()) action->setToolTip(toolTip);
+    action->setStatusTip(QString::fromStdString(CommandPrompt(id)));
+    action->setData(id);
+    if (const char* icon = ToolBarIconOf(id)) action->setIcon(QIcon(QString::fromLatin1(icon)));
+    connect(action, &QAction::triggered, this, [this, id] { Run(id); });
+    return action;
+}
+
+bool CommandActions::Run(int id) {
+    const bool ran = router_.Run(id);
+    UpdateAll();
+    return ran;
+}
+
+void CommandActions::UpdateAll() {
+    for (const auto& [id, action] : actions_)
+        Update(*action, id);
+}
+
+// Only a checked command shows a check mark; an unchecked one shows none, not an empty box.
+void CommandActions::Update(QAction& action, int id) {
+    const CommandState state = router_.Query(id);
+    action.setEnabled(state.enabled);
+    action.setCheckable(state.checked);
+    action.setChecked(state.checked);
+}
+
+} // namespace varnex

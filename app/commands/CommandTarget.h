@@ -1,0 +1,18 @@
+// Something that commands are routed to: the view, the active pane, the frame, the application.
+#pragma once
+
+#include "engine/result/EngineCommand.h"
+
+namespace varnex {
+
+class CommandTarget {
+public:
+    virtual ~CommandTarget() = default;
+    // Carries out command `id`; false when this target does not handle it, so that the
+    // next target on the route gets it.
+    virtual bool OnCommand(int id) = 0;
+    // Sets the enabled and checked state of `id`; false when this target does not handle it.
+    virtual bool OnUpdateCommand(int id, CommandState& state) = 0;
+};
+
+} // namespace varnex

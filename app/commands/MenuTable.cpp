@@ -1,0 +1,48 @@
+// The menu bar's menus and entries, in order: command ids and the string ids of their texts.
+#include "app/commands/MenuTable.h"
+
+#include "res/CommandId.h"
+#include "res/StringId.h"
+
+namespace varnex {
+
+namespace {
+
+constexpr MenuEntry kSeparator{kMenuSeparator, 0};
+
+} // namespace
+
+const std::vector<MenuDefinition>& MainMenuTable() {
+    static const std::vector<MenuDefinition> menus{
+        {kStrMenuFile, {{kCmdOpen, kStrItemOpen}, kSeparator, {kCmdExit, kStrItemExit}}},
+        {kStrMenuEdit,
+         {{kCmdCopy, kStrItemCopy},
+          kSeparator,
+          {kCmdFindNext, kStrItemFindNext},
+          {kCmdFind, kStrItemFind},
+          {kCmdFindSelected, kStrItemFindSelected},
+          kSeparator,
+          {kCmdSelectAll, kStrItemSelectAll}}},
+        {kStrMenuView,
+         {{kCmdFont, kStrItemFont},
+          {kCmdViewOptions, kStrItemViewOptions},
+          {kCmdToggleViewMode, kStrItemSplit},
+          {kCmdToggleBarMode, kStrItemBarMode},
+          kSeparator,
+          {kCmdLineWise, kStrItemLineWise},
+          {kCmdCharWise, kStrItemCharWise},
+          {kCmdCharWiseNoBlanks, kStrItemNoBlanks},
+          kSeparator,
+          {kCmdFlatToolBar, kStrItemFlatToolBar},
+          {kCmdAlwaysOnTop, kStrItemOnTop},
+          {kCmdToggleToolBar, kStrItemToolBar},
+          {kCmdToggleStatusBar, kStrItemStatusBar}}},
+        {kStrMenuHelp,
+         {{kCmdAbout, kStrItemAbout},
+          {kCmdHelpSyntax, kStrItemSyntax},
+          {kCmdColourInfo, kStrItemColourInfo}}},
+    };
+    return menus;
+}
+
+} // namespace varnex

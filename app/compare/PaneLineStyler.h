@@ -1,0 +1,34 @@
+// The loader's line styler: a scanning "Text" pane styling each line by the file type's syntax.
+#pragma once
+
+#include "engine/load/LineStyler.h"
+#include "textview/widgets/AnsiEditView.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace varnex {
+
+class PaneLineStyler : public LineStyler {
+public:
+    static constexpr unsigned kMaxLineLength = 2048;
+    static constexpr const char* kResourceName = "Text";
+    // Shared with the maker's editor, so both colour a file type alike.
+    static constexpr const char* kSettingsPath = "Software\\Tamsel\\Scribent\\Text";
+
+    // Builds the pane and reads its settings, machine-wide first, then the user's.
+    PaneLineStyler();
+
+    int StyleCount() const override;
+    StyleLook GetStyleLook(int index) const override;
+    void SetSyntax(const std::string& fileTypeKey) override;
+    void StyleLine(const std::uint8_t* text, int line, int length,
+                   std::vector<std::uint8_t>& styles) override;
+    void Clear() override;
+
+private:
+    CAnsiEditView pane_;
+};
+
+} // namespace varnex

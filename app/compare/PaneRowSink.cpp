@@ -1,0 +1,38 @@
+// Lets a compare pane take the engine's rows: the row sink over a text pane.
+#include "app/compare/PaneRowSink.h"
+
+#include "textview/widgets/AnsiEditView.h"
+
+namespace varnex {
+
+namespace {
+
+// Bytes are shown as they are stored; no conversion from UTF-8 or UTF-16.
+constexpr int kBytesUnchanged = 0;
+
+} // namespace
+
+void PaneRowSink::Clear() {
+    pane_.Clear();
+}
+
+int PaneRowSink::StyleCount() const {
+    return pane_.Resources().Styles().Count();
+}
+
+void PaneRowSink::AddStyle(int id, std::uint32_t textColour, std::uint32_t background,
+                           int fontFlags) {
+    pane_.AddStyle(textColour, background, std::string(), static_cast<std::uint32_t>(id),
+                   static_cast<std::uint32_t>(fontFlags));
+}
+
+void PaneRowSink::SetLine(int row, const std::uint8_t* bytes, int length) {
+    pane_.SetLine(bytes, row, length, kBytesUnchanged);
+}
+
+void PaneRowSink::SetLineStyles(int row, const std::uint8_t* ids, int count, int defaultId,
+                                int stride) {
+    pane_.SetLineStyles(row, ids, count, defaultId, stride);
+}
+
+} // namespace varnex

@@ -1,0 +1,51 @@
+// The document: carries only its path; runs the Open and Reload commands on the compare view.
+#pragma once
+
+#include "app/commands/CommandTarget.h"
+#include "app/dialogs/DialogRunner.h"
+#include "app/dialogs/MessageBoxCall.h"
+
+#include <string>
+
+class QWidget;
+
+namespace varnex {
+
+class COpenFilesDlg;
+class CVarnexView;
+
+class CVarnexDoc : public CommandTarget {
+public:
+    // `window` is the main window: shown after the open-files dialog and owner of messages.
+    CVarnexDoc(CVarnexView& view, QWidget& window);
+
+    // Opening a document reads nothing: the comparison is the view's.
+    void SetPathName(const std::string& path) { pathName_ = path; }
+    const std::string& PathName() const { return pathName_; }
+
+    void SetDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+    void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+private:
+    struct DocCommand;
+    static const DocCommand* FindCommand(int id);
+
+    void OpenFiles();
+    CommandState OpenState() const;
+    void ApplyDialog(const COpenFilesDlg& dialog);
+    void Reload();
+    CommandState ReloadState() const;
+    // Tells the user why LoadAndCompare returned `result` for these paths; nothing for 0.
+    void ReportLoad(int result, const std::string& first, const std::string& second);
+
+    CVarnexView& view_;
+    QWidget& window_;
+    std::string pathName_;
+    DialogRunner runDialog_ = RunModalDialog;
+    MessageBoxCall messageBox_ = ShowModalMessageBox;
+};
+
+} // namespace varnex

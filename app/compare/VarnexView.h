@@ -1,0 +1,151 @@
+// The compare view: owns the comparison, the double-pane window and the bar; runs view commands.
+#pragma once
+
+#include "app/compare/CaretStatus.h"
+#include "app/commands/CommandTarget.h"
+#include "app/doublepane/MarginLabel.h"
+#include "app/dialogs/MessageBoxCall.h"
+#include "engine/CompareEngine.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnex {
+
+class CAnsiEditView;
+class CTextDoubleWnd;
+class OverviewBar;
+
+class CVarnexView : public QWidget, public CommandTarget {
+    Q_OBJECT
+
+public:
+    explicit CVarnexView(QWidget* parent = nullptr);
+    // Writes ViewMode and BarMode.
+    ~CVarnexView() override;
+
+    // Compares the two files in the compare mode in force and shows the result. Returns 0,
+    // or 1 / 2 when the first / second file cannot be opened; the caller reports those.
+    int LoadAndCompare(const std::string& firstPath, const std::string& secondPath);
+    // Compares the files of the last comparison again, keeping the scroll position.
+    // Returns what LoadAndCompare returned.
+    int Reload();
+
+    // Start-up options.
+    void SetJumpToFirst(bool jump) { jumpToFirst_ = jump; }
+    void SetShowTitles(bool show) { showTitles_ = show; }
+    // Takes modes 0..2 only; compares again when the mode changed and both files of the last
+    // comparison are regular files. Returns the mode now in force.
+    int SetCompareMode(int mode);
+    // Takes modes 0..2 for the next comparison without comparing now.
+    void UseCompareMode(int mode);
+    // 0 panes side by side, anything else one above the other.
+    void SetSplitMode(int mode);
+    // Gives side 0 or 1 a title of its own (UTF-8) instead of its path.
+    void SetTitle(int side, const std::string& text);
+    // The next comparison shows its paths as titles again.
+    void ForgetGivenTitles() { titlesGiven_ = false; }
+    // Shows the titles, shortened to the width they get, or hides them.
+    void UpdateTitles();
+
+    int CompareModeInForce() const { return compareMode_; }
+    int ViewMode() const { return viewMode_; }
+    int BarMode() const { return barMode_; }
+    const std::string& Path(int side) const;
+    const QString& Title(int side) const { return titles_[side & 1]; }
+    bool TitlesGiven() const { return titlesGiven_; }
+    const CompareEngine& Engine() const { return engine_; }
+    // The scroll position the panes last reported, and the first row of the bar in bar mode 0.
+    int FirstColumn() const { return firstColumn_; }
+    int TopRow() const { return topRow_; }
+    int BarTop() const { return barTop_; }
+    // Rows of the current difference block, which carry the marker in the margin.
+    int MarkStart() const { return markStart_; }
+    int MarkEnd() const { return markEnd_; }
+    // The bar's entries in bar mode 1.
+    const std::vector<std::uint8_t>& Summary() const { return summary_; }
+
+    CTextDoubleWnd& DoublePane() { return *doublePane_; }
+    OverviewBar& Bar() { return *bar_; }
+    // The pane that last had the focus; the pane commands go there.
+    CAnsiEditView& ActivePane();
+
+    // The margin entry of `row` in the pane of `side`.
+    MarginLabel MarginFor(Side side, int row) const;
+    // Status-bar text for the caret of pane `side`; nothing when the caret has not moved
+    // since that pane's last report.
+    std::optional<QString> StatusText(int side, const CaretReport& caret);
+
+    // Replaces the function that shows message boxes (the too-many-rows warning).
+    void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+signals:
+    // The enabled or checked state of some of the view's commands may have changed.
+    void CommandStatesChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct ViewCommand;
+    static const ViewCommand* FindCommand(int id);
+
+    void RunNavigation(int id);
+    CommandState NavigationState(int id) const;
+    void RunCompareMode(int id);
+    CommandState CompareModeState(int id) const;
+    void RunToggleViewMode(int id);
+    CommandState ViewModeState(int id) const;
+    void RunToggleBarMode(int id);
+    CommandState BarModeState(int id) const;
+    CommandState ReloadState(int id) const;
+
+    int RunCompare(const std::string& firstPath, const std::string& secondPath);
+    void HandSidesToDoublePane();
+    void ShowResult();
+    void FitMarginToLineNumbers();
+    void WarnOfTooManyRows();
+    void PostJumpToFirst();
+    void ShowRow(int row);
+    void RepaintPanes();
+
+    void OnPanesScrolled(int firstColumn, int firstRow);
+    void OnBarDoubleClicked(int y);
+    void LayOut();
+    int BarWindowRows() const;
+    void UpdateBarTop(int topRow);
+    void RebuildSummary();
+    void RefreshBar();
+
+    CompareEngine engine_;
+    CTextDoubleWnd* doublePane_ = nullptr;
+    OverviewBar* bar_ = nullptr;
+    int compareMode_ = static_cast<int>(CompareMode::CharWise);
+    int viewMode_ = 0;
+    int barMode_ = 1;
+    int width_ = 0;
+    int height_ = 0;
+    int firstColumn_ = 0;
+    int topRow_ = 0;
+    int barTop_ = 0;
+    std::vector<std::uint8_t> summary_;
+    std::array<QString, 2> titles_;
+    bool jumpToFirst_ = false;
+    bool showTitles_ = true;
+    bool titlesGiven_ = false;
+    int markStart_ = 0;
+    int markEnd_ = 0;
+    std::array<CaretStatus, 2> caretStatus_;
+    MessageBoxCall messageBox_ = ShowModalMessageBox;
+};
+
+} // namespace varnex

@@ -1,0 +1,36 @@
+// The compare view's values in the program's settings key: ViewMode, BarMode and Flags.
+#include "app/compare/ViewSettings.h"
+
+#include "common/SettingsKey.h"
+#include "common/SettingsNumbers.h"
+
+namespace varnex {
+
+namespace {
+
+constexpr std::string_view kViewModeValue = "ViewMode";
+constexpr std::string_view kBarModeValue = "BarMode";
+constexpr std::string_view kFlagsValue = "Flags";
+
+} // namespace
+
+int ReadViewMode() {
+    SettingsKey key;
+    if (!key.Open(Hive::CurrentUser, OpenMode::Read)) return 0;
+    return ReadNumber(key, kViewModeValue) == 1u ? 1 : 0;
+}
+
+void WriteFlagsIfAbsent() {
+    SettingsKey key;
+    if (!key.Open(Hive::CurrentUser, OpenMode::Create)) return;
+    if (key.ValueSize(kFlagsValue) < 0) WriteNumber(key, kFlagsValue, kDefaultViewFlags);
+}
+
+void WriteViewModes(int viewMode, int barMode) {
+    SettingsKey key;
+    if (!key.Open(Hive::CurrentUser, OpenMode::Create)) return;
+    WriteNumber(key, kViewModeValue, static_cast<std::uint32_t>(viewMode));
+    WriteNumber(key, kBarModeValue, static_cast<std::uint32_t>(barMode));
+}
+
+} // namespace varnex

@@ -1,0 +1,41 @@
+// A compare pane: a text pane whose margin shows file line numbers and the block marker.
+#include "app/doublepane/ComparePane.h"
+
+#include <QPainter>
+
+namespace varnex {
+
+namespace {
+
+// The pane's own margin colours, kept so that labelled rows look like counted ones.
+const QColor kMarginBackground(0xC0, 0xC0, 0xC0);
+const QColor kMarginText(0x80, 0x80, 0x80);
+constexpr int kMarginTextInset = 4;
+
+} // namespace
+
+CComparePane::CComparePane(QWidget* parent)
+    : CAnsiEditView(kMaxLineLength, kMaxLineCount, kPerCharacterStyles, kResourceName, parent) {}
+
+void CComparePane::PrintLineNumber(QPainter& painter, const QRect& rect, int line) {
+    if (!marginSource_) {
+        CAnsiEditView::PrintLineNumber(painter, rect, line);
+        return;
+    }
+    painter.fillRect(rect, kMarginBackground);
+    const MarginLabel label = marginSource_(line);
+    if (label.marker) {
+        painter.drawPixmap(rect.topLeft(), marker_.For(rect.height()));
+    } else if (!label.text.empty()) {
+        painter.setPen(kMarginText);
+        painter.drawText(rect.adjusted(0, 0, -kMarginTextInset, 0),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(label.text));
+    }
+}
+
+void CComparePane::focusInEvent(QFocusEvent* event) {
+    CAnsiEditView::focusInEvent(event);
+    emit FocusGained();
+}
+
+} // namespace varnex

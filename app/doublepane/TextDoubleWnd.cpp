@@ -1,0 +1,131 @@
+// The double-pane window: two panes, their title bars and layouts, focus and coupled scrolling.
+#include "app/doublepane/TextDoubleWnd.h"
+
+#include "app/doublepane/ComparePane.h"
+#include "app/doublepane/ContextSide.h"
+#include "app/doublepane/DoublePaneMenu.h"
+#include "app/doublepane/TitleBar.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QStyle>
+
+namespace varnex {
+
+namespace {
+
+QRect ToRect(const LayoutRect& rect) {
+    return QRect(rect.x, rect.y, rect.width, rect.height);
+}
+
+} // namespace
+
+CTextDoubleWnd::CTextDoubleWnd(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TextDoubleWnd"));
+    for (int side = 0; side < 2; ++side) {
+        titleBars_[side] = new TitleBar(this);
+        panes_[side] = new CComparePane(this);
+        connect(panes_[side], &CAnsiView::ScrollPositionChanged, this,
+                [this, side] { OnPaneScrolled(side); });
+        connect(panes_[side], &CComparePane::FocusGained, this,
+                [this, side] { OnPaneFocused(side); });
+    }
+    setFocusProxy(panes_[activeSide_]);
+    menu_ = new DoublePaneMenu(*this);
+    LayOut();
+}
+
+void CTextDoubleWnd::contextMenuEvent(QContextMenuEvent* event) {
+    const QPoint at = mapFromGlobal(event->globalPos());
+    contextSide_ = ContextSideAt(at.x(), at.y(), width(), height(), Stacked());
+    QMenu* menu = menu_->Build(contextSide_, this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void CTextDoubleWnd::SetStacked(bool stacked) {
+    layout_ = stacked ? (layout_ | kStackedBit) : (layout_ & ~kStackedBit);
+    LayOut();
+    update();
+}
+
+void CTextDoubleWnd::SetTitleText(int side, const std::optional<QString>& text) {
+    titleText_[side & 1] = text;
+    titleBars_[side & 1]->setText(text.value_or(QString()));
+    if ((geometry_.titleHeight > 0) != (titleText_[0] || titleText_[1])) LayOut();
+}
+
+void CTextDoubleWnd::ScrollBoth(int column, int row) {
+    coupling_ = true;
+    panes_[0]->ScrollTo(column, row);
+    const ScrollState& shown = panes_[0]->Scroll();
+    panes_[1]->ScrollTo(shown.firstColumn, shown.firstLine);
+    coupling_ = false;
+    emit PanesScrolled(shown.firstColumn, shown.firstLine);
+}
+
+void CTextDoubleWnd::RepaintPanes() {
+    for (CComparePane* pane : panes_)
+        pane->viewport()->update();
+}
+
+// The other pane only follows; its own report of that move must not move the first one back.
+void CTextDoubleWnd::OnPaneScrolled(int side) {
+    if (coupling_) return;
+    const ScrollState& shown = panes_[side]->Scroll();
+    coupling_ = true;
+    panes_[1 - side]->ScrollTo(shown.firstColumn, shown.firstLine);
+    coupling_ = false;
+    emit PanesScrolled(shown.firstColumn, shown.firstLine);
+}
+
+void CTextDoubleWnd::OnPaneFocused(int side) {
+    activeSide_ = side;
+    setFocusProxy(panes_[side]);
+}
+
+void CTextDoubleWnd::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void CTextDoubleWnd::LayOut() {
+    const bool anyTitle = titleText_[0] || titleText_[1];
+    const int titleHeight =
+        TitleHeight(anyTitle, style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+    geometry_ = Stacked() ? LayOutStacked(width(), height(), titleHeight)
+                          : LayOutSideBySide(width(), height(), titleHeight);
+    for (int side = 0; side < 2; ++side) {
+        panes_[side]->setGeometry(ToRect(geometry_.panes[side]));
+        titleBars_[side]->setGeometry(ToRect(geometry_.titles[side]));
+        titleBars_[side]->setVisible(titleHeight > 0);
+    }
+    update();
+}
+
+void CTextDoubleWnd::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    if (Stacked()) {
+        PaintStackedGap(painter);
+    } else {
+        painter.fillRect(geometry_.gapAt, 0, 1, height(), Qt::black);
+    }
+}
+
+// A raised edge: light, white, three rows of face colour, shadow, black.
+void CTextDoubleWnd::PaintStackedGap(QPainter& painter) {
+    const QColor rows[kStackedGapRows] = {palette().color(QPalette::Midlight),
+                                          Qt::white,
+                                          palette().color(QPalette::Button),
+                                          palette().color(QPalette::Button),
+                                          palette().color(QPalette::Button),
+                                          palette().color(QPalette::Dark),
+                                          Qt::black};
+    for (int row = 0; row < kStackedGapRows; ++row) {
+        painter.fillRect(0, geometry_.gapAt + row, width(), 1, rows[row]);
+    }
+}
+
+} // namespace varnex

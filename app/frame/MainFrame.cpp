@@ -1,0 +1,236 @@
+// The main window: menu bar, toolbar, status bar and the compare view; routes every command.
+#include "app/frame/MainFrame.h"
+
+#include "app/dialogs/ColourInfoDlg.h"
+#include "res/CommandId.h"
+#include "app/doublepane/ComparePane.h"
+#include "app/frame/FrameSettings.h"
+#include "app/dialogs/HelpDlg.h"
+#include "app/ui/IconResources.h"
+#include "app/commands/MenuTable.h"
+#include "app/frame/NumLockIndicator.h"
+#include "app/commands/ShortcutTable.h"
+#include "app/doublepane/TextDoubleWnd.h"
+#include "app/commands/ToolBarTable.h"
+#include "app/ui/UiText.h"
+#include "app/compare/VarnexView.h"
+#include "res/StringId.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <iterator>
+
+namespace varnex {
+
+namespace {
+
+constexpr QSize kToolIconSize(16, 16);
+constexpr int kToolBarBorder = 2;
+
+} // namespace
+
+struct CMainFrame::FrameCommand {
+    int id;
+    void (CMainFrame::*run)(int id);
+    CommandState (CMainFrame::*query)(int id) const;
+};
+
+const CMainFrame::FrameCommand* CMainFrame::FindCommand(int id) {
+    static const FrameCommand kCommands[] = {
+        {kCmdFlatToolBar, &CMainFrame::ToggleFlatToolBar, &CMainFrame::FlatToolBarState},
+        {kCmdAlwaysOnTop, &CMainFrame::ToggleAlwaysOnTop, &CMainFrame::AlwaysOnTopState},
+        {kCmdToggleToolBar, &CMainFrame::ToggleBar, &CMainFrame::BarState},
+        {kCmdToggleStatusBar, &CMainFrame::ToggleBar, &CMainFrame::BarState},
+        {kCmdHelpSyntax, &CMainFrame::ShowHelp, &CMainFrame::AlwaysEnabled},
+        {kCmdColourInfo, &CMainFrame::ShowColourInfo, &CMainFrame::AlwaysEnabled},
+        {kCmdExit, &CMainFrame::Exit, &CMainFrame::AlwaysEnabled},
+        {kCmdNextPane, &CMainFrame::SwitchPane, &CMainFrame::AlwaysEnabled},
+        {kCmdPreviousPane, &CMainFrame::SwitchPane, &CMainFrame::AlwaysEnabled},
+    };
+    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [id](const FrameCommand& command) { return command.id == id; });
+    return found == std::end(kCommands) ? nullptr : found;
+}
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), flatMode_(ReadFlatMode()) {
+    EnsureIconResources();
+    setWindowIcon(QIcon(QStringLiteral(":/icons/varnex.svg")));
+    resize(kDefaultSize);
+    view_ = new CVarnexView(this);
+    setCentralWidget(view_);
+    actions_ = new CommandActions(router_, this);
+    BuildRoute();
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    BuildShortcuts();
+    connect(view_, &CVarnexView::CommandStatesChanged, this, &CMainFrame::UpdateCommandStates);
+    // The active pane decides some commands, and it changes with the focus.
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandStates);
+    UpdateCommandStates();
+}
+
+// The children go after this destructor has run; focus moves and view signals on their way
+// out must not reach the frame's slots any more.
+CMainFrame::~CMainFrame() {
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(view_, nullptr, this, nullptr);
+    WriteFlatMode(flatMode_);
+}
+
+// View, active pane, document, frame, application: the first that knows a command decides.
+void CMainFrame::BuildRoute() {
+    router_.Append([this] { return static_cast<CommandTarget*>(view_); });
+    router_.Append([this] { return dynamic_cast<CommandTarget*>(&view_->ActivePane()); });
+    router_.Append([this] { return document_; });
+    router_.Append([this] { return static_cast<CommandTarget*>(this); });
+    router_.Append([this] { return application_; });
+}
+
+void CMainFrame::BuildMenus() {
+    for (const MenuDefinition& definition : MainMenuTable()) {
+        QMenu* menu = menuBar()->addMenu(UiText(definition.titleId));
+        for (const MenuEntry& entry : definition.entries) {
+            if (entry.id == kMenuSeparator) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = actions_->Action(entry.id);
+            action->setText(UiText(entry.textId));
+            menu->addAction(action);
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    }
+}
+
+void CMainFrame::BuildToolBar() {
+    toolBar_ = new QToolBar(UiText(kStrItemToolBar).remove('&'), this);
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setIconSize(kToolIconSize);
+    toolBar_->setContentsMargins(kToolBarBorder, kToolBarBorder, kToolBarBorder, kToolBarBorder);
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    for (const ToolButtonEntry& button : MainToolBarTable()) {
+        if (button.id == kToolSeparator)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(actions_->Action(button.id));
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    ApplyFlatMode();
+}
+
+void CMainFrame::BuildStatusBar() {
+    promptPane_ = new QLabel(UiText(kStrReady));
+    numLockPane_ = new NumLockIndicator;
+    numLockPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The prompt pane is a normal widget: fly-by prompts cover it and "Bereit" returns after.
+    statusBar()->addWidget(promptPane_, 1);
+    statusBar()->addPermanentWidget(numLockPane_);
+}
+
+void CMainFrame::BuildShortcuts() {
+    for (const ShortcutEntry& entry : MainShortcutTable()) {
+        auto* shortcut = new QShortcut(QKeySequence(entry.key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int id = entry.id;
+        connect(shortcut, &QShortcut::activated, this, [this, id] { RunCommand(id); });
+    }
+}
+
+bool CMainFrame::OnCommand(int id) {
+    const FrameCommand* command = FindCommand(id);
+    if (!command) return false;
+    (this->*command->run)(id);
+    return true;
+}
+
+bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
+    const FrameCommand* command = FindCommand(id);
+    if (!command) return false;
+    state = (this->*command->query)(id);
+    return true;
+}
+
+// A hidden toolbar takes the style too, and shows with it when it comes back.
+void CMainFrame::ToggleFlatToolBar(int) {
+    flatMode_ = !flatMode_;
+    ApplyFlatMode();
+}
+
+void CMainFrame::ApplyFlatMode() {
+    for (QAction* action : toolBar_->actions()) {
+        if (auto* button = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action)))
+            button->setAutoRaise(flatMode_);
+    }
+    toolBar_->update();
+}
+
+CommandState CMainFrame::FlatToolBarState(int) const {
+    return {true, flatMode_};
+}
+
+// Changing the flag re-creates the native window, which hides it; it comes back where it was,
+// without taking the focus.
+void CMainFrame::ToggleAlwaysOnTop(int) {
+    alwaysOnTop_ = !alwaysOnTop_;
+    const bool shown = isVisible();
+    const QRect placed = geometry();
+    setWindowFlag(Qt::WindowStaysOnTopHint, alwaysOnTop_);
+    if (!shown) return;
+    setGeometry(placed);
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+CommandState CMainFrame::AlwaysOnTopState(int) const {
+    return {true, alwaysOnTop_};
+}
+
+QWidget& CMainFrame::BarOf(int id) const {
+    if (id == kCmdToggleToolBar) return *toolBar_;
+    return *statusBar();
+}
+
+void CMainFrame::ToggleBar(int id) {
+    QWidget& bar = BarOf(id);
+    bar.setVisible(bar.isHidden());
+}
+
+CommandState CMainFrame::BarState(int id) const {
+    return {true, !BarOf(id).isHidden()};
+}
+
+void CMainFrame::ShowHelp(int) {
+    CHelpDlg dialog(this);
+    runDialog_(dialog);
+}
+
+void CMainFrame::ShowColourInfo(int) {
+    CColourInfoDlg dialog(this);
+    runDialog_(dialog);
+}
+
+void CMainFrame::Exit(int) {
+    close();
+}
+
+// The two panes are the only ones, so next and previous both move to the other.
+void CMainFrame::SwitchPane(int) {
+    CTextDoubleWnd& panes = view_->DoublePane();
+    panes.Pane(1 - panes.ActiveSide()).setFocus(Qt::OtherFocusReason);
+}
+
+CommandState CMainFrame::AlwaysEnabled(int) const {
+    return {true, false};
+}
+
+} // namespace varnex

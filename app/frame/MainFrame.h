@@ -1,0 +1,91 @@
+// The main window: menu bar, toolbar, status bar and the compare view; routes every command.
+#pragma once
+
+#include "app/commands/CommandActions.h"
+#include "app/commands/CommandRouter.h"
+#include "app/commands/CommandTarget.h"
+#include "app/dialogs/DialogRunner.h"
+
+#include <QMainWindow>
+#include <QSize>
+
+class QLabel;
+class QToolBar;
+
+namespace varnex {
+
+class CVarnexView;
+class NumLockIndicator;
+
+class CMainFrame : public QMainWindow, public CommandTarget {
+    Q_OBJECT
+
+public:
+    // Size of a new window: room for two panes of ordinary source lines side by side.
+    static constexpr QSize kDefaultSize{1100, 750};
+
+    // Reads FlatMode; the window stays hidden until start-up or the first Open shows it.
+    explicit CMainFrame(QWidget* parent = nullptr);
+    // Writes FlatMode.
+    ~CMainFrame() override;
+
+    CVarnexView& View() { return *view_; }
+    // The document and the application close the route behind the frame.
+    void SetDocument(CommandTarget* document) { document_ = document; }
+    void SetApplication(CommandTarget* application) { application_ = application; }
+    void SetDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+
+    // Runs `id` as a menu entry, toolbar button or key would: only while it is enabled.
+    bool RunCommand(int id) { return actions_->Run(id); }
+    CommandState QueryCommand(int id) const { return router_.Query(id); }
+    // Brings menu entries and toolbar buttons up to date with the route.
+    void UpdateCommandStates() { actions_->UpdateAll(); }
+    CommandActions& Actions() { return *actions_; }
+
+    QToolBar& ToolBar() { return *toolBar_; }
+    QLabel& PromptPane() { return *promptPane_; }
+    NumLockIndicator& NumLockPane() { return *numLockPane_; }
+    bool FlatToolBar() const { return flatMode_; }
+    bool AlwaysOnTop() const { return alwaysOnTop_; }
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+private:
+    struct FrameCommand;
+    static const FrameCommand* FindCommand(int id);
+
+    void BuildRoute();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void BuildShortcuts();
+    void ApplyFlatMode();
+
+    void ToggleFlatToolBar(int id);
+    CommandState FlatToolBarState(int id) const;
+    void ToggleAlwaysOnTop(int id);
+    CommandState AlwaysOnTopState(int id) const;
+    void ToggleBar(int id);
+    CommandState BarState(int id) const;
+    QWidget& BarOf(int id) const;
+    void ShowHelp(int id);
+    void ShowColourInfo(int id);
+    void Exit(int id);
+    void SwitchPane(int id);
+    CommandState AlwaysEnabled(int id) const;
+
+    CommandRouter router_;
+    CommandActions* actions_ = nullptr;
+    CVarnexView* view_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* promptPane_ = nullptr;
+    NumLockIndicator* numLockPane_ = nullptr;
+    CommandTarget* document_ = nullptr;
+    CommandTarget* application_ = nullptr;
+    DialogRunner runDialog_ = RunModalDialog;
+    bool flatMode_ = true;
+    bool alwaysOnTop_ = false; // never stored: every run starts in the normal layer
+};
+
+} // namespace varnex

@@ -1,0 +1,59 @@
+// The application: start-up from the command line to the shown main window, and the About box.
+#pragma once
+
+#include "app/commands/CommandTarget.h"
+#include "app/dialogs/DialogRunner.h"
+#include "app/startup/Handover.h"
+#include "app/dialogs/MessageBoxCall.h"
+#include "app/startup/RecentFiles.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnex {
+
+class CMainFrame;
+class CVarnexDoc;
+struct StartOptions;
+
+class CVarnexApp : public CommandTarget {
+public:
+    CVarnexApp();
+    ~CVarnexApp() override;
+
+    // Start-up: reads the arguments (the program first), builds the frame, document and view,
+    // runs the first comparison and shows the window. Without arguments the window stays
+    // hidden and the open-files dialog comes first; the window shows when it closes.
+    // False when this instance handed its file to another one and must end without a window.
+    bool InitInstance(const std::vector<std::string>& arguments);
+
+    CMainFrame* MainFrame() { return frame_.get(); }
+    CVarnexDoc* Document() { return document_.get(); }
+    const RecentFiles& RecentFileList() const { return recentFiles_; }
+
+    // Seams for the modal parts; set before InitInstance.
+    void SetDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+    void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
+    void SetHandoverServices(HandoverServices services) { handover_ = std::move(services); }
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+private:
+    HandoverServices HandoverServicesInUse() const;
+    void CreateWindows();
+    void OpenDocument(const std::string& path);
+    void ShowMainWindow(bool hadArguments);
+    void ShowAbout();
+
+    RecentFiles recentFiles_;
+    DialogRunner runDialog_ = RunModalDialog;
+    MessageBoxCall messageBox_ = ShowModalMessageBox;
+    std::optional<HandoverServices> handover_;
+    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<CVarnexDoc> document_; // refers to the frame's view, so it goes first
+};
+
+} // namespace varnex

@@ -1,0 +1,189 @@
+// Times LoadAndCompare on generated file pairs in each mode, against GNU diff on the same files.
+#include "engine/CompareEngine.h"
+#include "engine/fill/RowSink.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+#include <utility>
+
+namespace varnex {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A pane that keeps nothing, so only the engine is measured.
+class NullSink : public RowSink {
+public:
+    void Clear() override {}
+    void SetReadOnly(bool) override {}
+    int StyleCount() const override { return 2; }
+    void AddStyle(int, std::uint32_t, std::uint32_t, int) override {}
+    void SetLine(int, const std::uint8_t*, int) override {}
+    void SetLineStyles(int, const std::uint8_t*, int, int, int) override {}
+};
+
+// Source-like lines: mostly distinct statements, with braces and blank lines repeating.
+std::string MakeLine(std::mt19937& rng, int number) {
+    switch (rng() % 8) {
+    case 0:
+        return "";
+    case 1:
+        return "    }";
+    case 2:
+        return "    {";
+    default:
+        return "    value_" + std::to_string(number) + " = compute(" +
+               std::to_string(rng() % 1000) + ", item[" + std::to_string(rng() % 97) + "]);";
+    }
+}
+
+// Nearly all lines are closing braces or blank; one in ten is a distinct statement.
+std::string MakeRepetitiveLine(std::mt19937& rng, int number) {
+    const unsigned kind = rng() % 20;
+    if (kind < 9) return "}";
+    if (kind < 18) return "";
+    return "call_" + std::to_string(number) + "();";
+}
+
+using LineMaker = std::string (*)(std::mt19937&, int);
+
+std::string MakeFile(int lines, unsigned seed, int editEvery, LineMaker makeLine = MakeLine) {
+    std::mt19937 rng(seed);
+    std::mt19937 edits(seed + 1);
+    std::string file;
+    for (int n = 0; n < lines; ++n) {
+        std::string line = makeLine(rng, n);
+        if (editEvery > 0 && n % editEvery == editEvery / 2) {
+            const unsigned kind = edits() % 3;
+            if (kind == 0) continue;                    // deleted
+            if (kind == 1) line += " // edited";        // changed
+            if (kind == 2) file += "    inserted();\n"; // inserted before
+        }
+        file += line + "\n";
+    }
+    return file;
+}
+
+enum class Shape { Edited, Unrelated, Repetitive };
+
+class BenchFiles {
+public:
+    BenchFiles() {
+        std::string pattern = (fs::temp_directory_path() / "varnex-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data())) folder_ = pattern;
+    }
+    ~BenchFiles() {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    // Paths of the pair with `lines` lines: the second has a few scattered edits, or is an
+    // unrelated file; repetitive pairs are unrelated files made mostly of braces and blanks.
+    std::pair<std::string, std::string> Pair(int lines, Shape shape) {
+        const std::string key =
+            std::to_string(lines) + "-" + std::to_string(static_cast<int>(shape));
+        const fs::path first = folder_ / (key + "-a.txt");
+        const fs::path second = folder_ / (key + "-b.txt");
+        if (!fs::exists(first)) {
+            constexpr int kEditsPerFile = 8;
+            const LineMaker maker = shape == Shape::Repetitive ? MakeRepetitiveLine : MakeLine;
+            Write(first, MakeFile(lines, 7, 0, maker));
+            Write(second, shape == Shape::Edited ? MakeFile(lines, 7, lines / kEditsPerFile)
+                                                 : MakeFile(lines, 99, 0, maker));
+        }
+        return {first.string(), second.string()};
+    }
+
+private:
+    static void Write(const fs::path& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    fs::path folder_;
+};
+
+BenchFiles& Files() {
+    static BenchFiles files;
+    return files;
+}
+
+void RunEngine(benchmark::State& state, int lines, Shape shape, CompareMode mode) {
+    const auto [first, second] = Files().Pair(lines, shape);
+    NullSink left;
+    NullSink right;
+    for (auto _ : state) {
+        CompareEngine engine;
+        const int result = engine.LoadAndCompare(first, second, mode, nullptr, left, right);
+        if (result != kCompareOk) state.SkipWithError("cannot load the generated files");
+        benchmark::DoNotOptimize(engine.Rows().Count());
+    }
+}
+
+void RunDiff(benchmark::State& state, int lines, Shape shape) {
+    const auto [first, second] = Files().Pair(lines, shape);
+    const std::string command = "diff '" + first + "' '" + second + "' >/dev/null";
+    for (auto _ : state) {
+        // diff exits with 1 when the files differ; 2 means trouble.
+        const int status = std::system(command.c_str());
+        if (!WIFEXITED(status) || WEXITSTATUS(status) > 1) state.SkipWithError("diff failed");
+    }
+}
+
+void BM_LoadAndCompare(benchmark::State& state) {
+    RunEngine(state, static_cast<int>(state.range(0)), Shape::Edited,
+              static_cast<CompareMode>(state.range(1)));
+}
+BENCHMARK(BM_LoadAndCompare)
+    ->ArgsProduct({{1000, 10000, 65000}, {0, 1, 2}})
+    ->ArgNames({"lines", "mode"})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_GnuDiff(benchmark::State& state) {
+    RunDiff(state, static_cast<int>(state.range(0)), Shape::Edited);
+}
+BENCHMARK(BM_GnuDiff)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(65000)
+    ->ArgName("lines")
+    ->Unit(benchmark::kMillisecond);
+
+// Nothing to anchor on: every window scan covers the whole rectangle.
+void BM_LoadAndCompareUnrelated(benchmark::State& state) {
+    RunEngine(state, static_cast<int>(state.range(0)), Shape::Unrelated, CompareMode::CharWise);
+}
+BENCHMARK(BM_LoadAndCompareUnrelated)
+    ->Arg(65000)
+    ->ArgName("lines")
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_GnuDiffUnrelated(benchmark::State& state) {
+    RunDiff(state, static_cast<int>(state.range(0)), Shape::Unrelated);
+}
+BENCHMARK(BM_GnuDiffUnrelated)->Arg(65000)->ArgName("lines")->Unit(benchmark::kMillisecond);
+
+// Unrelated files of braces and blank lines: few distinct keys, each with very many positions.
+void BM_LoadAndCompareRepetitive(benchmark::State& state) {
+    RunEngine(state, static_cast<int>(state.range(0)), Shape::Repetitive, CompareMode::CharWise);
+}
+BENCHMARK(BM_LoadAndCompareRepetitive)
+    ->Arg(65000)
+    ->ArgName("lines")
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_GnuDiffRepetitive(benchmark::State& state) {
+    RunDiff(state, static_cast<int>(state.range(0)), Shape::Repetitive);
+}
+BENCHMARK(BM_GnuDiffRepetitive)->Arg(65000)->ArgName("lines")->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace varnex
+
+BENCHMARK_MAIN();

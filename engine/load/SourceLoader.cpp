@@ -1,0 +1,130 @@
+// Turns a file's bytes into a SourceText: line starts, line keys and per-byte cells.
+#include "engine/load/SourceLoader.h"
+
+#include "common/FileProbe.h"
+#include "engine/load/FileTypeKey.h"
+#include "engine/Limits.h"
+
+#include <algorithm>
+
+namespace varnex {
+
+namespace {
+
+struct LineSpan {
+    std::int32_t start;
+    std::int32_t contentEnd; // first CR or LF, or the end of the text
+    std::int32_t next;       // start of the following line
+};
+
+LineSpan FindLine(const std::vector<std::uint8_t>& text, std::int32_t start) {
+    const std::int32_t length = static_cast<std::int32_t>(text.size());
+    std::int32_t end = start;
+    while (end < length && text[end] != '\r' && text[end] != '\n') ++end;
+    std::int32_t next = end;
+    if (next < length && text[next] == '\r') ++next;
+    if (next < length && text[next] == '\n') ++next;
+    return {start, end, next};
+}
+
+class LineSplitter {
+public:
+    LineSplitter(SourceText& side, LineStyler* styler) : side_(side), styler_(styler) {}
+
+    void Run() {
+        std::int32_t position = 0;
+        const std::int32_t length = side_.Length();
+        while (position < length && side_.LineCount() < kMaxLines) {
+            const LineSpan span = FindLine(side_.text, position);
+            StoreLine(span);
+            position = span.next;
+        }
+        if (position < length) ExtendLastLine(position);
+        side_.cells[length] = CharCell{};
+    }
+
+private:
+    // Lines are handed to the scanner with their first line-end byte so it sees where they end.
+    static int ScanLength(const LineSpan& span) {
+        const int content = span.contentEnd - span.start;
+        const int withEnd = span.next > span.contentEnd ? content + 1 : content;
+        return std::min(withEnd, kScanLineCap);
+    }
+
+    int StyledCount(const LineSpan& span, int line) {
+        const int scanLength = ScanLength(span);
+        styles_.clear();
+        if (!styler_ || line >= kScanPaneMaxLines) return scanLength;
+        styler_->StyleLine(side_.text.data() + span.start, line, scanLength, styles_);
+        const int styleCount = styler_->StyleCount();
+        for (auto& style : styles_) {
+            if (style >= styleCount) style = 0;
+        }
+        return static_cast<int>(styles_.size());
+    }
+
+    void StoreLine(const LineSpan& span) {
+        const int line = side_.LineCount();
+        const int fullLength = span.next - span.start;
+        const int keyed = std::min(StyledCount(span, line), fullLength);
+        LineKey key = 0;
+        for (int b = 0; b < fullLength; ++b) {
+            CharCell& cell = side_.cells[span.start + b];
+            cell = CharCell{static_cast<std::uint16_t>(std::min(b, 0xFFFF)),
+                            static_cast<std::uint16_t>(line), 0, 0, 0};
+            if (b >= keyed) continue;
+            if (b < static_cast<int>(styles_.size())) cell.style = styles_[b];
+            key = FeedLineKey(key, side_.text[span.start + b]);
+        }
+        side_.keys.push_back(key);
+        side_.lineStarts.push_back(static_cast<std::uint32_t>(span.next));
+    }
+
+    // Past the line limit the rest of the file belongs to the last line, as plain bytes.
+    void ExtendLastLine(std::int32_t position) {
+        const int line = side_.LineCount() - 1;
+        const std::int32_t lineStart = static_cast<std::int32_t>(side_.LineStart(line));
+        for (std::int32_t b = position; b < side_.Length(); ++b) {
+            const std::int32_t column = std::min(b - lineStart, 0xFFFF);
+            side_.cells[b] = CharCell{static_cast<std::uint16_t>(column),
+                                      static_cast<std::uint16_t>(line), 0, 0, 0};
+        }
+        side_.lineStarts.back() = static_cast<std::uint32_t>(side_.Length());
+    }
+
+    SourceText& side_;
+    LineStyler* styler_;
+    std::vector<std::uint8_t> styles_;
+};
+
+void ResetTables(SourceText& side) {
+    side.lineStarts.assign(1, 0);
+    side.keys.clear();
+    side.keys.reserve(kMaxLines);
+}
+
+} // namespace
+
+void LoadSourceBytes(SourceText& side, std::vector<std::uint8_t> bytes, LineStyler* styler) {
+    side.text = std::move(bytes);
+    ResetTables(side);
+    side.cells.Prepare(side.Length());
+    if (styler) styler->SetSyntax(FileTypeKey(side.path));
+    LineSplitter(side, styler).Run();
+    if (styler) styler->Clear();
+}
+
+bool LoadSourceFile(SourceText& side, LineStyler* styler) {
+    std::vector<std::uint8_t> bytes;
+    const std::int64_t size = RegularFileSize(side.path);
+    if (size > kMaxFileBytes || !ReadWholeFile(side.path, bytes) ||
+        static_cast<std::int64_t>(bytes.size()) > kMaxFileBytes) {
+        side.text.clear();
+        ResetTables(side);
+        return false;
+    }
+    LoadSourceBytes(side, std::move(bytes), styler);
+    return true;
+}
+
+} // namespace varnex

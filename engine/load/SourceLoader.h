@@ -1,0 +1,23 @@
+// Turns a file's bytes into a SourceText: line starts, line keys and per-byte cells.
+#pragma once
+
+#include "engine/load/LineStyler.h"
+#include "engine/load/SourceText.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace varnex {
+
+// Line counts are 16-bit and byte offsets signed 32-bit; larger files cannot be loaded.
+inline constexpr std::int64_t kMaxFileBytes = 0x7FFFFFFE;
+
+// Reads the file at `side.path` and splits it; false when it cannot be opened or read
+// (a missing file, a folder, an unreadable or oversized file). The side is left empty then.
+bool LoadSourceFile(SourceText& side, LineStyler* styler);
+
+// Splits bytes already in memory (standard input, pipes) the same way.
+void LoadSourceBytes(SourceText& side, std::vector<std::uint8_t> bytes, LineStyler* styler);
+
+} // namespace varnex

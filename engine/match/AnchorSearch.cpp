@@ -1,0 +1,143 @@
+// Nearest-anchor searches: a plain anti-diagonal scan of the near cells, then indexed candidates.
+#include "engine/match/AnchorSearch.h"
+
+#include "engine/match/AntiDiagonalScan.h"
+#include "engine/match/RepeatedAnchor.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace varnex {
+
+namespace {
+
+// Rectangles of up to this many start cells are scanned plainly: an index would cost more.
+constexpr std::int64_t kPlainScanCells = std::int64_t{1} << 16;
+// Larger rectangles are first scanned plainly up to this anti-diagonal, where most anchors lie.
+constexpr int kPlainScanSum = 128;
+// Refinements over shorter stretches test every position rather than build a key index.
+constexpr int kPlainRefineLength = 4096;
+
+// Inner positions 1 .. w-2 of the windows at a and b that differ, counted only up to limit + 1.
+int CountInnerMismatches(const MatchKey* a, const MatchKey* b, int w, int limit) {
+    int mismatches = 0;
+    for (int k = 1; k < w - 1 && mismatches <= limit; ++k)
+        mismatches += a[k] != b[k] ? 1 : 0;
+    return mismatches;
+}
+
+} // namespace
+
+// A start cell passes when the windows of w keys there have an equal first key (not 0 unless
+// zeroStarts), an equal last key and at most `tolerance` unequal inner keys.
+struct AnchorSearch::CellRule {
+    int w;
+    int tolerance;
+    bool zeroStarts;
+
+    // The rest of the test, for windows whose first and last keys are known to be equal.
+    bool InnerPasses(const MatchKey* a, const MatchKey* b) const {
+        return CountInnerMismatches(a, b, w, tolerance) <= tolerance;
+    }
+    bool Passes(const MatchKey* a, const MatchKey* b) const {
+        if ((a[0] == 0 && !zeroStarts) || a[0] != b[0] || a[w - 1] != b[w - 1]) return false;
+        return InnerPasses(a, b);
+    }
+};
+
+AnchorSearch::AnchorSearch(const MatchKey* a, int nA, const MatchKey* b, int nB)
+    : a_(a), nA_(nA), b_(b), nB_(nB) {}
+
+bool AnchorSearch::NearestMatch(const Stretch& s, bool zeroMatches, int& p, int& q) {
+    return NearestCell(s, CellRule{1, 0, zeroMatches}, p, q);
+}
+
+int AnchorSearch::NearestWindow(const Stretch& s, int w, int m, int& p, int& q) {
+    if (w == 1) return NearestMatch(s, false, p, q) ? 1 : 0;
+    if (w < 1 || s.nA < w || s.nB < w || m < 1 || m > w) return 0;
+    const int tolerance = w - m;
+    if (!NearestCell(s, CellRule{w, tolerance, false}, p, q)) return 0;
+    const int equalCount =
+        w - CountInnerMismatches(a_ + s.aFrom + p, b_ + s.bFrom + q, w, tolerance);
+    if (w < kRefinedWindow) return equalCount;
+    // The refinement leaves p and q alone when it returns 0.
+    const int refinedCount = Refine(s, w, m, p, q);
+    return refinedCount != 0 ? refinedCount : equalCount;
+}
+
+bool AnchorSearch::NearestCell(const Stretch& s, const CellRule& rule, int& p, int& q) {
+    const int lastA = s.nA - rule.w;
+    const int lastB = s.nB - rule.w;
+    if (lastA < 0 || lastB < 0) return false;
+    const MatchKey* a = a_ + s.aFrom;
+    const MatchKey* b = b_ + s.bFrom;
+    const auto passes = [&](int cellP, int cellQ) { return rule.Passes(a + cellP, b + cellQ); };
+    if (std::int64_t{lastA + 1} * (lastB + 1) <= kPlainScanCells)
+        return ScanAntiDiagonals(lastA, lastB, passes, p, q);
+    return ScanAntiDiagonalsUpTo(lastA, lastB, kPlainScanSum, passes, p, q) ||
+           IndexedScan(s, rule, kPlainScanSum, p, q);
+}
+
+// No cell up to anti-diagonal fromSum passes. The reach doubles from there, so that a near hit
+// costs little even when the first keys have very many candidates further away.
+bool AnchorSearch::IndexedScan(const Stretch& s, const CellRule& rule, int fromSum, int& p,
+                               int& q) {
+    const KeyPositions& starts = WindowStartsInB(rule.w);
+    const int lastSum = s.nA + s.nB - 2 * rule.w;
+    for (int reach = 2 * fromSum;; reach *= 2) {
+        const int bound = std::min(reach, lastSum);
+        if (IndexedScanUpTo(s, rule, starts, bound, p, q)) return true;
+        if (bound == lastSum) return false;
+    }
+}
+
+// The passing cell with the lowest p + q up to lastSum, the larger p on a tie: each p in rising
+// order takes its nearest partner that is no further away than the best cell so far.
+bool AnchorSearch::IndexedScanUpTo(const Stretch& s, const CellRule& rule,
+                                   const KeyPositions& starts, int lastSum, int& p, int& q) const {
+    const int lastA = s.nA - rule.w;
+    const int lastB = s.nB - rule.w;
+    bool found = false;
+    for (int cellP = 0; cellP <= std::min(lastA, lastSum); ++cellP) {
+        const int cellQ = NearestPartner(s, rule, starts, cellP, std::min(lastB, lastSum - cellP));
+        if (cellQ < 0) continue;
+        p = cellP;
+        q = cellQ;
+        lastSum = cellP + cellQ;
+        found = true;
+    }
+    return found;
+}
+
+// The lowest q <= lastQ at which the cell (cellP, q) passes, or -1.
+int AnchorSearch::NearestPartner(const Stretch& s, const CellRule& rule, const KeyPositions& starts,
+                                 int cellP, int lastQ) const {
+    const MatchKey* window = a_ + s.aFrom + cellP;
+    if (window[0] == 0 && !rule.zeroStarts) return -1;
+    for (const int start : StartsBetween(starts.StartsLike(window), s.bFrom, s.bFrom + lastQ + 1))
+        if (rule.InnerPasses(window, b_ + start)) return start - s.bFrom;
+    return -1;
+}
+
+int AnchorSearch::Refine(const Stretch& s, int w, int m, int& p, int& q) {
+    const MatchKey* a = a_ + s.aFrom;
+    const MatchKey* b = b_ + s.bFrom;
+    const int limitA = s.nA - w;
+    const int limitB = s.nB - w;
+    if (s.nA + s.nB < kPlainRefineLength)
+        return RefineRepeatedAnchor(a, b, limitA, limitB, w - 1, m - 1, p, q);
+    const OccurrenceLookup inA{&KeysInA(), s.aFrom};
+    const OccurrenceLookup inB{&WindowStartsInB(1), s.bFrom};
+    return RefineRepeatedAnchor(a, b, limitA, limitB, w - 1, m - 1, p, q, inA, inB);
+}
+
+const KeyPositions& AnchorSearch::WindowStartsInB(int w) {
+    return windowStartsInB_.try_emplace(w, b_, nB_, w).first->second;
+}
+
+const KeyPositions& AnchorSearch::KeysInA() {
+    if (!keysInA_) keysInA_.emplace(a_, nA_, 1);
+    return *keysInA_;
+}
+
+} // namespace varnex

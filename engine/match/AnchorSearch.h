@@ -1,0 +1,57 @@
+// Nearest-anchor searches over stretches of two fixed key sequences, by key index when large.
+#pragma once
+
+#include "engine/match/KeyPositions.h"
+#include "engine/match/Matcher.h"
+
+#include <map>
+#include <optional>
+
+namespace varnex {
+
+// The stretches A[aFrom, aFrom + nA) and B[bFrom, bFrom + nB) of the searched sequences.
+struct Stretch {
+    int aFrom;
+    int nA;
+    int bFrom;
+    int nB;
+};
+
+// Answers FindNearestMatch, FindNearestNonZeroMatch and FindNearestWindow for stretches of a and
+// b, with the same results. Near cells are scanned plainly; when that finds nothing in a large
+// rectangle, only the cells whose first and last keys are equal are tested, looked up in indexes
+// of b built once per window length and kept for later searches.
+class AnchorSearch {
+public:
+    AnchorSearch(const MatchKey* a, int nA, const MatchKey* b, int nB);
+
+    const MatchKey* A() const { return a_; }
+    const MatchKey* B() const { return b_; }
+
+    // FindNearestMatch (zeroMatches) or FindNearestNonZeroMatch on the stretch; p and q are
+    // relative to its start.
+    bool NearestMatch(const Stretch& s, bool zeroMatches, int& p, int& q);
+    // FindNearestWindow on the stretch, RefineRepeatedAnchor included.
+    int NearestWindow(const Stretch& s, int w, int m, int& p, int& q);
+
+private:
+    struct CellRule;
+    bool NearestCell(const Stretch& s, const CellRule& rule, int& p, int& q);
+    bool IndexedScan(const Stretch& s, const CellRule& rule, int fromSum, int& p, int& q);
+    bool IndexedScanUpTo(const Stretch& s, const CellRule& rule, const KeyPositions& starts,
+                         int lastSum, int& p, int& q) const;
+    int NearestPartner(const Stretch& s, const CellRule& rule, const KeyPositions& starts,
+                       int cellP, int lastQ) const;
+    int Refine(const Stretch& s, int w, int m, int& p, int& q);
+    const KeyPositions& WindowStartsInB(int w);
+    const KeyPositions& KeysInA();
+
+    const MatchKey* a_;
+    int nA_;
+    const MatchKey* b_;
+    int nB_;
+    std::map<int, KeyPositions> windowStartsInB_;
+    std::optional<KeyPositions> keysInA_;
+};
+
+} // namespace varnex

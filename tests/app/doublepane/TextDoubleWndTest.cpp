@@ -1,0 +1,178 @@
+// The double-pane window in the view: layouts, gap, coupled scrolling, focus, navigation.
+#include "tests/app/compare/ViewTestSupport.h"
+
+#include "res/CommandId.h"
+#include "app/overview/OverviewBar.h"
+
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace varnex {
+namespace {
+
+using test::ShownView;
+
+QRect PaneRect(CTextDoubleWnd& window, int side) {
+    return window.Pane(side).geometry();
+}
+
+std::string NumberedLines(int count, const std::string& prefix) {
+    std::string text;
+    for (int line = 0; line < count; ++line)
+        text += prefix + std::to_string(line) + "\n";
+    return text;
+}
+
+TEST(CompareViewLayout, BarWidthFollowsTheParityOfTheWidth) {
+    ShownView odd(801, 300);
+    EXPECT_EQ(odd.view->Bar().geometry(), QRect(785, 0, 16, 300));
+    EXPECT_EQ(odd.view->DoublePane().width(), 785);
+    ShownView even(800, 300);
+    EXPECT_EQ(even.view->Bar().geometry(), QRect(783, 0, 17, 300));
+    EXPECT_EQ(even.view->DoublePane().width(), 783);
+}
+
+TEST(CompareViewLayout, TitleBarsAppearWithTheFirstTitle) {
+    ShownView shown(801, 300);
+    CTextDoubleWnd& window = shown.view->DoublePane();
+    EXPECT_EQ(PaneRect(window, 0), QRect(0, 0, 392, 300));
+    EXPECT_EQ(PaneRect(window, 1), QRect(393, 0, 392, 300));
+    EXPECT_FALSE(window.TitleBarOf(0).isVisible());
+    shown.view->SetTitle(1, "rechts");
+    const int titleHeight = window.Geometry().titleHeight;
+    EXPECT_GE(titleHeight, kMinTitleHeight);
+    EXPECT_TRUE(window.TitleBarOf(0).isVisible());
+    EXPECT_TRUE(window.TitleBarOf(1).isVisible());
+    EXPECT_EQ(window.TitleBarOf(1).geometry(), QRect(393, 0, 392, titleHeight));
+    EXPECT_EQ(PaneRect(window, 0), QRect(0, titleHeight, 392, 300 - titleHeight));
+}
+
+TEST(CompareViewLayout, TogglingTheViewModeTwiceRestoresTheLayout) {
+    ShownView shown(801, 301);
+    shown.view->SetTitle(0, "links");
+    CTextDoubleWnd& window = shown.view->DoublePane();
+    const QRect before[2] = {PaneRect(window, 0), PaneRect(window, 1)};
+    ASSERT_TRUE(shown.view->OnCommand(kCmdToggleViewMode));
+    const DoublePaneGeometry stacked = LayOutStacked(785, 301, window.Geometry().titleHeight);
+    EXPECT_EQ(PaneRect(window, 1), QRect(0, stacked.panes[1].y, 785, stacked.panes[1].height));
+    EXPECT_EQ(window.TitleBarOf(1).y(), stacked.titles[1].y);
+    CommandState state;
+    ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdToggleViewMode, state));
+    EXPECT_TRUE(state.checked);
+    ASSERT_TRUE(shown.view->OnCommand(kCmdToggleViewMode));
+    EXPECT_EQ(PaneRect(window, 0), before[0]);
+    EXPECT_EQ(PaneRect(window, 1), before[1]);
+}
+
+TEST(CompareViewLayout, TheGapIsBlackBesideAndARaisedEdgeBetween) {
+    ShownView shown(801, 300);
+    CTextDoubleWnd& window = shown.view->DoublePane();
+    QImage image = window.grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(window.Geometry().gapAt, 150)), QColor(Qt::black));
+    shown.view->SetSplitMode(1);
+    image = window.grab().toImage();
+    const int edge = window.Geometry().gapAt;
+    EXPECT_EQ(QColor(image.pixel(400, edge + 1)), QColor(Qt::white));
+    EXPECT_EQ(QColor(image.pixel(400, edge + 3)), window.palette().color(QPalette::Button));
+    EXPECT_EQ(QColor(image.pixel(400, edge + 6)), QColor(Qt::black));
+    EXPECT_EQ(PaneRect(window, 1).top(), edge + kStackedGapRows);
+}
+
+TEST(CompareViewScrolling, OnePaneScrollsTheOtherAndTheViewLearnsThePosition) {
+    ShownView shown(601, 300);
+    const std::string text = NumberedLines(300, "a line long enough to scroll sideways, number ");
+    ASSERT_EQ(shown.Compare(text, text), kCompareOk);
+    shown.Pane(1).ScrollTo(4, 40);
+    EXPECT_EQ(shown.Pane(0).Scroll().firstLine, 40);
+    EXPECT_EQ(shown.Pane(0).Scroll().firstColumn, 4);
+    EXPECT_EQ(shown.view->TopRow(), 40);
+    EXPECT_EQ(shown.view->FirstColumn(), 4);
+    shown.Pane(0).verticalScrollBar()->setValue(75);
+    EXPECT_EQ(shown.Pane(1).Scroll().firstLine, 75);
+    EXPECT_EQ(shown.view->TopRow(), 75);
+}
+
+TEST(CompareViewScrolling, FocusMakesAPaneTheActiveOne) {
+    ShownView shown;
+    shown.view->activateWindow();
+    shown.Pane(1).setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(shown.view->DoublePane().ActiveSide(), 1);
+    EXPECT_EQ(&shown.view->ActivePane(), &shown.Pane(1));
+    shown.Pane(0).setFocus();
+    shown.view->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(shown.view->DoublePane().ActiveSide(), 0);
+    EXPECT_TRUE(shown.Pane(0).hasFocus());
+}
+
+// 200 equal lines with lines 100 and 150 changed on the right.
+struct TwoBlocks : ShownView {
+    TwoBlocks() : ShownView(601, 300) {
+        std::string left = NumberedLines(200, "line ");
+        std::string right = left;
+        right.replace(right.find("line 100\n"), 9, "LINE 100\n");
+        right.replace(right.find("line 150\n"), 9, "LINE 150\n");
+        EXPECT_EQ(Compare(left, right), kCompareOk);
+    }
+
+    // True when the margin of pane `side` shows the yellow marker beside visible row `row`.
+    bool MarkerBeside(int side, int row) {
+        const QImage image = test::GrabPane(Pane(side));
+        const int y = test::CellRect(Pane(side), 0, row).center().y();
+        return QColor(image.pixel(1, y)) == QColor(Qt::yellow);
+    }
+};
+
+TEST(CompareViewNavigation, NextPutsTheBlockStartInTheMiddleOfBothPanes) {
+    TwoBlocks shown;
+    CommandState state;
+    ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdPreviousBlock, state));
+    EXPECT_FALSE(state.enabled);
+    ASSERT_TRUE(shown.view->OnCommand(kCmdNextBlock));
+    const int middle = 100 - shown.Pane(0).Scroll().visibleLines / 2;
+    EXPECT_EQ(shown.Pane(0).Scroll().firstLine, middle);
+    EXPECT_EQ(shown.Pane(1).Scroll().firstLine, middle);
+    EXPECT_EQ(shown.view->TopRow(), middle);
+    EXPECT_TRUE(shown.MarkerBeside(0, 100 - middle));
+    EXPECT_TRUE(shown.MarkerBeside(1, 100 - middle));
+    EXPECT_FALSE(shown.MarkerBeside(0, 99 - middle));
+    EXPECT_FALSE(shown.MarkerBeside(1, 101 - middle));
+    ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdFirstBlock, state));
+    EXPECT_FALSE(state.enabled); // the first block is the current one
+    ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdLastBlock, state));
+    EXPECT_TRUE(state.enabled);
+}
+
+TEST(CompareViewNavigation, AVisibleBlockStartOnlyMovesTheMarker) {
+    TwoBlocks shown;
+    shown.view->DoublePane().ScrollBoth(0, 140);
+    ASSERT_TRUE(shown.view->OnCommand(kCmdLastBlock));
+    EXPECT_EQ(shown.Pane(0).Scroll().firstLine, 140);
+    EXPECT_EQ(shown.view->MarkStart(), 150);
+    EXPECT_EQ(shown.view->MarkEnd(), 151);
+    EXPECT_TRUE(shown.MarkerBeside(0, 10));
+    ASSERT_TRUE(shown.view->OnCommand(kCmdPreviousBlock));
+    EXPECT_EQ(shown.view->MarkStart(), 100);
+    EXPECT_EQ(shown.Pane(1).Scroll().firstLine, 100 - shown.Pane(1).Scroll().visibleLines / 2);
+}
+
+TEST(CompareViewNavigation, TheJumpToTheFirstBlockIsPostedAndRunsOnce) {
+    ShownView shown(601, 300);
+    shown.view->SetJumpToFirst(true);
+    const std::string left = NumberedLines(120, "x");
+    ASSERT_EQ(shown.view->LoadAndCompare(test::WriteScratchFile("left.txt", left),
+                                         test::WriteScratchFile("right.txt", left + "end\n")),
+              kCompareOk);
+    EXPECT_EQ(shown.view->Engine().Navigator().CurrentBlock(), -1);
+    QApplication::processEvents();
+    EXPECT_EQ(shown.view->Engine().Navigator().CurrentBlock(), 0);
+    EXPECT_EQ(shown.view->MarkStart(), 120);
+    ASSERT_EQ(shown.view->Reload(), kCompareOk);
+    QApplication::processEvents();
+    EXPECT_EQ(shown.view->Engine().Navigator().CurrentBlock(), -1);
+}
+
+} // namespace
+} // namespace varnex

@@ -1,0 +1,121 @@
+// Two instances started with -0: the waiting one hands its file to the later one.
+#include "tests/app/frame/FrameTestSupport.h"
+
+#include "app/startup/HandoverChannel.h"
+#include "app/startup/HandoverMessages.h"
+#include "app/dialogs/OpenFilesDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+
+#include <filesystem>
+
+namespace varnex {
+namespace {
+
+using test::StartedApp;
+using test::WriteScratchFile;
+
+constexpr int kProcessTimeoutMs = 20000;
+
+class HandoverTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const auto folder = test::ScratchFolder() / "handover-runtime";
+        std::filesystem::create_directories(folder);
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder.string()));
+    }
+
+    // The real program, started with the test's settings hives and runtime folder.
+    void StartProgram(QProcess& program, const QStringList& arguments) {
+        program.setProgram(QStringLiteral(VARNEX_BINARY_DIR "/app/varnex"));
+        program.setArguments(arguments);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start();
+        ASSERT_TRUE(program.waitForStarted(kProcessTimeoutMs));
+    }
+
+    // The waiting dialog can be found once its socket exists.
+    static bool WaitUntilFindable(QProcess& program) {
+        for (int i = 0; i < 400 && program.state() == QProcess::Running; ++i) {
+            if (QFile::exists(HandoverSocketPath())) return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+};
+
+TEST_F(HandoverTest, SecondInstanceComparesTheWaitingInstancesFileWithItsOwn) {
+    const std::string first = WriteScratchFile("handover/first.txt", "a\nb\n");
+    const std::string second = WriteScratchFile("handover/second.txt", "a\nc\n");
+    StartedApp later;
+    QProcess waiting;
+    StartProgram(waiting, {"-S", "-0", QString::fromStdString(first)});
+    ASSERT_TRUE(WaitUntilFindable(waiting));
+
+    later.Start({"-0", second});
+    waiting.waitForFinished(kProcessTimeoutMs); // false when it has ended already
+    ASSERT_EQ(waiting.state(), QProcess::NotRunning);
+    EXPECT_EQ(waiting.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(waiting.exitCode(), 1) << "the instance that handed over ends with failure";
+    EXPECT_EQ(later.View().Path(0), first);
+    EXPECT_EQ(later.View().Path(1), second);
+    EXPECT_EQ(later.View().CompareModeInForce(), 2) << "the waiting instance's mode";
+    EXPECT_TRUE(later.Frame().isVisible());
+    EXPECT_TRUE(later.dialogs.shown.empty());
+}
+
+TEST_F(HandoverTest, WithNobodyWaitingTheInstanceOpensItsOwnDialog) {
+    const std::string file = WriteScratchFile("handover/alone.txt", "x\n");
+    StartedApp alone;
+    bool handoverMode = false;
+    QString shownFile;
+    alone.dialogs.answer = [&](QDialog& dialog) {
+        auto& open = dynamic_cast<COpenFilesDlg&>(dialog);
+        handoverMode = open.HandoverMode();
+        shownFile = open.File(0);
+        open.SetFile(0, "edited.txt");
+        return int(QDialog::Rejected);
+    };
+    alone.Start({"-L", "-0", file});
+    EXPECT_EQ(alone.dialogs.shown, std::vector<std::string>{"varnex::COpenFilesDlg"});
+    EXPECT_TRUE(handoverMode);
+    EXPECT_EQ(shownFile.toStdString(), file);
+    EXPECT_EQ(alone.app.MainFrame(), nullptr) << "a cancelled waiting instance makes no window";
+    EXPECT_EQ(ReadHandoverDone(), 1);
+    EXPECT_EQ(ReadHandoverMessage().path, std::optional<std::string>("edited.txt"));
+    EXPECT_EQ(ReadHandoverMessage().mode, std::optional<int>(0));
+}
+
+TEST_F(HandoverTest, ConfirmedWaitingDialogComparesItsFilesAndKeepsRunning) {
+    const std::string left = WriteScratchFile("handover/ok-left.txt", "1\n");
+    const std::string right = WriteScratchFile("handover/ok-right.txt", "2\n");
+    StartedApp waiting;
+    waiting.dialogs.answer = [&](QDialog& dialog) {
+        auto& open = dynamic_cast<COpenFilesDlg&>(dialog);
+        open.SetFile(1, QString::fromStdString(right));
+        open.SetMode(0);
+        return int(QDialog::Accepted);
+    };
+    waiting.Start({"-0", left});
+    ASSERT_NE(waiting.app.MainFrame(), nullptr);
+    EXPECT_EQ(waiting.View().Path(0), left);
+    EXPECT_EQ(waiting.View().Path(1), right);
+    EXPECT_EQ(waiting.View().Engine().Mode(), CompareMode::LineWise);
+    EXPECT_EQ(ReadHandoverDone(), 0) << "the values keep what the waiting instance wrote";
+    EXPECT_FALSE(QFile::exists(HandoverSocketPath()) && RequestHandover(200));
+}
+
+TEST_F(HandoverTest, AnOrdinaryOpenDialogIsNotFound) {
+    QProcess plain;
+    StartProgram(plain, {});
+    QTest::qWait(1500); // long enough for its open-files dialog to be up
+    EXPECT_FALSE(RequestHandover(500));
+    plain.kill();
+    plain.waitForFinished(kProcessTimeoutMs);
+}
+
+} // namespace
+} // namespace varnex

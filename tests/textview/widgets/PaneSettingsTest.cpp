@@ -1,0 +1,151 @@
+// Font, styles, options and tab width written by one pane and read by the next, machine then user.
+#include "common/SettingsNumbers.h"
+#include "common/SettingsKey.h"
+#include "textview/widgets/AnsiEditView.h"
+#include "textview/model/EditOptions.h"
+#include "textview/widgets/FontSet.h"
+#include "textview/model/TabWidth.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace varnex {
+namespace {
+
+void WriteNumberValue(Hive hive, const std::string& path, const std::string& name,
+                      std::uint32_t value) {
+    SettingsKey key;
+    ASSERT_TRUE(key.Open(hive, path, OpenMode::Create));
+    ASSERT_TRUE(WriteNumber(key, name, value));
+}
+
+void WriteFont(Hive hive, const std::string& path, int size) {
+    SettingsKey key;
+    ASSERT_TRUE(key.Open(hive, path, OpenMode::Create));
+    const auto bytes = FontSpec::ForSize(size, "Courier").ToBytes();
+    ASSERT_TRUE(key.Write(bytes.data(), bytes.size(), "Font", ValueType::Binary));
+}
+
+TEST(PaneSettings, StylesAndFontWrittenByOnePaneAreReadByTheNextPaneOfTheGroup) {
+    const std::string path = "Software\\Tamsel\\Test\\RoundTrip";
+    {
+        CAnsiEditView pane(2048, 100, 1, "RoundTripGroup");
+        pane.SetSettingsPath(path);
+        pane.SetFont(21, "Courier");
+        pane.AddStyle(0x112233, 0x445566, "Kommentar", 30, 2);
+        ASSERT_TRUE(pane.SaveSettings(""));
+    }
+    CAnsiEditView pane(2048, 100, 1, "RoundTripGroup");
+    pane.SetSettingsPath(path);
+    EXPECT_FALSE(pane.LoadSettings("", true));
+    ASSERT_TRUE(pane.LoadSettings("", false));
+    EXPECT_EQ(pane.Resources().Font().height, 21u);
+    const std::optional<int> index = pane.Resources().Styles().IndexOfId(30);
+    ASSERT_TRUE(index.has_value());
+    const TextStyle* style = pane.GetStyle(*index);
+    EXPECT_EQ(style->name, "Kommentar");
+    EXPECT_EQ(style->textColour, 0x112233u);
+    EXPECT_EQ(style->background, 0x445566u);
+    EXPECT_EQ(style->fontFlags, 2u);
+    EXPECT_EQ(pane.Resources().Styles().Get(1)->name, "Markierung");
+}
+
+TEST(PaneSettings, UserValuesOverrideMachineValues) {
+    const std::string path = "Software\\Tamsel\\Test\\Layers";
+    WriteFont(Hive::LocalMachine, path, 12);
+    WriteNumberValue(Hive::LocalMachine, path + "\\Colors\\1", "BG", 0x0000FF);
+    WriteNumberValue(Hive::LocalMachine, path + "\\Colors\\40", "TX", 0x00FF00);
+    WriteNumberValue(Hive::CurrentUser, path + "\\Colors\\1", "BG", 0xFF0000);
+    CAnsiEditView pane(2048, 100, 1, "LayersGroup");
+    pane.SetSettingsPath(path);
+    ASSERT_TRUE(pane.LoadSettings("", true));
+    EXPECT_EQ(pane.GetStyle(0)->background, 0x0000FFu);
+    EXPECT_EQ(pane.Resources().Font().height, 12u);
+    ASSERT_TRUE(pane.LoadSettings("", false));
+    EXPECT_EQ(pane.GetStyle(0)->background, 0xFF0000u);
+    EXPECT_EQ(pane.GetStyle(0)->textColour, kWindowColour); // missing TX means the window colour
+    EXPECT_EQ(pane.GetStyle(0)->name, "Standard");
+    EXPECT_EQ(pane.Resources().Font().height, 12u); // the user stored no font
+    const std::optional<int> machineStyle = pane.Resources().Styles().IndexOfId(40);
+    ASSERT_TRUE(machineStyle.has_value());
+    EXPECT_EQ(pane.GetStyle(*machineStyle)->textColour, 0x00FF00u);
+}
+
+TEST(PaneSettings, StyleKeysThatAreNoPositiveNumberAreSkipped) {
+    const std::string path = "Software\\Tamsel\\Test\\Names";
+    for (const char* name : {"0", "abc", "-3", "7x"}) {
+        WriteNumberValue(Hive::CurrentUser, path + "\\Colors\\" + name, "BG", 0x123456);
+    }
+    WriteNumberValue(Hive::CurrentUser, path + "\\Colors\\7", "BG", 0x654321);
+    CAnsiEditView pane(2048, 100, 1, "NamesGroup");
+    pane.SetSettingsPath(path);
+    ASSERT_TRUE(pane.LoadSettings("", false));
+    ASSERT_EQ(pane.Resources().Styles().Count(), 3);
+    EXPECT_EQ(pane.GetStyle(2)->id, 7);
+    EXPECT_EQ(pane.GetStyle(2)->background, 0x654321u);
+}
+
+TEST(PaneSettings, WithoutSettingsPathTheSectionAndGroupNameFormThePath) {
+    WriteNumberValue(Hive::CurrentUser, "Software\\Tamsel\\Test\\SectionGroup\\Colors\\1", "TX",
+                     0x0A0B0C);
+    CAnsiEditView pane(2048, 100, 1, "SectionGroup");
+    ASSERT_TRUE(pane.LoadSettings("Software\\Tamsel\\Test\\", false));
+    EXPECT_EQ(pane.GetStyle(0)->textColour, 0x0A0B0Cu);
+}
+
+TEST(PaneSettings, FontWithoutColorsIsAppliedButTheLoadFails) {
+    const std::string path = "Software\\Tamsel\\Test\\FontOnly";
+    WriteFont(Hive::CurrentUser, path, 30);
+    CAnsiEditView pane(2048, 100, 1, "FontOnlyGroup");
+    pane.SetSettingsPath(path);
+    const int cellBefore = pane.CellSize().height();
+    EXPECT_FALSE(pane.LoadSettings("", false));
+    EXPECT_EQ(pane.Resources().Font().height, 30u);
+    EXPECT_GT(pane.CellSize().height(), cellBefore);
+}
+
+TEST(PaneSettings, OptionsAndTabWidthAreReadWithTheOutOfRangeRule) {
+    const std::string path = "Software\\Tamsel\\Test\\Options";
+    WriteNumberValue(Hive::CurrentUser, path, "Flags", EditOptions::kLineNumbers | 0x1);
+    WriteNumberValue(Hive::CurrentUser, path, "Tabualtor", 40);
+    CAnsiEditView pane(2048, 100, 1, "OptionsGroup");
+    pane.SetSettingsPath(path);
+    ASSERT_TRUE(TabWidth::Set(7));
+    ASSERT_TRUE(pane.LoadOptions("", false));
+    EXPECT_EQ(TabWidth::Get(), TabWidth::kDefault);
+    EXPECT_EQ(EditOptions::Get() & 0xFFFF, EditOptions::kLineNumbers | 0x1);
+    EXPECT_EQ(pane.MarginWidth(), CAnsiEditView::kOptionMarginWidth);
+    WriteNumberValue(Hive::CurrentUser, path, "Flags", 0);
+    WriteNumberValue(Hive::CurrentUser, path, "Tabualtor", 0);
+    ASSERT_TRUE(TabWidth::Set(7));
+    ASSERT_TRUE(pane.LoadOptions("", false));
+    EXPECT_EQ(TabWidth::Get(), TabWidth::kDefault);
+    EXPECT_FALSE(pane.Resources().MarginWidth().has_value());
+}
+
+TEST(PaneSettings, ChangedOptionsAreSavedWhenAPaneCloses) {
+    const std::string path = "Software\\Tamsel\\Test\\SavedOptions";
+    {
+        CAnsiEditView pane(2048, 100, 1, "SavedOptionsGroup");
+        pane.SetSettingsPath(path);
+        ASSERT_TRUE(TabWidth::Set(6));
+        EditOptions::Set(0x8, 0x8);
+    }
+    EXPECT_FALSE(EditOptions::Changed());
+    SettingsKey key;
+    ASSERT_TRUE(key.Open(Hive::CurrentUser, path, OpenMode::Read));
+    std::array<std::uint8_t, 4> bytes{};
+    ASSERT_TRUE(key.Read(bytes.data(), bytes.size(), "Tabualtor", ValueType::Number));
+    EXPECT_EQ(bytes[0], 6);
+    ASSERT_TRUE(key.Read(bytes.data(), bytes.size(), "Flags", ValueType::Number));
+    EXPECT_EQ(bytes[0] & 0x8, 0x8);
+    EXPECT_EQ(bytes[3] & 0x80, 0);
+    TabWidth::Set(TabWidth::kDefault);
+    EditOptions::Set(0, 0xFFFFFFFFu);
+    EditOptions::ClearChanged();
+}
+
+} // namespace
+} // namespace varnex

@@ -1,0 +1,177 @@
+// One pane's text without a window: lines, styles, syntax state and the host operations.
+#include "textview/model/PaneModel.h"
+
+#include "textview/model/SyntaxCatalog.h"
+#include "textview/model/TabWidth.h"
+#include "textview/model/TextConversion.h"
+
+#include <algorithm>
+
+namespace varnex {
+
+namespace {
+
+// Ids of 256 and more never reach a style byte.
+constexpr int kIdLimit = 256;
+
+} // namespace
+
+PaneModel::PaneModel(unsigned maxLineLength, int maxLineCount, std::uint8_t options,
+                     const std::string& resourceName)
+    : resources_(PaneResources::Join(resourceName)),
+      limits_(PaneLimits::Make(maxLineLength, maxLineCount)), options_(options) {
+    resources_->Styles().EnsureSelectionStyle();
+}
+
+PaneModel::~PaneModel() = default;
+
+int PaneModel::AddStyle(std::uint32_t textColour, std::uint32_t background, const std::string& name,
+                        std::uint32_t id, std::uint32_t fontFlags) {
+    return resources_->Styles().Add(textColour, background, name, id, fontFlags);
+}
+
+const TextLine* PaneModel::GetLine(int index) const {
+    if (index < 0 || index >= lines_.Count()) return nullptr;
+    return &lines_.At(index);
+}
+
+TextLine* PaneModel::GetLine(int index) {
+    if (index < 0 || index >= lines_.Count()) return nullptr;
+    return &lines_.At(index);
+}
+
+int PaneModel::DefaultStyleIndex() const {
+    const int id = DefaultStyleId();
+    if (id <= 0) return 0;
+    return resources_->Styles().IndexOfId(id).value_or(0);
+}
+
+void PaneModel::SetVisibleLines(int first, int count) {
+    visibleFirst_ = first;
+    visibleCount_ = count;
+}
+
+void PaneModel::MarkLine(int index) {
+    if (index >= visibleFirst_ && index - visibleFirst_ < visibleCount_) repaint_.MarkLine(index);
+}
+
+int PaneModel::SetLine(const std::uint8_t* text, int index, int length, int encodingFlags) {
+    if (!text || index < 0 || length < 0) return -1;
+    modified_ = true;
+    const std::span<const std::uint8_t> bytes =
+        ToPaneBytes(text, length, encodingFlags, limits_.maxLineLength, conversionBuffer_);
+    const int kept = static_cast<int>(bytes.size());
+    if (index >= lines_.Count()) return AppendLine(bytes.data(), kept);
+    ReplaceLine(index, bytes.data(), kept);
+    return index;
+}
+
+int PaneModel::AppendLine(const std::uint8_t* bytes, int length) {
+    if (lines_.Count() >= limits_.maxLineCount) return -1;
+    const int index = lines_.Count();
+    lines_.Insert(index, TextLine::Make(bytes, length, TabWidth::Get()));
+    widestLine_ = std::max(widestLine_, lines_.At(index).Width());
+    MarkLine(index);
+    ScanFrom(index);
+    return index;
+}
+
+void PaneModel::ReplaceLine(int index, const std::uint8_t* bytes, int length) {
+    TextLinePtr line = TextLine::Make(bytes, length, TabWidth::Get());
+    line->KeepStateOf(lines_.At(index));
+    widestLine_ = std::max(widestLine_, line->Width());
+    lines_.Replace(index, std::move(line));
+    MarkLine(index);
+    ScanFrom(index);
+}
+
+// Rescans from `index` on for as long as a line hands a changed state to the next one.
+void PaneModel::ScanFrom(int index) {
+    if (!scanner_) return;
+    for (int i = index; i < lines_.Count(); ++i) {
+        TextLine& line = lines_.At(i);
+        const std::uint8_t carried = line.scanB;
+        scanner_->ScanLine(line, i > 0 ? lines_.At(i - 1).scanB : 0);
+        MarkLine(i);
+        if (line.scanB == carried) break;
+    }
+}
+
+void PaneModel::SetSyntax(const std::optional<std::string>& name) {
+    scanner_.reset();
+    if (name) scanner_ = SyntaxCatalog::Find(settingsPath_.value_or(resources_->Name()), *name);
+    ResetSyntaxState();
+    repaint_.MarkAll();
+}
+
+void PaneModel::ResetSyntaxState() {
+    for (int i = 0; i < lines_.Count(); ++i) {
+        lines_.At(i).scanB = 0;
+        lines_.At(i).DropStyles();
+    }
+    if (!scanner_) return;
+    for (int i = 0; i < lines_.Count(); ++i) {
+        scanner_->ScanLine(lines_.At(i), i > 0 ? lines_.At(i - 1).scanB : 0);
+    }
+}
+
+int PaneModel::SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId,
+                             int stride) {
+    if (!(options_ & kPerCharacterStyles) || DefaultStyleId() < 0) return 0;
+    if (index < 0 || index >= lines_.Count() || stride < 0) return 0;
+    TextLine& line = lines_.At(index);
+    MarkLine(index);
+    if (!ids) {
+        line.DropStyles();
+        return 1;
+    }
+    int result = 1;
+    const std::uint8_t fill = ResolveDefault(defaultId, result);
+    std::fill_n(line.EnsureStyles(), line.Length(), fill);
+    if (ApplyIds(line, ids, count, stride) == 0) result = 0;
+    return result;
+}
+
+std::uint8_t PaneModel::ResolveDefault(int defaultId, int& result) const {
+    if (defaultId < 0) defaultId = DefaultStyleId();
+    if (defaultId == 0 || defaultId >= kIdLimit) return 0;
+    const std::optional<int> index = resources_->Styles().IndexOfId(defaultId);
+    if (!index) result = 0;
+    return static_cast<std::uint8_t>(index.value_or(0));
+}
+
+// Returns 0 when some id was unknown; those characters keep the default.
+int PaneModel::ApplyIds(TextLine& line, const std::uint8_t* ids, int count, int stride) const {
+    const StyleTable& styles = resources_->Styles();
+    std::uint8_t* target = line.Styles();
+    int lastId = -1;
+    std::uint8_t lastIndex = 0;
+    int result = 1;
+    const int n = std::min(count, line.Length());
+    for (int i = 0; i < n; ++i) {
+        const std::uint8_t id = ids[static_cast<std::size_t>(i) * static_cast<std::size_t>(stride)];
+        if (id != lastId) {
+            const std::optional<int> index = styles.IndexOfId(id);
+            if (!index) {
+                result = 0;
+                continue;
+            }
+            lastId = id;
+            lastIndex = static_cast<std::uint8_t>(*index);
+        }
+        target[i] = lastIndex;
+    }
+    return result;
+}
+
+bool PaneModel::Clear() {
+    lines_.Clear();
+    widestLine_ = 0;
+    scanner_.reset();
+    repaint_.MarkAll();
+    const bool wasModified = modified_;
+    modified_ = false;
+    return wasModified;
+}
+
+} // namespace varnex

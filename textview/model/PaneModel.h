@@ -1,0 +1,94 @@
+// One pane's text without a window: lines, styles, syntax state and the host operations.
+#pragma once
+
+#include "textview/model/LineTable.h"
+#include "textview/model/PaneLimits.h"
+#include "textview/model/PaneResources.h"
+#include "textview/model/PendingRepaint.h"
+#include "textview/model/SyntaxScanner.h"
+#include "textview/model/TextConversion.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnex {
+
+class PaneModel {
+public:
+    // Construct option: SetLineStyles works only with it.
+    static constexpr std::uint8_t kPerCharacterStyles = 0x1;
+
+    PaneModel(unsigned maxLineLength, int maxLineCount, std::uint8_t options,
+              const std::string& resourceName);
+    ~PaneModel();
+
+    PaneResources& Resources() { return *resources_; }
+    const PaneResources& Resources() const { return *resources_; }
+    const PaneLimits& Limits() const { return limits_; }
+
+    void SetSettingsPath(std::optional<std::string> path) { settingsPath_ = std::move(path); }
+    const std::optional<std::string>& SettingsPath() const { return settingsPath_; }
+
+    // Chooses the syntax configuration `name`, or switches colouring off with nothing or an
+    // unknown name. Either way every line loses its style bytes and its carried scan state.
+    void SetSyntax(const std::optional<std::string>& name);
+    bool SyntaxActive() const { return scanner_ != nullptr; }
+
+    int AddStyle(std::uint32_t textColour, std::uint32_t background, const std::string& name,
+                 std::uint32_t id, std::uint32_t fontFlags);
+    // The style at `index`, or null when there is none.
+    const TextStyle* GetStyle(int index) const { return resources_->Styles().Get(index); }
+
+    // Appends (index at or past the count) or replaces a line; returns its index or -1.
+    int SetLine(const std::uint8_t* text, int index, int length, int encodingFlags);
+    // Gives line `index` one style per character by id; returns 1, or 0 when refused or when
+    // an id was unknown.
+    int SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId, int stride);
+    // Removes every line and switches colouring off; returns the modified flag and resets it.
+    bool Clear();
+
+    int LineCount() const { return lines_.Count(); }
+    const TextLine* GetLine(int index) const;
+    // The same line for its host word, which belongs to the host.
+    TextLine* GetLine(int index);
+    const LineTable& Lines() const { return lines_; }
+    bool Modified() const { return modified_; }
+    // Widest line (in columns) stored since the last Clear.
+    int WidestLine() const { return widestLine_; }
+
+    // -1 while a syntax configuration colours the text, else 0.
+    int DefaultStyleId() const { return scanner_ ? -1 : 0; }
+    // Style index of characters without style bytes.
+    int DefaultStyleIndex() const;
+
+    // Lines the window shows; only those are marked for repainting.
+    void SetVisibleLines(int first, int count);
+    PendingRepaint& Repaint() { return repaint_; }
+    void MarkLine(int index);
+
+private:
+    int AppendLine(const std::uint8_t* bytes, int length);
+    void ReplaceLine(int index, const std::uint8_t* bytes, int length);
+    void ScanFrom(int index);
+    void ResetSyntaxState();
+    std::uint8_t ResolveDefault(int defaultId, int& result) const;
+    int ApplyIds(TextLine& line, const std::uint8_t* ids, int count, int stride) const;
+
+    std::shared_ptr<PaneResources> resources_;
+    PaneLimits limits_;
+    std::uint8_t options_;
+    std::optional<std::string> settingsPath_;
+    LineTable lines_;
+    std::unique_ptr<SyntaxScanner> scanner_;
+    PendingRepaint repaint_;
+    int visibleFirst_ = 0;
+    int visibleCount_ = 0;
+    int widestLine_ = 0;
+    bool modified_ = false;
+    std::vector<std::uint8_t> conversionBuffer_;
+};
+
+} // namespace varnex

@@ -1,0 +1,90 @@
+// The pane window: character cells, scrolling, the line-number margin and painting.
+#pragma once
+
+#include "textview/widgets/LinePainter.h"
+#include "textview/model/PaneResources.h"
+#include "textview/model/PendingRepaint.h"
+#include "textview/model/ScrollState.h"
+
+#include <QAbstractScrollArea>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace varnex {
+
+class CAnsiView : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    // Font of a group whose first pane gets its window before any font was chosen.
+    static constexpr int kDefaultFontSize = 15;
+    static constexpr const char* kDefaultFace = "Courier";
+    static constexpr int kMaxMarginWidth = 2000;
+
+    explicit CAnsiView(const std::string& resourceName, QWidget* parent = nullptr);
+    ~CAnsiView() override;
+
+    PaneResources& Resources() { return *resources_; }
+    const PaneResources& Resources() const { return *resources_; }
+    const FontSet& Fonts() const { return *resources_->Fonts(); }
+    QSize CellSize() const { return Fonts().Cell(); }
+
+    // Rebuilds the group's fonts: with a size from that size (6..48 pixels) and `face`, with
+    // size 0 from the group's FontSpec. Every pane of the group is laid out anew.
+    void SetFont(int size, const std::string& face);
+
+    // 0..2000 pixels show a line-number margin on every pane of the group, anything else
+    // removes it. False when nothing changes.
+    virtual bool SetLineNumberWidth(int pixels);
+    int MarginWidth() const { return resources_->MarginWidth().value_or(0); }
+
+    // Bytes of 192 and more start UTF-8 sequences, each shown as one character.
+    void SetUtf8Display(bool on);
+    bool Utf8Display() const { return utf8Display_; }
+
+    const ScrollState& Scroll() const { return scroll_; }
+    // Scrolls so that (column, line) is the top left cell, as far as the text allows.
+    void ScrollTo(int column, int line);
+
+    virtual int LineCount() const { return 0; }
+    // Width of the widest line in columns, for the horizontal scroll range.
+    virtual int ContentColumns() const { return 0; }
+    // Draws `line` from `firstColumn` on into `rect`; returns the number of columns drawn.
+    virtual int PrintLine(LinePainter& lines, const QRect& rect, int line, int firstColumn,
+                          int columnCount, int flags);
+    virtual void PrintLineNumber(QPainter& painter, const QRect& rect, int line);
+
+signals:
+    void ScrollPositionChanged(int firstColumn, int firstLine);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+    // Turns a pending-repaint word into window updates.
+    void RequestRepaint(const PendingRepaint& pending);
+    // The line count or the widest line changed: the scroll ranges follow soon.
+    void ContentChanged();
+    // Called whenever the first visible line or the visible line count changed.
+    virtual void VisibleLinesChanged() {}
+    // Runs `action` on every pane of this pane's group.
+    void ForEachGroupPane(const std::function<void(CAnsiView&)>& action);
+
+private:
+    void LayOut();
+    void UpdateScrollBars();
+    void ApplyScroll();
+    QRect RowRect(int row) const;
+    void PaintRow(LinePainter& lines, int row);
+    void PaintMargin(QPainter& painter, int firstRow, int lastRow);
+
+    std::shared_ptr<PaneResources> resources_;
+    ScrollState scroll_;
+    bool utf8Display_ = false;
+    bool scrollBarsPending_ = false;
+};
+
+} // namespace varnex

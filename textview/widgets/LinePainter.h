@@ -1,0 +1,81 @@
+// Draws one line into a row of cells: tabs, style runs, narrow and wide characters, marks.
+#pragma once
+
+#include "textview/widgets/FontSet.h"
+#include "textview/widgets/StyleSelector.h"
+#include "textview/model/StyleTable.h"
+
+#include <QPainter>
+#include <QRect>
+
+#include <cstdint>
+#include <vector>
+
+namespace varnex {
+
+struct LineCells {
+    const std::uint8_t* text = nullptr;
+    const StyleValue* styles = nullptr; // one per byte
+    int count = 0;
+    int startColumn = 0;       // column of text[0]; tabs run to multiples of the tab width from 0
+    StyleValue styleAfter = 0; // style of what flags kPaintOneMore / kPaintToEdge paint
+};
+
+class LinePainter {
+public:
+    // One call draws at most this many characters.
+    static constexpr int kMaxCharacters = 1024;
+    // Drawing flags.
+    static constexpr int kPaintOneMore = 0x100; // one more cell after the text in styleAfter
+    static constexpr int kPaintToEdge = 0x200;  // the rest of the row in styleAfter
+    static constexpr int kUtf8Display = 0x400;  // bytes of 192 and more start UTF-8 sequences
+    static constexpr int kMarks = 0x800;        // style low bytes 128..254 are marked characters
+
+    LinePainter(QPainter& painter, const FontSet& fonts, const StyleTable& styles,
+                const QPalette& palette);
+
+    QPainter& Painter() { return painter_; }
+    StyleSelector& Styles() { return selector_; }
+    QSize Cell() const { return fonts_.Cell(); }
+
+    // Draws `cells` into row `rect`, whose left edge shows column `firstColumn`. Returns the
+    // width drawn in pixels, counted from rect's left edge.
+    int DrawLine(const QRect& rect, int firstColumn, const LineCells& cells, int flags,
+                 int tabWidth);
+    // Fills the row from `x` to its right edge in the current background.
+    void FillRest(const QRect& rect, int x);
+
+private:
+    enum class Shape : std::uint8_t { Tab, InRun, Alone, Wide };
+
+    struct PlacedChar {
+        int column;
+        int span;
+        StyleValue style;
+        char32_t shown;
+        Shape shape;
+        bool marked;
+        int bytes;
+    };
+
+    PlacedChar Place(const LineCells& cells, int index, int column, int flags, int tabWidth) const;
+    void Layout(const LineCells& cells, int lastColumn, int flags, int tabWidth);
+    void PaintBackgrounds();
+    void PaintTexts();
+    void PaintMarks();
+    void PaintText(int column, const QString& text, StyleValue style);
+    int PaintAfter(const LineCells& cells, int endColumn, int flags);
+    int X(int column) const { return left_ + (column - firstColumn_) * fonts_.Cell().width(); }
+    QRect CellsRect(int column, int span) const;
+
+    QPainter& painter_;
+    const FontSet& fonts_;
+    StyleSelector selector_;
+    const QFont* activeFont_ = nullptr;
+    std::vector<PlacedChar> placed_;
+    QRect row_;
+    int left_ = 0;
+    int firstColumn_ = 0;
+};
+
+} // namespace varnex
