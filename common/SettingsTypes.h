@@ -18,6 +18,11 @@ enum class Hive {
     DynData,
 };
 
+// Settings read machine-wide come from LocalMachine, the others from the current user.
+inline constexpr Hive HiveFor(bool machineWide) {
+    return machineWide ? Hive::LocalMachine : Hive::CurrentUser;
+}
+
 enum class OpenMode : int {
     Read = 0,      // existing key, reading only
     ReadWrite = 1, // existing key, reading and writing

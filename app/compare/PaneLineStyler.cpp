@@ -1,4 +1,4 @@
-// The loader's line styler: a scanning "Text" pane styling each line by the file type's syntax.
+// The loader's line styler: a scanning "Text" pane model styling each line by the file type's syntax.
 #include "app/compare/PaneLineStyler.h"
 
 #include "engine/Limits.h"
@@ -9,8 +9,8 @@ namespace varnex {
 
 PaneLineStyler::PaneLineStyler() : pane_(kMaxLineLength, kScanPaneMaxLines, 0, kResourceName) {
     pane_.SetSettingsPath(std::string(kSettingsPath));
-    pane_.LoadSettings("", true);
-    pane_.LoadSettings("", false);
+    pane_.LoadStyles("", true);
+    pane_.LoadStyles("", false);
 }
 
 int PaneLineStyler::StyleCount() const {
@@ -41,7 +41,7 @@ void PaneLineStyler::StyleLine(const std::uint8_t* text, int line, int length,
         styles.assign(indices, indices + stored->Length());
     } else {
         styles.assign(static_cast<std::size_t>(stored->Length()),
-                      static_cast<std::uint8_t>(pane_.Model().DefaultStyleIndex()));
+                      static_cast<std::uint8_t>(pane_.DefaultStyleIndex()));
     }
 }
 

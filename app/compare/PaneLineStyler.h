@@ -1,8 +1,8 @@
-// The loader's line styler: a scanning "Text" pane styling each line by the file type's syntax.
+// The loader's line styler: a scanning "Text" pane model styling each line by the file type's syntax.
 #pragma once
 
 #include "engine/load/LineStyler.h"
-#include "textview/widgets/AnsiEditView.h"
+#include "textview/model/PaneModel.h"
 
 #include <cstdint>
 #include <string>
@@ -10,6 +10,7 @@
 
 namespace varnex {
 
+// The scanning pane never shows anything, so it is a pane model without a window.
 class PaneLineStyler : public LineStyler {
 public:
     static constexpr unsigned kMaxLineLength = 2048;
@@ -28,7 +29,7 @@ public:
     void Clear() override;
 
 private:
-    CAnsiEditView pane_;
+    PaneModel pane_;
 };
 
 } // namespace varnex

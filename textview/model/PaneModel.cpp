@@ -1,6 +1,7 @@
 // One pane's text without a window: lines, styles, syntax state and the host operations.
 #include "textview/model/PaneModel.h"
 
+#include "textview/model/PanePaths.h"
 #include "textview/model/SyntaxCatalog.h"
 #include "textview/model/TabWidth.h"
 #include "textview/model/TextConversion.h"
@@ -24,6 +25,22 @@ PaneModel::PaneModel(unsigned maxLineLength, int maxLineCount, std::uint8_t opti
 }
 
 PaneModel::~PaneModel() = default;
+
+std::string PaneModel::StylePath(const std::string& section) const {
+    const std::optional<std::string_view> path =
+        settingsPath_ ? std::optional<std::string_view>(*settingsPath_) : std::nullopt;
+    return PaneStylePath(path, section, resources_->Name());
+}
+
+std::string PaneModel::OptionsPath(const std::string& name) const {
+    const std::optional<std::string_view> path =
+        settingsPath_ ? std::optional<std::string_view>(*settingsPath_) : std::nullopt;
+    return EditorOptionsPath(name, path, kRegistryKeyName, kProfileName);
+}
+
+StyleLoadResult PaneModel::LoadStyles(const std::string& section, bool machineWide) {
+    return StyleSettings::Load(*resources_, StylePath(section), HiveFor(machineWide));
+}
 
 int PaneModel::AddStyle(std::uint32_t textColour, std::uint32_t background, const std::string& name,
                         std::uint32_t id, std::uint32_t fontFlags) {

@@ -5,6 +5,7 @@
 #include "textview/model/PaneLimits.h"
 #include "textview/model/PaneResources.h"
 #include "textview/model/PendingRepaint.h"
+#include "textview/model/StyleSettings.h"
 #include "textview/model/SyntaxScanner.h"
 #include "textview/model/TextConversion.h"
 
@@ -31,6 +32,12 @@ public:
 
     void SetSettingsPath(std::optional<std::string> path) { settingsPath_ = std::move(path); }
     const std::optional<std::string>& SettingsPath() const { return settingsPath_; }
+    // Where the group's font and styles are kept for `section`.
+    std::string StylePath(const std::string& section) const;
+    // Where the editor options and tab width are kept for `name`.
+    std::string OptionsPath(const std::string& name) const;
+    // Reads the group's font and styles from the machine-wide or the user's hive.
+    StyleLoadResult LoadStyles(const std::string& section, bool machineWide);
 
     // Chooses the syntax configuration `name`, or switches colouring off with nothing or an
     // unknown name. Either way every line loses its style bytes and its carried scan state.

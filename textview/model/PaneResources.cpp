@@ -1,8 +1,6 @@
 // What all panes of one resource group share: style table, font description, fonts and margin.
 #include "textview/model/PaneResources.h"
 
-#include "textview/widgets/FontSet.h"
-
 #include <map>
 
 namespace varnex {
@@ -34,7 +32,7 @@ std::shared_ptr<PaneResources> PaneResources::Join(const std::string& name) {
     return created;
 }
 
-void PaneResources::SetFonts(std::unique_ptr<FontSet> fonts) {
+void PaneResources::SetFonts(std::unique_ptr<PlatformFonts> fonts) {
     fonts_ = std::move(fonts);
 }
 

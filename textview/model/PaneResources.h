@@ -2,6 +2,7 @@
 #pragma once
 
 #include "textview/model/FontSpec.h"
+#include "textview/model/PlatformFonts.h"
 #include "textview/model/StyleTable.h"
 
 #include <memory>
@@ -9,8 +10,6 @@
 #include <string>
 
 namespace varnex {
-
-class FontSet;
 
 // Panes join a group by its name (compared byte by byte); the group lives as long as one of
 // its panes holds it.
@@ -31,8 +30,8 @@ public:
     const FontSpec& Font() const { return fontSpec_; }
 
     // The fonts made from Font(); absent until the group's first pane gets a window.
-    FontSet* Fonts() const { return fonts_.get(); }
-    void SetFonts(std::unique_ptr<FontSet> fonts);
+    PlatformFonts* Fonts() const { return fonts_.get(); }
+    void SetFonts(std::unique_ptr<PlatformFonts> fonts);
 
     // Width in pixels of the line-number margin, or nothing when the margin is off.
     std::optional<int> MarginWidth() const { return marginWidth_; }
@@ -46,7 +45,7 @@ private:
     int serial_;
     StyleTable styles_;
     FontSpec fontSpec_;
-    std::unique_ptr<FontSet> fonts_;
+    std::unique_ptr<PlatformFonts> fonts_;
     std::optional<int> marginWidth_;
 };
 

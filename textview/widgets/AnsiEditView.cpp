@@ -1,7 +1,6 @@
 // The text pane a host fills: owns lines and styles, loads and saves settings, draws its lines.
 #include "textview/widgets/AnsiEditView.h"
 
-#include "textview/model/PanePaths.h"
 #include "textview/model/EditOptions.h"
 #include "textview/model/OptionSettings.h"
 #include "textview/model/StyleSettings.h"
@@ -17,10 +16,6 @@ namespace {
 // A drawn line never needs more bytes than this: 1024 characters of up to four UTF-8 bytes.
 constexpr int kMaxBytesDrawn = LinePainter::kMaxCharacters * 4;
 
-Hive HiveFor(bool machineWide) {
-    return machineWide ? Hive::LocalMachine : Hive::CurrentUser;
-}
-
 } // namespace
 
 CAnsiEditView::CAnsiEditView(unsigned maxLineLength, int maxLineCount, std::uint8_t options,
@@ -30,37 +25,23 @@ CAnsiEditView::CAnsiEditView(unsigned maxLineLength, int maxLineCount, std::uint
 }
 
 CAnsiEditView::~CAnsiEditView() {
-    if (EditOptions::Changed()) OptionSettings::Save(OptionsPath());
-}
-
-std::string CAnsiEditView::StylePath(const std::string& section) const {
-    const std::optional<std::string>& path = model_.SettingsPath();
-    return PaneStylePath(path ? std::optional<std::string_view>(*path) : std::nullopt, section,
-                         model_.Resources().Name());
-}
-
-std::string CAnsiEditView::OptionsPath() const {
-    const std::optional<std::string>& path = model_.SettingsPath();
-    return EditorOptionsPath(optionsName_,
-                             path ? std::optional<std::string_view>(*path) : std::nullopt,
-                             kRegistryKeyName, kProfileName);
+    if (EditOptions::Changed()) OptionSettings::Save(model_.OptionsPath(optionsName_));
 }
 
 bool CAnsiEditView::LoadSettings(const std::string& section, bool machineWide) {
-    const StyleLoadResult result =
-        StyleSettings::Load(Resources(), StylePath(section), HiveFor(machineWide));
+    const StyleLoadResult result = model_.LoadStyles(section, machineWide);
     if (result.fontRead) SetFont(0, {});
     if (result.colorsRead) ForEachGroupPane([](CAnsiView& pane) { pane.viewport()->update(); });
     return result.colorsRead;
 }
 
 bool CAnsiEditView::SaveSettings(const std::string& section) {
-    return StyleSettings::Save(Resources(), StylePath(section));
+    return StyleSettings::Save(Resources(), model_.StylePath(section));
 }
 
 bool CAnsiEditView::LoadOptions(const std::string& name, bool machineWide) {
     optionsName_ = name;
-    if (!OptionSettings::Load(OptionsPath(), HiveFor(machineWide))) return false;
+    if (!OptionSettings::Load(model_.OptionsPath(name), HiveFor(machineWide))) return false;
     const bool lineNumbers = (EditOptions::Get() & EditOptions::kLineNumbers) != 0;
     SetLineNumberWidth(lineNumbers ? kOptionMarginWidth : -1);
     ForEachGroupPane([](CAnsiView& pane) { pane.viewport()->update(); });

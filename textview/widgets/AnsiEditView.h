@@ -55,8 +55,6 @@ protected:
 
 private:
     void AfterChange();
-    std::string StylePath(const std::string& section) const;
-    std::string OptionsPath() const;
     StyleValue StyleValueAt(const TextLine& line, int index) const;
     void FillStyleValues(const TextLine& line, int first, int count);
 

@@ -28,7 +28,8 @@ public:
 
     PaneResources& Resources() { return *resources_; }
     const PaneResources& Resources() const { return *resources_; }
-    const FontSet& Fonts() const { return *resources_->Fonts(); }
+    // Only panes make a group's fonts, and they always make a FontSet.
+    const FontSet& Fonts() const { return static_cast<const FontSet&>(*resources_->Fonts()); }
     QSize CellSize() const { return Fonts().Cell(); }
 
     // Rebuilds the group's fonts: with a size from that size (6..48 pixels) and `face`, with

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "textview/model/FontSpec.h"
+#include "textview/model/PlatformFonts.h"
 
 #include <QFont>
 #include <QSize>
@@ -16,7 +17,7 @@ namespace varnex {
 // How a character's advance compares with the cell: drawn in a run, or by itself.
 enum class CharFit : std::int8_t { Fits, Narrow, Wide };
 
-class FontSet {
+class FontSet : public PlatformFonts {
 public:
     static constexpr int kVariants = 8;
 
