@@ -1,6 +1,6 @@
 // The program varnex: compares two text files in a window.
-#include "app/ui/IconResources.h"
 #include "app/startup/VarnexApp.h"
+#include "app/ui/IconResources.h"
 
 #include <QApplication>
 #include <QIcon>

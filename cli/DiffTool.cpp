@@ -14,7 +14,8 @@ namespace varnex {
 
 namespace {
 
-std::string Format(int stringId, const std::string& path) {
+// The text of `stringId` with `path` in place of its "%s", as one line.
+std::string Format(StringId stringId, const std::string& path) {
     std::string text = LoadString(stringId);
     const std::size_t at = text.find("%s");
     if (at != std::string::npos) text.replace(at, 2, path);
@@ -27,18 +28,22 @@ bool UseColour(const DiffToolOptions& options, const TerminalInfo& terminal) {
     return terminal.isTerminal;
 }
 
-// Reads both inputs; 0, or the side (1 or 2) that could not be read.
-int ReadBoth(const StartOptions& start, std::vector<std::uint8_t>& first,
-             std::vector<std::uint8_t>& second) {
-    if (!ReadInput(start.files[0], first)) return kFirstFileFailed;
-    if (!ReadInput(start.files[1], second)) return kSecondFileFailed;
-    return kCompareOk;
+// Tab stops every this many columns, as the panes set them unless told otherwise.
+constexpr int kConsoleTabWidth = 4;
+
+// Reads both inputs, as the window program loads its files.
+LoadResult ReadBoth(const StartOptions& start, std::vector<std::uint8_t>& first,
+                    std::vector<std::uint8_t>& second) {
+    if (!ReadInput(start.File(Side::Left), first)) return LoadResult::FirstFileFailed;
+    if (!ReadInput(start.File(Side::Right), second)) return LoadResult::SecondFileFailed;
+    return LoadResult::Ok;
 }
 
 std::array<std::string, 2> TitlesOf(const StartOptions& start) {
     std::array<std::string, 2> titles;
-    for (int side = 0; side < 2; ++side) {
-        titles[side] = start.titles[side].empty() ? start.files[side] : start.titles[side];
+    for (const Side side : kBothSides) {
+        const std::string& given = start.Title(side);
+        titles[IndexOf(side)] = given.empty() ? start.File(side) : given;
     }
     return titles;
 }
@@ -47,21 +52,23 @@ int Compare(const DiffToolOptions& options, const TerminalInfo& terminal, std::s
             std::string& err) {
     const StartOptions& start = options.start;
     std::vector<std::uint8_t> first, second;
-    const int loaded = ReadBoth(start, first, second);
+    const LoadResult loaded = ReadBoth(start, first, second);
     CompareEngine engine;
-    if (loaded != kCompareOk) {
+    if (loaded != LoadResult::Ok) {
         if (options.dump) out += DumpResult(engine, loaded);
-        err += Format(loaded == kFirstFileFailed ? kStrFirstFileFailed : kStrSecondFileFailed,
-                      start.files[loaded - 1]);
+        const StringId message =
+            loaded == LoadResult::FirstFileFailed ? kStrFirstFileFailed : kStrSecondFileFailed;
+        err += Format(message, start.File(FailedSide(loaded)));
         return kExitTrouble;
     }
     DiscardingSink left, right;
-    engine.CompareTexts(start.files[0], std::move(first), start.files[1], std::move(second),
-                        static_cast<CompareMode>(start.compareMode), nullptr, left, right);
+    engine.CompareTexts(start.File(Side::Left), std::move(first), start.File(Side::Right),
+                        std::move(second), start.compareMode, nullptr, left, right);
     if (options.dump) {
-        out += DumpResult(engine, kCompareOk);
+        out += DumpResult(engine, LoadResult::Ok);
     } else {
-        const SideBySideLayout layout{terminal.columns, UseColour(options, terminal), 4};
+        const SideBySideLayout layout{terminal.columns, UseColour(options, terminal),
+                                      kConsoleTabWidth};
         out += SideBySideWriter(engine.Left(), engine.Right(), engine.Rows(), layout)
                    .Write(TitlesOf(start));
     }
@@ -74,12 +81,12 @@ int RunDiffTool(const std::vector<std::string>& arguments, const TerminalInfo& t
                 std::string& out, std::string& err) {
     const DiffToolOptions options = ParseDiffToolOptions(arguments);
     if (options.help) {
-        out += DiffToolUsage();
+        out += LoadString(kStrDiffToolUsage);
         return kExitSame;
     }
     if (!options.error.empty() || options.start.fileCount < 2) {
-        if (!options.error.empty()) err += "Unbekannte Option: " + options.error + "\n";
-        err += DiffToolUsage();
+        if (!options.error.empty()) err += Format(kStrUnknownOption, options.error);
+        err += LoadString(kStrDiffToolUsage);
         return kExitTrouble;
     }
     return Compare(options, terminal, out, err);

@@ -37,25 +37,4 @@ DiffToolOptions ParseDiffToolOptions(const std::vector<std::string>& arguments) 
     return options;
 }
 
-const char* DiffToolUsage() {
-    return "Aufruf: varnex-diff [Optionen] <Datei1> <Datei2>\n"
-           "\n"
-           "Vergleicht zwei Textdateien und zeigt sie nebeneinander an.\n"
-           "\n"
-           "Aufrufparameter:\n"
-           "  -C              Zeichenweise vergleichen (Voreinstellung)\n"
-           "  -L              Zeilenweise vergleichen\n"
-           "  -S              Ohne Leerstellen vergleichen\n"
-           "  -1:<text>       Titel für die erste Datei\n"
-           "  -2:<text>       Titel für die zweite Datei\n"
-           "  --dump          Vergleichsergebnis in der kanonischen Textform ausgeben\n"
-           "  --color=<wann>  Farben: auto (nur im Terminal), always oder never\n"
-           "  --help          Diese Hilfe anzeigen\n"
-           "  <Datei1>        Pfad für die erste Datei (- liest die Standardeingabe)\n"
-           "  <Datei2>        Pfad für die zweite Datei\n"
-           "\n"
-           "Rückgabewert: 0 keine Unterschiede, 1 Unterschiede gefunden, 2 Fehler.\n"
-           "Die Umgebungsvariable NO_COLOR schaltet die Farben ab.\n";
-}
-
 } // namespace varnex

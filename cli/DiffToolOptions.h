@@ -20,7 +20,4 @@ struct DiffToolOptions {
 
 DiffToolOptions ParseDiffToolOptions(const std::vector<std::string>& arguments);
 
-// The German usage text printed by --help.
-const char* DiffToolUsage();
-
 } // namespace varnex

@@ -4,7 +4,6 @@
 #include "common/FileProbe.h"
 #include "engine/load/SourceLoader.h"
 
-
 namespace varnex {
 
 bool ReadInput(const std::string& name, std::vector<std::uint8_t>& bytes) {

@@ -23,7 +23,8 @@ char RowMarker(RowKind kind) {
 
 int DigitCount(int value) {
     int digits = 1;
-    while (value >= 10) value /= 10, ++digits;
+    while (value >= 10)
+        value /= 10, ++digits;
     return digits;
 }
 
@@ -105,11 +106,13 @@ std::string SideBySideWriter::Write(const std::array<std::string, 2>& titles) co
     std::string out;
     out.reserve(static_cast<std::size_t>(rows_.Count()) * (layout_.width + 8));
     WriteTitles(out, titles);
-    for (int row = 0; row < rows_.Count(); ++row) WriteRow(out, row);
+    for (int row = 0; row < rows_.Count(); ++row)
+        WriteRow(out, row);
     return out;
 }
 
-void SideBySideWriter::WriteTitles(std::string& out, const std::array<std::string, 2>& titles) const {
+void SideBySideWriter::WriteTitles(std::string& out,
+                                   const std::array<std::string, 2>& titles) const {
     const int half = numberWidth_ + 1 + textWidth_;
     for (int side = 0; side < 2; ++side) {
         HalfLine title(out, layout_.colour, half, layout_.tabWidth);
@@ -157,7 +160,8 @@ void SideBySideWriter::WriteHalf(std::string& out, const SourceText& side, int l
     }
     // Whole inserted or removed lines are coloured across; an empty line shows one blank.
     const bool wholeLine = rowKind == RowKind::Inserted || rowKind == RowKind::Removed;
-    half.Pad(KindColour(rowKind), wholeLine ? colourWidth : (start == end && layout_.colour ? 1 : 0));
+    half.Pad(KindColour(rowKind),
+             wholeLine ? colourWidth : (start == end && layout_.colour ? 1 : 0));
     half.Pad("", fill ? textWidth_ : 0);
 }
 

@@ -1,8 +1,8 @@
 // Writes a comparison as two columns of text, coloured for a terminal or marked for a pipe.
 #pragma once
 
-#include "engine/result/AlignedRows.h"
 #include "engine/load/SourceText.h"
+#include "engine/result/AlignedRows.h"
 
 #include <array>
 #include <string>
@@ -10,7 +10,7 @@
 namespace varnex {
 
 struct SideBySideLayout {
-    int width = 80;     // whole line, in columns
+    int width = 80; // whole line, in columns
     bool colour = false;
     int tabWidth = 4;
 };

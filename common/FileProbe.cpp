@@ -1,4 +1,4 @@
-// File-system questions the loader and the start-up ask about a path.
+// File-system questions the loader, the settings store and the start-up ask about a path.
 #include "common/FileProbe.h"
 
 #include <cerrno>
@@ -8,12 +8,9 @@
 
 namespace varnex {
 
-PathKind ProbePath(const std::string& path) {
+bool IsRegularFile(const std::string& path) {
     struct stat info {};
-    if (path.empty() || stat(path.c_str(), &info) != 0) return PathKind::None;
-    if (S_ISREG(info.st_mode)) return PathKind::RegularFile;
-    if (S_ISDIR(info.st_mode)) return path == "/" ? PathKind::DriveRoot : PathKind::Directory;
-    return PathKind::None;
+    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 std::int64_t RegularFileSize(const std::string& path) {
@@ -22,9 +19,7 @@ std::int64_t RegularFileSize(const std::string& path) {
     return info.st_size;
 }
 
-namespace {
-
-bool ReadAll(int fd, std::vector<std::uint8_t>& bytes) {
+int ReadToEnd(int fd, std::vector<std::uint8_t>& bytes) {
     constexpr std::size_t kChunk = 1 << 16;
     std::size_t used = bytes.size();
     for (;;) {
@@ -33,15 +28,15 @@ bool ReadAll(int fd, std::vector<std::uint8_t>& bytes) {
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
-            return false;
+            const int error = errno;
+            bytes.resize(used);
+            return error;
         }
         used += static_cast<std::size_t>(got);
     }
     bytes.resize(used);
-    return true;
+    return 0;
 }
-
-} // namespace
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
@@ -52,7 +47,7 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
         bytes.reserve(static_cast<std::size_t>(info.st_size));
     }
-    const bool ok = ReadAll(fd, bytes);
+    const bool ok = ReadToEnd(fd, bytes) == 0;
     close(fd);
     if (!ok) bytes.clear();
     return ok;

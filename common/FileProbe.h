@@ -1,4 +1,4 @@
-// File-system questions the loader and the start-up ask about a path.
+// File-system questions the loader, the settings store and the start-up ask about a path.
 #pragma once
 
 #include <cstdint>
@@ -7,12 +7,13 @@
 
 namespace varnex {
 
-enum class PathKind : int { None = 0, RegularFile = 1, Directory = 2, DriveRoot = 3 };
-
-PathKind ProbePath(const std::string& path);
+// True for an existing regular file; folders, devices, pipes and missing paths are none.
+bool IsRegularFile(const std::string& path);
 // Size of a regular file, or -1 for anything else.
 std::int64_t RegularFileSize(const std::string& path);
 // Reads a whole file (or pipe) into memory; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+// Appends what `fd` holds up to its end to `bytes`; 0, or the errno of the read that failed.
+int ReadToEnd(int fd, std::vector<std::uint8_t>& bytes);
 
 } // namespace varnex

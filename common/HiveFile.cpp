@@ -2,6 +2,7 @@
 #include "common/HiveFile.h"
 
 #include "common/FileLock.h"
+#include "common/FileProbe.h"
 #include "common/HiveFormat.h"
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 #include <unistd.h>
+#include <vector>
 
 namespace varnex {
 
@@ -51,13 +53,10 @@ FileText ReadWhole(const std::string& path) {
         return file;
     }
     file.stamp = FileStamp::Of(info);
-    char chunk[65536];
-    ssize_t got;
-    while ((got = read(fd, chunk, sizeof chunk)) > 0 || (got < 0 && errno == EINTR)) {
-        if (got > 0) file.text.append(chunk, static_cast<std::size_t>(got));
-    }
-    if (got < 0) file.error = errno;
+    std::vector<std::uint8_t> bytes;
+    file.error = ReadToEnd(fd, bytes);
     close(fd);
+    file.text.assign(bytes.begin(), bytes.end());
     return file;
 }
 

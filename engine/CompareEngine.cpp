@@ -2,10 +2,10 @@
 #include "engine/CompareEngine.h"
 
 #include "engine/Limits.h"
-#include "engine/match/LineMatch.h"
 #include "engine/fill/PaneFiller.h"
 #include "engine/layout/RowLayout.h"
 #include "engine/load/SourceLoader.h"
+#include "engine/match/LineMatch.h"
 
 namespace varnex {
 
@@ -19,31 +19,26 @@ int LinesShown(const AlignedRows& rows, Side side) {
     return 0;
 }
 
-void StoreRowCount(SourceText& side, int rowCount) {
-    side.cells[side.Length()].row = static_cast<std::uint16_t>(rowCount);
-}
-
 } // namespace
 
-int CompareEngine::LoadAndCompare(const std::string& firstPath, const std::string& secondPath,
-                                  CompareMode mode, LineStyler* styler, RowSink& left,
-                                  RowSink& right) {
+LoadResult CompareEngine::LoadAndCompare(const std::string& firstPath,
+                                         const std::string& secondPath, CompareMode mode,
+                                         LineStyler* styler, RowSink& left, RowSink& right) {
     Begin(firstPath, secondPath, mode);
-    if (!LoadSourceFile(left_, styler)) return kFirstFileFailed;
-    if (!LoadSourceFile(right_, styler)) return kSecondFileFailed;
+    if (!LoadSourceFile(left_, styler)) return LoadResult::FirstFileFailed;
+    if (!LoadSourceFile(right_, styler)) return LoadResult::SecondFileFailed;
     Compare(styler, left, right);
-    return kCompareOk;
+    return LoadResult::Ok;
 }
 
-int CompareEngine::CompareTexts(const std::string& firstName, std::vector<std::uint8_t> first,
-                                const std::string& secondName, std::vector<std::uint8_t> second,
-                                CompareMode mode, LineStyler* styler, RowSink& left,
-                                RowSink& right) {
+void CompareEngine::CompareTexts(const std::string& firstName, std::vector<std::uint8_t> first,
+                                 const std::string& secondName, std::vector<std::uint8_t> second,
+                                 CompareMode mode, LineStyler* styler, RowSink& left,
+                                 RowSink& right) {
     Begin(firstName, secondName, mode);
     LoadSourceBytes(left_, std::move(first), styler);
     LoadSourceBytes(right_, std::move(second), styler);
     Compare(styler, left, right);
-    return kCompareOk;
 }
 
 // The paths are kept and the rows emptied before anything is opened, so that a failed call
@@ -57,22 +52,27 @@ void CompareEngine::Begin(const std::string& firstPath, const std::string& secon
     tooManyRows_ = false;
 }
 
+// The pipeline after loading: match the lines, lay out the rows, turn syntax styles into
+// difference styles, fill the panes, count the blocks.
 void CompareEngine::Compare(LineStyler* styler, RowSink& left, RowSink& right) {
-    if (!styles_.Registered()) styles_.Register(styler, left);
-    for (RowSink* sink : {&left, &right}) {
-        sink->SetReadOnly(true);
-        sink->Clear();
-    }
+    StartFilling(styler, left, right);
     const std::vector<MatchEntry> map = MatchLines(left_, right_, mode_);
     const int rowCount = LayOutRows(left_, right_, map, mode_, rows_);
     styles_.Apply(left_, LinesShown(rows_, Side::Left));
     styles_.Apply(right_, LinesShown(rows_, Side::Right));
     FillSink(left, Side::Left, left_, rows_, styles_);
     FillSink(right, Side::Right, right_, rows_, styles_);
-    StoreRowCount(left_, rowCount);
-    StoreRowCount(right_, rowCount);
     navigator_.Reset(rows_.MarkEndAndCountBlocks());
     tooManyRows_ = rowCount >= kMaxRows;
+}
+
+// The difference styles join the panes' shared table once; every compare empties the panes.
+void CompareEngine::StartFilling(LineStyler* styler, RowSink& left, RowSink& right) {
+    if (!styles_.Registered()) styles_.Register(styler, left);
+    for (RowSink* sink : {&left, &right}) {
+        sink->SetReadOnly(true);
+        sink->Clear();
+    }
 }
 
 CommandState CompareEngine::QueryCommand(EngineCommandId id) const {

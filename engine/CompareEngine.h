@@ -1,14 +1,15 @@
 // The comparison engine's entry point: load two texts, compare them, fill two panes, navigate.
 #pragma once
 
+#include "engine/CompareMode.h"
+#include "engine/Side.h"
+#include "engine/fill/DifferenceStyles.h"
+#include "engine/fill/RowSink.h"
+#include "engine/load/LineStyler.h"
+#include "engine/load/SourceText.h"
 #include "engine/result/AlignedRows.h"
 #include "engine/result/BlockNavigator.h"
-#include "engine/fill/DifferenceStyles.h"
 #include "engine/result/EngineCommand.h"
-#include "engine/load/LineStyler.h"
-#include "engine/result/RowKind.h"
-#include "engine/fill/RowSink.h"
-#include "engine/load/SourceText.h"
 
 #include <cstdint>
 #include <string>
@@ -16,24 +17,26 @@
 
 namespace varnex {
 
-// Results of LoadAndCompare.
-inline constexpr int kCompareOk = 0;
-inline constexpr int kFirstFileFailed = 1;
-inline constexpr int kSecondFileFailed = 2;
+// What LoadAndCompare reports; the numbers are the ones "error N" in a dump names.
+enum class LoadResult : int { Ok = 0, FirstFileFailed = 1, SecondFileFailed = 2 };
+
+// The side whose file could not be opened, for a failed load.
+constexpr Side FailedSide(LoadResult result) {
+    return result == LoadResult::FirstFileFailed ? Side::Left : Side::Right;
+}
 
 class CompareEngine {
 public:
-    // Loads both files, compares them in `mode` and fills both sinks. Returns 0, or 1 / 2 when
-    // the first / second file cannot be opened; then the sinks are left untouched, the paths
-    // are kept (a reload retries them), the row count is 0 and the navigation state stays.
-    // `styler` may be null (no syntax colouring).
-    int LoadAndCompare(const std::string& firstPath, const std::string& secondPath,
-                       CompareMode mode, LineStyler* styler, RowSink& left, RowSink& right);
-    // The same for texts already in memory (standard input, pipes); the names stand in for
-    // the paths. Always returns 0.
-    int CompareTexts(const std::string& firstName, std::vector<std::uint8_t> first,
-                     const std::string& secondName, std::vector<std::uint8_t> second,
-                     CompareMode mode, LineStyler* styler, RowSink& left, RowSink& right);
+    // Loads both files, compares them in `mode` and fills both sinks. When a file cannot be
+    // opened the sinks are left untouched, the paths are kept (a reload retries them), the row
+    // count is 0 and the navigation state stays. `styler` may be null (no syntax colouring).
+    LoadResult LoadAndCompare(const std::string& firstPath, const std::string& secondPath,
+                              CompareMode mode, LineStyler* styler, RowSink& left, RowSink& right);
+    // The same for texts already in memory (standard input, pipes), which cannot fail; the
+    // names stand in for the paths.
+    void CompareTexts(const std::string& firstName, std::vector<std::uint8_t> first,
+                      const std::string& secondName, std::vector<std::uint8_t> second,
+                      CompareMode mode, LineStyler* styler, RowSink& left, RowSink& right);
 
     const SourceText& Left() const { return left_; }
     const SourceText& Right() const { return right_; }
@@ -55,6 +58,7 @@ public:
 private:
     void Begin(const std::string& firstPath, const std::string& secondPath, CompareMode mode);
     void Compare(LineStyler* styler, RowSink& left, RowSink& right);
+    void StartFilling(LineStyler* styler, RowSink& left, RowSink& right);
 
     SourceText left_;
     SourceText right_;

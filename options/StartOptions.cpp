@@ -10,7 +10,9 @@ namespace varnex {
 
 namespace {
 
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+char Upper(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
 
 // Text behind "-X:" for the colon forms; empty when the colon is missing.
 bool ColonText(const std::string& argument, std::string& text) {
@@ -20,7 +22,9 @@ bool ColonText(const std::string& argument, std::string& text) {
 }
 
 void ApplyTypeMode(StartOptions& options, const std::string& argument) {
-    static const std::map<char, int> modes{{'L', 0}, {'C', 1}, {'S', 2}};
+    static const std::map<char, CompareMode> modes{{'L', CompareMode::LineWise},
+                                                   {'C', CompareMode::CharWise},
+                                                   {'S', CompareMode::CharWiseNoBlanks}};
     if (argument.size() < 3) return;
     const auto found = modes.find(Upper(argument[2]));
     if (found != modes.end()) options.typeMode = found->second;
@@ -38,26 +42,27 @@ void ApplySend(StartOptions& options, const std::string& argument) {
     options.sendFile = file;
 }
 
-void ApplyTitle(StartOptions& options, const std::string& argument, int side) {
+void ApplyTitle(StartOptions& options, const std::string& argument, Side side) {
     std::string title;
-    if (ColonText(argument, title) && !title.empty()) options.titles[side] = title;
+    if (ColonText(argument, title) && !title.empty()) options.titles[IndexOf(side)] = title;
 }
 
 using OptionHandler = std::function<void(StartOptions&, const std::string&)>;
 
 const std::map<char, OptionHandler>& OptionTable() {
     static const std::map<char, OptionHandler> table{
-        {'L', [](StartOptions& o, const std::string&) { o.compareMode = 0; }},
-        {'C', [](StartOptions& o, const std::string&) { o.compareMode = 1; }},
-        {'S', [](StartOptions& o, const std::string&) { o.compareMode = 2; }},
+        {'L', [](StartOptions& o, const std::string&) { o.compareMode = CompareMode::LineWise; }},
+        {'C', [](StartOptions& o, const std::string&) { o.compareMode = CompareMode::CharWise; }},
+        {'S', [](StartOptions& o,
+                 const std::string&) { o.compareMode = CompareMode::CharWiseNoBlanks; }},
         {'D', ApplyTypeMode},
         {'J', [](StartOptions& o, const std::string&) { o.jumpToFirst = true; }},
         {'N', [](StartOptions& o, const std::string&) { o.showTitles = false; }},
-        {'H', [](StartOptions& o, const std::string&) { o.split = 1; }},
-        {'V', [](StartOptions& o, const std::string&) { o.split = 0; }},
+        {'H', [](StartOptions& o, const std::string&) { o.stacked = true; }},
+        {'V', [](StartOptions& o, const std::string&) { o.stacked = false; }},
         {'0', ApplySend},
-        {'1', [](StartOptions& o, const std::string& a) { ApplyTitle(o, a, 0); }},
-        {'2', [](StartOptions& o, const std::string& a) { ApplyTitle(o, a, 1); }},
+        {'1', [](StartOptions& o, const std::string& a) { ApplyTitle(o, a, Side::Left); }},
+        {'2', [](StartOptions& o, const std::string& a) { ApplyTitle(o, a, Side::Right); }},
     };
     return table;
 }
@@ -77,23 +82,24 @@ void ApplyPlain(StartOptions& options, const std::string& argument) {
     }
 }
 
-bool IsSeparator(char c) { return c == '\\' || c == '/' || c == ':'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/' || c == ':';
+}
 
 // The extension of a name, or nothing when the name has none.
 bool ExtensionOf(const std::string& name, std::string& extension) {
     const std::size_t dot = name.rfind('.');
     if (dot == std::string::npos || dot == 0 || IsSeparator(name[dot - 1])) return false;
-    const auto separator = std::find_if(name.begin() + static_cast<long>(dot), name.end(),
-                                        IsSeparator);
+    const auto separator =
+        std::find_if(name.begin() + static_cast<long>(dot), name.end(), IsSeparator);
     if (separator != name.end()) return false;
     extension = name.substr(dot + 1);
     return true;
 }
 
 bool EqualNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return Upper(x) == Upper(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Upper(x) == Upper(y); });
 }
 
 } // namespace
@@ -123,6 +129,16 @@ bool MatchesDefaultTypes(const std::string& name, const std::string& list) {
         if (end == list.size()) return false;
         start = end + 1;
     }
+}
+
+void ApplyDefaultTypes(StartOptions& options, const std::string& defaultTypes) {
+    if (!options.typeMode || defaultTypes.empty()) return;
+    const std::string* names[] = {&options.files[0], &options.files[1], &options.sendFile};
+    const bool matches =
+        std::any_of(std::begin(names), std::end(names), [&](const std::string* name) {
+            return MatchesDefaultTypes(*name, defaultTypes);
+        });
+    if (matches) options.compareMode = *options.typeMode;
 }
 
 } // namespace varnex

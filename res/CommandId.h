@@ -4,6 +4,7 @@
 namespace varnex {
 
 enum CommandId : int {
+    kCmdSeparator = 0, // stands for a separator in the menu and toolbar tables
     kCmdOpen = 57601,
     kCmdSave = 57603,
     kCmdPrintSetup = 57605,

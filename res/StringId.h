@@ -4,11 +4,9 @@
 namespace varnex {
 
 enum StringId : int {
-    kStrReady = 57345,             // idle prompt of the status bar
-    kStrAboutPrompt = 57664,       // shares the About command's id
+    kStrReady = 57345, // idle prompt of the status bar
     kStrFirstFileFailed = 61201,
     kStrSecondFileFailed = 61202,
-    kStrUnknownError = 61203,
     kStrFileNotComparable = 61204,
     kStrFileNotOpened = 61205,
     kStrTooManyRows = 61206,
@@ -76,6 +74,10 @@ enum StringId : int {
     kStrAboutCaption = 62400,
     kStrAboutVersion = 62401,
     kStrAboutDescription = 62402,
+
+    // The console tool.
+    kStrDiffToolUsage = 62500,
+    kStrUnknownOption = 62501,
 };
 
 } // namespace varnex

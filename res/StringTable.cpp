@@ -1,6 +1,7 @@
 // The German string table: every text the program shows, looked up by id.
 #include "res/StringTable.h"
 
+#include "res/CommandId.h"
 #include "res/StringId.h"
 
 #include <unordered_map>
@@ -15,9 +16,9 @@ const std::unordered_map<int, std::string>& Table() {
         {kStrNumLock, "NUM"},
         {kStrFirstFileFailed, "Die erste Datei %s konnte nicht geöffnet werden !"},
         {kStrSecondFileFailed, "Die zweite Datei %s konnte nicht geöffnet werden !"},
-        {kStrUnknownError, "Unbekannter Fehler !"},
         {kStrFileNotComparable, "Die Datei %s existiert nicht zum Vergleichen !"},
         {kStrFileNotOpened, "Die Datei %s konnte nicht geöffnet werden !"},
+        // "zuviele" and "angezeig" as the program has always shown them.
         {kStrTooManyRows, "Es sind zuviele Zeilen vorhanden !\nEs wird nur ein Teil angezeig."},
         {kStrCaptionError, "Fehler"},
         {kStrCaptionWarning, "Warnung"},
@@ -47,9 +48,10 @@ const std::unordered_map<int, std::string>& Table() {
         {kStrItemToolBar, "&Symbolleiste"},
         {kStrItemStatusBar, "S&tatusleiste"},
         {kStrItemAbout, "Inf&o über Varnex"},
-        {kStrItemSyntax, "&Sysntax Info"},
+        {kStrItemSyntax, "&Sysntax Info"}, // spelled so on purpose, as the menu always was
         {kStrItemColourInfo, "&Farbinformationen"},
-        {kStrOpenFilesCaption, "Dateien öffenen"},
+        {kStrOpenFilesCaption,
+         "Dateien öffenen"}, // spelled so on purpose, as the caption always was
         {kStrFirstFile, "Erste Datei:"},
         {kStrSecondFile, "Zweite Datei:"},
         {kStrCompareModeGroup, "Vergleichsmodus"},
@@ -65,7 +67,7 @@ const std::unordered_map<int, std::string>& Table() {
         {kStrHelpRowFirst + 1, "-L\nZeilenweise vergleichen"},
         {kStrHelpRowFirst + 2, "-S\nOhne Leerstellen vergleichen"},
         {kStrHelpRowFirst + 3, "-J\nZum ersten Unterschied springen"},
-        {kStrHelpRowFirst + 4, "-N\nKeine Tilel anzeigen"},
+        {kStrHelpRowFirst + 4, "-N\nKeine Tilel anzeigen"}, // "Tilel" as it always read
         {kStrHelpRowFirst + 5, "-H\nHorizontale Teilung"},
         {kStrHelpRowFirst + 6, "-V\nVertikale Teilung"},
         {kStrHelpRowFirst + 7, "-0:<file>\nDatei an Öffnendialog senden"},
@@ -81,38 +83,69 @@ const std::unordered_map<int, std::string>& Table() {
         {kStrColourPlaceholder, "Platzhalterzeilen."},
         {kStrAboutCaption, "Info über Varnex"},
         {kStrAboutVersion, "Version %s"},
-        {kStrAboutDescription, "Vergleicht zwei Textdateien und zeigt ihre Unterschiede farbig an."},
-        {57601, "Öffnet ein bestehendes Dokument.\nÖffnen"},
-        {57665, "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},
-        {57634, "Kopiert die Markierung und überträgt sie in die Zwischenablage.\nKopieren"},
-        {57636, "Sucht den angegebenen Text.\nSuchen"},
-        {32771, "Suche weiter nach dem vorherigen Ausdruck\nWeitersuchen"},
-        {40010, "Nach dem gerade markierten Bereich suchen.\nBereich suchen"},
-        {40011, "Den gesamten Text markieren\nAlles markieren"},
-        {32783, "Die Schriftart einstellen."},
-        {40006, "Anzeige Modus der Textfenster einstellen\nHorizontale Teilung"},
-        {40021, "Stellt ein ob die Infozeile ganz oder teilweise angezeit werden soll.\n"
-                "Infozeilenmodus"},
-        {40023, "Stellt den Vergleichsmodus auf zeilenweise\nZeilenweise"},
-        {40024, "Stellt den Vergleichsmodus auf zeichenweise\nZeichenweise"},
-        {40025, "Stellt den Vergleichsmodus auf zeichenweise ohne Leerstellen\nOhne Leerstellen"},
-        {40014, "Zum ersten geänderten Bereich springen.\nGanz zurück"},
-        {40017, "Zum vorherigen geänderten Bereich springen.\nZurück"},
-        {40018, "Zum aktuellen geänderten Bereich springen.\nAktueller Bereich"},
-        {40015, "Zum nächten geänderten Bereich springen.\nNächster"},
-        {40020, "Zum letzen geänderten Bereich springen.\nLetzter Bereich"},
-        {40026, "Läd die beiden Dateien neu.\nReload"},
-        {32794, "Schaltet zwischen dem hervorgehobenen und flachen Stil um.\nFlache Symbolleiste"},
-        {40028, "Fixiert das Fenster immer im Vordergrind\nFenster fixieren"},
-        {59392, "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"},
-        {59393, "Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"},
-        {kStrAboutPrompt, "Zeigt Programminformationen, Versionsnummer und Copyright an.\nInfo"},
-        {57670, "Zeigt eine Hilfe für die Aufrufparameter an.\nSysntax Info"},
-        {40022, "Zeigt Infos über die Farbdarstellung an.\nFarbinformationen"},
-        {57680, "Wechselt zum nächsten Fensterausschnitt.\nNächster Ausschnitt"},
-        {35078, "Pfad kopieren"},
-        {35079, "Editor starten"},
-        {57681, "Springt zum vorherigen Fensterausschnitt zurück.\nVorheriger Ausschnitt"},
+        {kStrAboutDescription,
+         "Vergleicht zwei Textdateien und zeigt ihre Unterschiede farbig an."},
+        {kStrDiffToolUsage,
+         "Aufruf: varnex-diff [Optionen] <Datei1> <Datei2>\n"
+         "\n"
+         "Vergleicht zwei Textdateien und zeigt sie nebeneinander an.\n"
+         "\n"
+         "Aufrufparameter:\n"
+         "  -C              Zeichenweise vergleichen (Voreinstellung)\n"
+         "  -L              Zeilenweise vergleichen\n"
+         "  -S              Ohne Leerstellen vergleichen\n"
+         "  -1:<text>       Titel für die erste Datei\n"
+         "  -2:<text>       Titel für die zweite Datei\n"
+         "  --dump          Vergleichsergebnis in der kanonischen Textform ausgeben\n"
+         "  --color=<wann>  Farben: auto (nur im Terminal), always oder never\n"
+         "  --help          Diese Hilfe anzeigen\n"
+         "  <Datei1>        Pfad für die erste Datei (- liest die Standardeingabe)\n"
+         "  <Datei2>        Pfad für die zweite Datei\n"
+         "\n"
+         "Rückgabewert: 0 keine Unterschiede, 1 Unterschiede gefunden, 2 Fehler.\n"
+         "Die Umgebungsvariable NO_COLOR schaltet die Farben ab.\n"},
+        {kStrUnknownOption, "Unbekannte Option: %s"},
+        {kCmdOpen, "Öffnet ein bestehendes Dokument.\nÖffnen"},
+        {kCmdExit,
+         "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},
+        {kCmdCopy, "Kopiert die Markierung und überträgt sie in die Zwischenablage.\nKopieren"},
+        {kCmdFind, "Sucht den angegebenen Text.\nSuchen"},
+        {kCmdFindNext, "Suche weiter nach dem vorherigen Ausdruck\nWeitersuchen"},
+        {kCmdFindSelected, "Nach dem gerade markierten Bereich suchen.\nBereich suchen"},
+        {kCmdSelectAll, "Den gesamten Text markieren\nAlles markieren"},
+        {kCmdFont, "Die Schriftart einstellen."},
+        {kCmdToggleViewMode, "Anzeige Modus der Textfenster einstellen\nHorizontale Teilung"},
+        // "angezeit" as the prompt always read.
+        {kCmdToggleBarMode,
+         "Stellt ein ob die Infozeile ganz oder teilweise angezeit werden soll.\n"
+         "Infozeilenmodus"},
+        {kCmdLineWise, "Stellt den Vergleichsmodus auf zeilenweise\nZeilenweise"},
+        {kCmdCharWise, "Stellt den Vergleichsmodus auf zeichenweise\nZeichenweise"},
+        {kCmdCharWiseNoBlanks,
+         "Stellt den Vergleichsmodus auf zeichenweise ohne Leerstellen\nOhne Leerstellen"},
+        {kCmdFirstBlock, "Zum ersten geänderten Bereich springen.\nGanz zurück"},
+        {kCmdPreviousBlock, "Zum vorherigen geänderten Bereich springen.\nZurück"},
+        {kCmdCurrentBlock, "Zum aktuellen geänderten Bereich springen.\nAktueller Bereich"},
+        // "nächten" and "letzen" as the prompts always read.
+        {kCmdNextBlock, "Zum nächten geänderten Bereich springen.\nNächster"},
+        {kCmdLastBlock, "Zum letzen geänderten Bereich springen.\nLetzter Bereich"},
+        // "Läd" and "Vordergrind" as the prompts always read.
+        {kCmdReload, "Läd die beiden Dateien neu.\nReload"},
+        {kCmdFlatToolBar,
+         "Schaltet zwischen dem hervorgehobenen und flachen Stil um.\nFlache Symbolleiste"},
+        {kCmdAlwaysOnTop, "Fixiert das Fenster immer im Vordergrind\nFenster fixieren"},
+        {kCmdToggleToolBar,
+         "Blendet die Symbolleiste ein oder aus.\nSymbolleiste ein-/ausschalten"},
+        {kCmdToggleStatusBar,
+         "Blendet die Statusleiste ein oder aus.\nStatusleiste ein-/ausschalten"},
+        {kCmdAbout, "Zeigt Programminformationen, Versionsnummer und Copyright an.\nInfo"},
+        {kCmdHelpSyntax, "Zeigt eine Hilfe für die Aufrufparameter an.\nSysntax Info"},
+        {kCmdColourInfo, "Zeigt Infos über die Farbdarstellung an.\nFarbinformationen"},
+        {kCmdNextPane, "Wechselt zum nächsten Fensterausschnitt.\nNächster Ausschnitt"},
+        {kCmdCopyPath, "Pfad kopieren"},
+        {kCmdStartEditor, "Editor starten"},
+        {kCmdPreviousPane,
+         "Springt zum vorherigen Fensterausschnitt zurück.\nVorheriger Ausschnitt"},
     };
     return table;
 }

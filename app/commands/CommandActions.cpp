@@ -12,17 +12,17 @@ namespace varnex {
 CommandActions::CommandActions(const CommandRouter& router, QObject* parent)
     : QObject(parent), router_(router) {}
 
-QAction* CommandActions::Action(int id) {
+QAction* CommandActions::Action(CommandId id) {
     if (QAction* action = Find(id)) return action;
     return actions_[id] = Make(id);
 }
 
-QAction* CommandActions::Find(int id) const {
+QAction* CommandActions::Find(CommandId id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
 }
 
-QAction* CommandActions::Make(int id) {
+QAction* CommandActions::Make(CommandId id) {
     auto* action = new QAction(this);
     const QString toolTip = QString::fromStdString(CommandToolTip(id));
     action->setText(toolTip);
@@ -34,7 +34,7 @@ QAction* CommandActions::Make(int id) {
     return action;
 }
 
-bool CommandActions::Run(int id) {
+bool CommandActions::Run(CommandId id) {
     const bool ran = router_.Run(id);
     UpdateAll();
     return ran;
@@ -46,7 +46,7 @@ void CommandActions::UpdateAll() {
 }
 
 // Only a checked command shows a check mark; an unchecked one shows none, not an empty box.
-void CommandActions::Update(QAction& action, int id) {
+void CommandActions::Update(QAction& action, CommandId id) {
     const CommandState state = router_.Query(id);
     action.setEnabled(state.enabled);
     action.setCheckable(state.checked);

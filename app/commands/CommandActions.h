@@ -19,22 +19,22 @@ public:
 
     // The action of `id`, made on first use with its tool tip, status-bar prompt and toolbar
     // image; triggering it runs the command.
-    QAction* Action(int id);
+    QAction* Action(CommandId id);
     // The action of `id` if one was made.
-    QAction* Find(int id) const;
+    QAction* Find(CommandId id) const;
 
     // Runs `id` through the route and then brings every action up to date, since a command
     // may change what others may do.
-    bool Run(int id);
+    bool Run(CommandId id);
     // Sets every action's enabled and checked state as the route reports it.
     void UpdateAll();
-    void Update(QAction& action, int id);
+    void Update(QAction& action, CommandId id);
 
 private:
-    QAction* Make(int id);
+    QAction* Make(CommandId id);
 
     const CommandRouter& router_;
-    std::map<int, QAction*> actions_;
+    std::map<CommandId, QAction*> actions_;
 };
 
 } // namespace varnex

@@ -3,7 +3,7 @@
 
 namespace varnex {
 
-CommandState CommandRouter::Query(int id) const {
+CommandState CommandRouter::Query(CommandId id) const {
     for (const TargetSource& source : route_) {
         CommandTarget* target = source();
         CommandState state;
@@ -12,7 +12,7 @@ CommandState CommandRouter::Query(int id) const {
     return {};
 }
 
-bool CommandRouter::Run(int id) const {
+bool CommandRouter::Run(CommandId id) const {
     if (!Query(id).enabled) return false;
     for (const TargetSource& source : route_) {
         CommandTarget* target = source();

@@ -17,10 +17,10 @@ public:
     void Append(TargetSource source) { route_.push_back(std::move(source)); }
 
     // The state the first target that knows `id` reports; disabled when none does.
-    CommandState Query(int id) const;
-    // Runs `id` on the first target that takes it, but only while it is enabled, so that a
+    CommandState Query(CommandId id) const;
+    // Hands `id` to the first target that takes it while the route reports it enabled, so a
     // key bound to a disabled command does nothing. True when it ran.
-    bool Run(int id) const;
+    bool Run(CommandId id) const;
 
 private:
     std::vector<TargetSource> route_;

@@ -2,17 +2,18 @@
 #pragma once
 
 #include "engine/result/EngineCommand.h"
+#include "res/CommandId.h"
 
 namespace varnex {
 
 class CommandTarget {
 public:
     virtual ~CommandTarget() = default;
-    // Carries out command `id`; false when this target does not handle it, so that the
-    // next target on the route gets it.
-    virtual bool OnCommand(int id) = 0;
+    // Carries out command `id` while it is enabled; false when this target does not handle
+    // it, so that the next target on the route gets it.
+    virtual bool OnCommand(CommandId id) = 0;
     // Sets the enabled and checked state of `id`; false when this target does not handle it.
-    virtual bool OnUpdateCommand(int id, CommandState& state) = 0;
+    virtual bool OnUpdateCommand(CommandId id, CommandState& state) = 0;
 };
 
 } // namespace varnex

@@ -1,14 +1,11 @@
 // The menu bar's menus and entries, in order: command ids and the string ids of their texts.
 #include "app/commands/MenuTable.h"
 
-#include "res/CommandId.h"
-#include "res/StringId.h"
-
 namespace varnex {
 
 namespace {
 
-constexpr MenuEntry kSeparator{kMenuSeparator, 0};
+constexpr MenuEntry kSeparator{kCmdSeparator, StringId{}};
 
 } // namespace
 

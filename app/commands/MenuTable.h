@@ -1,21 +1,22 @@
 // The menu bar's menus and entries, in order: command ids and the string ids of their texts.
 #pragma once
 
+#include "res/CommandId.h"
+#include "res/StringId.h"
+
 #include <vector>
 
 namespace varnex {
 
 struct MenuEntry {
-    int id;     // command id; kMenuSeparator for a separator
-    int textId; // string id of the entry's text, accelerator text behind a tab
+    CommandId id;    // kCmdSeparator for a separator
+    StringId textId; // the entry's text, accelerator text behind a tab
 };
 
 struct MenuDefinition {
-    int titleId;
+    StringId titleId;
     std::vector<MenuEntry> entries;
 };
-
-inline constexpr int kMenuSeparator = 0;
 
 const std::vector<MenuDefinition>& MainMenuTable();
 

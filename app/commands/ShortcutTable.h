@@ -1,6 +1,8 @@
 // The main window's keyboard shortcuts: which key runs which command.
 #pragma once
 
+#include "res/CommandId.h"
+
 #include <QKeyCombination>
 
 #include <vector>
@@ -9,7 +11,7 @@ namespace varnex {
 
 struct ShortcutEntry {
     QKeyCombination key;
-    int id;
+    CommandId id;
 };
 
 const std::vector<ShortcutEntry>& MainShortcutTable();

@@ -1,4 +1,5 @@
-// The loader's line styler: a scanning "Text" pane model styling each line by the file type's syntax.
+// The loader's line styler: a scanning "Text" pane model styling each line by the file type's
+// syntax.
 #pragma once
 
 #include "engine/load/LineStyler.h"

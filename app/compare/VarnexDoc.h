@@ -1,9 +1,10 @@
 // The document: carries only its path; runs the Open and Reload commands on the compare view.
 #pragma once
 
-#include "app/commands/CommandTarget.h"
+#include "app/commands/CommandTable.h"
 #include "app/dialogs/DialogRunner.h"
 #include "app/dialogs/MessageBoxCall.h"
+#include "engine/CompareEngine.h"
 
 #include <string>
 
@@ -26,20 +27,19 @@ public:
     void SetDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
     void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
 
-    bool OnCommand(int id) override;
-    bool OnUpdateCommand(int id, CommandState& state) override;
+    bool OnCommand(CommandId id) override;
+    bool OnUpdateCommand(CommandId id, CommandState& state) override;
 
 private:
-    struct DocCommand;
-    static const DocCommand* FindCommand(int id);
+    static const CommandTable<CVarnexDoc>& Commands();
 
-    void OpenFiles();
-    CommandState OpenState() const;
+    void OpenFiles(CommandId id);
+    CommandState OpenState(CommandId id) const;
     void ApplyDialog(const COpenFilesDlg& dialog);
-    void Reload();
-    CommandState ReloadState() const;
-    // Tells the user why LoadAndCompare returned `result` for these paths; nothing for 0.
-    void ReportLoad(int result, const std::string& first, const std::string& second);
+    void Reload(CommandId id);
+    CommandState ReloadState(CommandId id) const;
+    // Tells the user which file LoadAndCompare could not open; nothing when it could.
+    void ReportLoad(LoadResult result, const std::string& first, const std::string& second);
 
     CVarnexView& view_;
     QWidget& window_;

@@ -1,22 +1,21 @@
 // The compare view: owns the comparison, the double-pane window and the bar; runs view commands.
 #include "app/compare/VarnexView.h"
 
-
-#include "app/ui/BusyCursor.h"
-#include "res/CommandId.h"
-#include "app/doublepane/ComparePane.h"
-#include "app/overview/OverviewBar.h"
-#include "app/overview/OverviewBarMath.h"
 #include "app/compare/PaneLineStyler.h"
 #include "app/compare/PaneRowSink.h"
+#include "app/compare/ViewSettings.h"
+#include "app/doublepane/ComparePane.h"
 #include "app/doublepane/TextDoubleWnd.h"
 #include "app/doublepane/TitleBar.h"
-#include "app/compare/ViewSettings.h"
+#include "app/overview/OverviewBar.h"
+#include "app/overview/OverviewBarMath.h"
+#include "app/ui/BusyCursor.h"
+#include "app/ui/PathText.h"
+#include "app/ui/UiText.h"
 #include "common/FileProbe.h"
+#include "res/CommandId.h"
 #include "res/StringId.h"
-#include "res/StringTable.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QTimer>
@@ -27,10 +26,6 @@ namespace varnex {
 
 namespace {
 
-bool IsRegularFile(const std::string& path) {
-    return ProbePath(path) == PathKind::RegularFile;
-}
-
 // Room a title bar keeps free beside its text.
 constexpr int kTitleSpare = 12;
 // Titles are cut to this many characters before they are fitted to the bar.
@@ -40,26 +35,22 @@ constexpr int kMarginPadding = 4;
 // In the stacked layout each pane gets half the height, less half the raised edge.
 constexpr int kStackedEdgeAllowance = 6;
 
-Side SideOf(int side) {
-    return side == 0 ? Side::Left : Side::Right;
-}
-
 } // namespace
 
 CVarnexView::CVarnexView(QWidget* parent) : QWidget(parent), viewMode_(ReadViewMode()) {
     WriteFlagsIfAbsent();
     doublePane_ = new CTextDoubleWnd(this);
     bar_ = new OverviewBar(this);
-    doublePane_->SetStacked(viewMode_ == 1);
-    for (int side = 0; side < 2; ++side) {
+    doublePane_->SetStacked(viewMode_ == ViewMode::Stacked);
+    for (const Side side : kBothSides) {
         CComparePane& pane = doublePane_->Pane(side);
         pane.SetSettingsPath(std::string(PaneLineStyler::kSettingsPath));
-        pane.SetMarginSource([this, side](int row) { return MarginFor(SideOf(side), row); });
+        pane.SetMarginSource([this, side](int row) { return MarginFor(side, row); });
     }
     // The panes share the editor's font and colours: machine-wide values first, the user's over
     // them.
-    doublePane_->Pane(0).LoadSettings("", true);
-    doublePane_->Pane(0).LoadSettings("", false);
+    doublePane_->Pane(Side::Left).LoadSettings("", true);
+    doublePane_->Pane(Side::Left).LoadSettings("", false);
     setFocusProxy(doublePane_);
     connect(doublePane_, &CTextDoubleWnd::PanesScrolled, this, &CVarnexView::OnPanesScrolled);
     connect(bar_, &OverviewBar::DoubleClicked, this, &CVarnexView::OnBarDoubleClicked);
@@ -70,35 +61,35 @@ CVarnexView::~CVarnexView() {
     WriteViewModes(viewMode_, barMode_);
 }
 
-const std::string& CVarnexView::Path(int side) const {
-    return side == 0 ? engine_.FirstPath() : engine_.SecondPath();
+const std::string& CVarnexView::Path(Side side) const {
+    return side == Side::Left ? engine_.FirstPath() : engine_.SecondPath();
 }
 
 CAnsiEditView& CVarnexView::ActivePane() {
     return doublePane_->ActivePane();
 }
 
-int CVarnexView::LoadAndCompare(const std::string& firstPath, const std::string& secondPath) {
-    const int result = RunCompare(firstPath, secondPath);
-    if (result != kCompareOk) return result;
+LoadResult CVarnexView::LoadAndCompare(const std::string& firstPath,
+                                       const std::string& secondPath) {
+    const LoadResult result = RunCompare(firstPath, secondPath);
+    if (result != LoadResult::Ok) return result;
     if (engine_.TooManyRows()) WarnOfTooManyRows();
     if (jumpToFirst_) PostJumpToFirst();
     return result;
 }
 
 // The busy cursor lasts until the panes are filled and drawn, not through the warning.
-int CVarnexView::RunCompare(const std::string& firstPath, const std::string& secondPath) {
+LoadResult CVarnexView::RunCompare(const std::string& firstPath, const std::string& secondPath) {
     const BusyCursor busy;
-    int result = kCompareOk;
+    LoadResult result = LoadResult::Ok;
     {
         PaneLineStyler styler;
-        PaneRowSink left(doublePane_->Pane(0));
-        PaneRowSink right(doublePane_->Pane(1));
-        result = engine_.LoadAndCompare(
-            firstPath, secondPath, static_cast<CompareMode>(compareMode_), &styler, left, right);
+        PaneRowSink left(doublePane_->Pane(Side::Left));
+        PaneRowSink right(doublePane_->Pane(Side::Right));
+        result = engine_.LoadAndCompare(firstPath, secondPath, compareMode_, &styler, left, right);
     }
     HandSidesToDoublePane();
-    if (result == kCompareOk) ShowResult();
+    if (result == LoadResult::Ok) ShowResult();
     emit CommandStatesChanged();
     return result;
 }
@@ -106,9 +97,9 @@ int CVarnexView::RunCompare(const std::string& firstPath, const std::string& sec
 // The context menu needs each side's path and which file line each row shows.
 void CVarnexView::HandSidesToDoublePane() {
     const AlignedRows& rows = engine_.Rows();
-    const std::array<const std::uint16_t*, 2> lines{rows.LeftLines(), rows.RightLines()};
-    for (int side = 0; side < 2; ++side) {
-        doublePane_->SetSideState(side, {Path(side), {lines[side], lines[side] + rows.Count()}});
+    for (const Side side : kBothSides) {
+        const std::uint16_t* lines = side == Side::Left ? rows.LeftLines() : rows.RightLines();
+        doublePane_->SetSideState(side, {Path(side), {lines, lines + rows.Count()}});
     }
 }
 
@@ -116,8 +107,8 @@ void CVarnexView::ShowResult() {
     markStart_ = markEnd_ = 0;
     caretStatus_ = {};
     if (!titlesGiven_) {
-        for (int side = 0; side < 2; ++side)
-            titles_[side] = QFile::decodeName(Path(side).c_str());
+        for (const Side side : kBothSides)
+            titles_[IndexOf(side)] = PathText(Path(side));
     }
     UpdateTitles();
     FitMarginToLineNumbers();
@@ -139,12 +130,11 @@ void CVarnexView::FitMarginToLineNumbers() {
     const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     const int textWidth = metrics.horizontalAdvance(QString::number(widest));
     const int width = std::max(CAnsiEditView::kOptionMarginWidth, textWidth + 2 * kMarginPadding);
-    doublePane_->Pane(0).SetLineNumberWidth(width);
+    doublePane_->Pane(Side::Left).SetLineNumberWidth(width);
 }
 
 void CVarnexView::WarnOfTooManyRows() {
-    messageBox_(this, QMessageBox::Warning, QString::fromStdString(LoadString(kStrCaptionWarning)),
-                QString::fromStdString(LoadString(kStrTooManyRows)));
+    messageBox_(this, QMessageBox::Warning, UiText(kStrCaptionWarning), UiText(kStrTooManyRows));
 }
 
 // Posted, so that the jump runs after the compare has finished and the panes are laid out.
@@ -153,59 +143,49 @@ void CVarnexView::PostJumpToFirst() {
     QTimer::singleShot(0, this, [this] { OnCommand(kCmdFirstBlock); });
 }
 
-int CVarnexView::Reload() {
+LoadResult CVarnexView::Reload() {
     const int column = firstColumn_;
     const int row = topRow_;
-    const std::string first = Path(0);
-    const std::string second = Path(1);
-    const int result = LoadAndCompare(first, second);
+    const std::string first = Path(Side::Left);
+    const std::string second = Path(Side::Right);
+    const LoadResult result = LoadAndCompare(first, second);
     doublePane_->ScrollBoth(column, row);
     return result;
 }
 
-namespace {
-
-bool IsCompareMode(int mode) {
-    return mode >= 0 && mode <= static_cast<int>(CompareMode::CharWiseNoBlanks);
-}
-
-} // namespace
-
-int CVarnexView::SetCompareMode(int mode) {
-    if (!IsCompareMode(mode)) return compareMode_;
+void CVarnexView::SetCompareMode(CompareMode mode) {
     const bool changed = mode != compareMode_;
     compareMode_ = mode;
-    const std::string first = Path(0);
-    const std::string second = Path(1);
+    const std::string first = Path(Side::Left);
+    const std::string second = Path(Side::Right);
     if (changed && IsRegularFile(first) && IsRegularFile(second)) LoadAndCompare(first, second);
     emit CommandStatesChanged();
-    return compareMode_;
 }
 
-void CVarnexView::SetSplitMode(int mode) {
-    if ((mode != 0) != (viewMode_ == 1)) RunToggleViewMode(kCmdToggleViewMode);
+void CVarnexView::SetViewMode(ViewMode mode) {
+    if (mode != viewMode_) RunToggleViewMode(kCmdToggleViewMode);
 }
 
-void CVarnexView::UseCompareMode(int mode) {
-    if (IsCompareMode(mode)) compareMode_ = mode;
+void CVarnexView::UseCompareMode(CompareMode mode) {
+    compareMode_ = mode;
     emit CommandStatesChanged();
 }
 
-void CVarnexView::SetTitle(int side, const std::string& text) {
-    titles_[side & 1] = QString::fromStdString(text);
+void CVarnexView::SetTitle(Side side, const std::string& text) {
+    titles_[IndexOf(side)] = QString::fromStdString(text);
     titlesGiven_ = true;
     UpdateTitles();
 }
 
 void CVarnexView::UpdateTitles() {
-    const int available = (viewMode_ == 1 ? width_ : width_ / 2) - kTitleSpare;
-    for (int side = 0; side < 2; ++side) {
-        if (!showTitles_ || titles_[side].isEmpty()) {
+    const int available = (viewMode_ == ViewMode::Stacked ? width_ : width_ / 2) - kTitleSpare;
+    for (const Side side : kBothSides) {
+        if (!showTitles_ || Title(side).isEmpty()) {
             doublePane_->SetTitleText(side, std::nullopt);
             continue;
         }
         const QFontMetrics metrics(doublePane_->TitleBarOf(side).font());
-        const QString title = titles_[side].left(kMaxTitleLength);
+        const QString title = Title(side).left(kMaxTitleLength);
         doublePane_->SetTitleText(
             side, metrics.elidedText(title, Qt::ElideMiddle, std::max(0, available)));
     }
@@ -215,9 +195,9 @@ MarginLabel CVarnexView::MarginFor(Side side, int row) const {
     return MarginLabelFor(engine_.Rows(), side, row, markStart_, markEnd_);
 }
 
-std::optional<QString> CVarnexView::StatusText(int side, const CaretReport& caret) {
+std::optional<QString> CVarnexView::StatusText(Side side, const CaretReport& caret) {
     const std::optional<std::string> text =
-        caretStatus_[side & 1].Text(engine_.Rows(), SideOf(side & 1), caret);
+        caretStatus_[IndexOf(side)].Text(engine_.Rows(), side, caret);
     if (!text) return std::nullopt;
     return QString::fromStdString(*text);
 }
@@ -225,11 +205,11 @@ std::optional<QString> CVarnexView::StatusText(int side, const CaretReport& care
 // A block whose start is on screen is only redrawn, which moves the marker; otherwise both
 // panes bring its start to the middle.
 void CVarnexView::ShowRow(int row) {
-    const ScrollState& shown = doublePane_->Pane(0).Scroll();
+    const ScrollState& shown = doublePane_->Pane(Side::Left).Scroll();
     const bool visible = row >= shown.firstLine && row < shown.firstLine + shown.visibleLines;
     if (!visible) doublePane_->ScrollBoth(shown.firstColumn, row - shown.visibleLines / 2);
     doublePane_->RepaintPanes();
-    topRow_ = doublePane_->Pane(0).Scroll().firstLine;
+    topRow_ = doublePane_->Pane(Side::Left).Scroll().firstLine;
     UpdateBarTop(topRow_);
 }
 
@@ -243,8 +223,9 @@ void CVarnexView::OnPanesScrolled(int firstColumn, int firstRow) {
 void CVarnexView::OnBarDoubleClicked(int y) {
     const int total = engine_.Rows().Count();
     const int summaryCount = static_cast<int>(summary_.size());
-    const int row = barMode_ == 0 ? RowAtWindowClick(y, height_, total, barTop_)
-                                  : RowAtSummaryClick(y, height_, total, summaryCount);
+    const int row = barMode_ == BarMode::Window
+                        ? RowAtWindowClick(y, height_, total, barTop_)
+                        : RowAtSummaryClick(y, height_, total, summaryCount);
     doublePane_->ScrollBoth(0, row);
 }
 
@@ -269,23 +250,23 @@ void CVarnexView::LayOut() {
 
 // How many rows the bar shows at one pixel each in bar mode 0.
 int CVarnexView::BarWindowRows() const {
-    return viewMode_ == 0 ? height_ : (height_ - kStackedEdgeAllowance) / 2;
+    return viewMode_ == ViewMode::SideBySide ? height_ : (height_ - kStackedEdgeAllowance) / 2;
 }
 
 void CVarnexView::UpdateBarTop(int topRow) {
     const int barTop = BarTopFor(topRow, engine_.Rows().Count(), BarWindowRows());
     if (barTop == barTop_) return;
     barTop_ = barTop;
-    if (barMode_ == 0) RefreshBar();
+    if (barMode_ == BarMode::Window) RefreshBar();
 }
 
 void CVarnexView::RebuildSummary() {
-    if (barMode_ != 1 || height_ <= 0) return;
+    if (barMode_ != BarMode::Summary || height_ <= 0) return;
     summary_ = BuildSummary(engine_.Rows().Kinds(), engine_.Rows().Count(), height_);
 }
 
 void CVarnexView::RefreshBar() {
-    if (barMode_ == 1) {
+    if (barMode_ == BarMode::Summary) {
         bar_->SetEntries(summary_.data(), static_cast<int>(summary_.size()));
         return;
     }

@@ -1,10 +1,11 @@
 // The compare view: owns the comparison, the double-pane window and the bar; runs view commands.
 #pragma once
 
+#include "app/commands/CommandTable.h"
 #include "app/compare/CaretStatus.h"
-#include "app/commands/CommandTarget.h"
-#include "app/doublepane/MarginLabel.h"
+#include "app/compare/ViewSettings.h"
 #include "app/dialogs/MessageBoxCall.h"
+#include "app/doublepane/MarginLabel.h"
 #include "engine/CompareEngine.h"
 
 #include <QString>
@@ -30,35 +31,33 @@ public:
     // Writes ViewMode and BarMode.
     ~CVarnexView() override;
 
-    // Compares the two files in the compare mode in force and shows the result. Returns 0,
-    // or 1 / 2 when the first / second file cannot be opened; the caller reports those.
-    int LoadAndCompare(const std::string& firstPath, const std::string& secondPath);
+    // Compares the two files in the compare mode in force and shows the result. A file that
+    // cannot be opened is the caller's to report.
+    LoadResult LoadAndCompare(const std::string& firstPath, const std::string& secondPath);
     // Compares the files of the last comparison again, keeping the scroll position.
-    // Returns what LoadAndCompare returned.
-    int Reload();
+    LoadResult Reload();
 
     // Start-up options.
     void SetJumpToFirst(bool jump) { jumpToFirst_ = jump; }
     void SetShowTitles(bool show) { showTitles_ = show; }
-    // Takes modes 0..2 only; compares again when the mode changed and both files of the last
-    // comparison are regular files. Returns the mode now in force.
-    int SetCompareMode(int mode);
-    // Takes modes 0..2 for the next comparison without comparing now.
-    void UseCompareMode(int mode);
-    // 0 panes side by side, anything else one above the other.
-    void SetSplitMode(int mode);
-    // Gives side 0 or 1 a title of its own (UTF-8) instead of its path.
-    void SetTitle(int side, const std::string& text);
+    // Compares again when the mode changed and both files of the last comparison are regular
+    // files.
+    void SetCompareMode(CompareMode mode);
+    // Takes the mode for the next comparison without comparing now.
+    void UseCompareMode(CompareMode mode);
+    void SetViewMode(ViewMode mode);
+    // Gives a side a title of its own (UTF-8) instead of its path.
+    void SetTitle(Side side, const std::string& text);
     // The next comparison shows its paths as titles again.
     void ForgetGivenTitles() { titlesGiven_ = false; }
     // Shows the titles, shortened to the width they get, or hides them.
     void UpdateTitles();
 
-    int CompareModeInForce() const { return compareMode_; }
-    int ViewMode() const { return viewMode_; }
-    int BarMode() const { return barMode_; }
-    const std::string& Path(int side) const;
-    const QString& Title(int side) const { return titles_[side & 1]; }
+    CompareMode CompareModeInForce() const { return compareMode_; }
+    ViewMode CurrentViewMode() const { return viewMode_; }
+    BarMode CurrentBarMode() const { return barMode_; }
+    const std::string& Path(Side side) const;
+    const QString& Title(Side side) const { return titles_[IndexOf(side)]; }
     bool TitlesGiven() const { return titlesGiven_; }
     const CompareEngine& Engine() const { return engine_; }
     // The scroll position the panes last reported, and the first row of the bar in bar mode 0.
@@ -80,13 +79,13 @@ public:
     MarginLabel MarginFor(Side side, int row) const;
     // Status-bar text for the caret of pane `side`; nothing when the caret has not moved
     // since that pane's last report.
-    std::optional<QString> StatusText(int side, const CaretReport& caret);
+    std::optional<QString> StatusText(Side side, const CaretReport& caret);
 
     // Replaces the function that shows message boxes (the too-many-rows warning).
     void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
 
-    bool OnCommand(int id) override;
-    bool OnUpdateCommand(int id, CommandState& state) override;
+    bool OnCommand(CommandId id) override;
+    bool OnUpdateCommand(CommandId id, CommandState& state) override;
 
 signals:
     // The enabled or checked state of some of the view's commands may have changed.
@@ -96,20 +95,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct ViewCommand;
-    static const ViewCommand* FindCommand(int id);
+    static const CommandTable<CVarnexView>& Commands();
 
-    void RunNavigation(int id);
-    CommandState NavigationState(int id) const;
-    void RunCompareMode(int id);
-    CommandState CompareModeState(int id) const;
-    void RunToggleViewMode(int id);
-    CommandState ViewModeState(int id) const;
-    void RunToggleBarMode(int id);
-    CommandState BarModeState(int id) const;
-    CommandState ReloadState(int id) const;
+    void RunNavigation(CommandId id);
+    CommandState NavigationState(CommandId id) const;
+    void RunCompareMode(CommandId id);
+    CommandState CompareModeState(CommandId id) const;
+    void RunToggleViewMode(CommandId id);
+    CommandState ViewModeState(CommandId id) const;
+    void RunToggleBarMode(CommandId id);
+    CommandState BarModeState(CommandId id) const;
 
-    int RunCompare(const std::string& firstPath, const std::string& secondPath);
+    LoadResult RunCompare(const std::string& firstPath, const std::string& secondPath);
     void HandSidesToDoublePane();
     void ShowResult();
     void FitMarginToLineNumbers();
@@ -129,9 +126,9 @@ private:
     CompareEngine engine_;
     CTextDoubleWnd* doublePane_ = nullptr;
     OverviewBar* bar_ = nullptr;
-    int compareMode_ = static_cast<int>(CompareMode::CharWise);
-    int viewMode_ = 0;
-    int barMode_ = 1;
+    CompareMode compareMode_ = CompareMode::CharWise;
+    ViewMode viewMode_ = ViewMode::SideBySide;
+    BarMode barMode_ = BarMode::Summary;
     int width_ = 0;
     int height_ = 0;
     int firstColumn_ = 0;

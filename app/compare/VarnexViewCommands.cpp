@@ -1,22 +1,40 @@
 // The compare view's commands and when each is enabled or checked, dispatched by table.
-#include "res/CommandId.h"
 #include "app/compare/VarnexView.h"
 
 #include "app/doublepane/TextDoubleWnd.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace varnex {
 
-struct CVarnexView::ViewCommand {
-    int id;
-    void (CVarnexView::*run)(int id); // null when only the enabling is the view's
-    CommandState (CVarnexView::*query)(int id) const;
-};
+namespace {
 
-const CVarnexView::ViewCommand* CVarnexView::FindCommand(int id) {
-    static const ViewCommand kCommands[] = {
+// The navigation and compare-mode commands keep the ids the engine knows them by.
+static_assert(kCmdFirstBlock == static_cast<int>(EngineCommandId::FirstBlock));
+static_assert(kCmdNextBlock == static_cast<int>(EngineCommandId::NextBlock));
+static_assert(kCmdPreviousBlock == static_cast<int>(EngineCommandId::PreviousBlock));
+static_assert(kCmdCurrentBlock == static_cast<int>(EngineCommandId::CurrentBlock));
+static_assert(kCmdLastBlock == static_cast<int>(EngineCommandId::LastBlock));
+static_assert(kCmdReload == static_cast<int>(EngineCommandId::Reload));
+
+EngineCommandId EngineCommandOf(CommandId id) {
+    return static_cast<EngineCommandId>(id);
+}
+
+CompareMode CompareModeOf(CommandId id) {
+    switch (id) {
+    case kCmdLineWise:
+        return CompareMode::LineWise;
+    case kCmdCharWiseNoBlanks:
+        return CompareMode::CharWiseNoBlanks;
+    default:
+        return CompareMode::CharWise;
+    }
+}
+
+} // namespace
+
+// Reload is the document's: it reports the files that cannot be opened.
+const CommandTable<CVarnexView>& CVarnexView::Commands() {
+    static const CommandTable<CVarnexView> commands{
         {kCmdFirstBlock, &CVarnexView::RunNavigation, &CVarnexView::NavigationState},
         {kCmdNextBlock, &CVarnexView::RunNavigation, &CVarnexView::NavigationState},
         {kCmdPreviousBlock, &CVarnexView::RunNavigation, &CVarnexView::NavigationState},
@@ -27,31 +45,20 @@ const CVarnexView::ViewCommand* CVarnexView::FindCommand(int id) {
         {kCmdCharWiseNoBlanks, &CVarnexView::RunCompareMode, &CVarnexView::CompareModeState},
         {kCmdToggleViewMode, &CVarnexView::RunToggleViewMode, &CVarnexView::ViewModeState},
         {kCmdToggleBarMode, &CVarnexView::RunToggleBarMode, &CVarnexView::BarModeState},
-        // Reloading reports errors, which is the document's part; the view knows when it can.
-        {kCmdReload, nullptr, &CVarnexView::ReloadState},
     };
-    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                    [id](const ViewCommand& command) { return command.id == id; });
-    return found == std::end(kCommands) ? nullptr : found;
+    return commands;
 }
 
-// A disabled command of the view is taken and ignored, so that nobody else runs it.
-bool CVarnexView::OnCommand(int id) {
-    const ViewCommand* command = FindCommand(id);
-    if (!command || !command->run) return false;
-    if ((this->*command->query)(id).enabled) (this->*command->run)(id);
-    return true;
+bool CVarnexView::OnCommand(CommandId id) {
+    return Commands().Run(*this, id);
 }
 
-bool CVarnexView::OnUpdateCommand(int id, CommandState& state) {
-    const ViewCommand* command = FindCommand(id);
-    if (!command) return false;
-    state = (this->*command->query)(id);
-    return true;
+bool CVarnexView::OnUpdateCommand(CommandId id, CommandState& state) {
+    return Commands().Query(*this, id, state);
 }
 
-void CVarnexView::RunNavigation(int id) {
-    const int row = engine_.Navigate(static_cast<EngineCommandId>(id));
+void CVarnexView::RunNavigation(CommandId id) {
+    const int row = engine_.Navigate(EngineCommandOf(id));
     if (row < 0) return;
     markStart_ = engine_.Navigator().StartRow();
     markEnd_ = engine_.Navigator().EndRow();
@@ -59,43 +66,39 @@ void CVarnexView::RunNavigation(int id) {
     emit CommandStatesChanged();
 }
 
-CommandState CVarnexView::NavigationState(int id) const {
-    return engine_.QueryCommand(static_cast<EngineCommandId>(id));
+CommandState CVarnexView::NavigationState(CommandId id) const {
+    return engine_.QueryCommand(EngineCommandOf(id));
 }
 
-void CVarnexView::RunCompareMode(int id) {
-    SetCompareMode(id - kCmdLineWise);
+void CVarnexView::RunCompareMode(CommandId id) {
+    SetCompareMode(CompareModeOf(id));
 }
 
-CommandState CVarnexView::CompareModeState(int id) const {
-    return {true, compareMode_ == id - kCmdLineWise};
+CommandState CVarnexView::CompareModeState(CommandId id) const {
+    return {true, compareMode_ == CompareModeOf(id)};
 }
 
-void CVarnexView::RunToggleViewMode(int) {
-    viewMode_ ^= 1;
-    doublePane_->SetStacked(viewMode_ == 1);
+void CVarnexView::RunToggleViewMode(CommandId) {
+    viewMode_ = viewMode_ == ViewMode::Stacked ? ViewMode::SideBySide : ViewMode::Stacked;
+    doublePane_->SetStacked(viewMode_ == ViewMode::Stacked);
     UpdateTitles();
     UpdateBarTop(topRow_);
     emit CommandStatesChanged();
 }
 
-CommandState CVarnexView::ViewModeState(int) const {
-    return {true, viewMode_ == 1};
+CommandState CVarnexView::ViewModeState(CommandId) const {
+    return {true, viewMode_ == ViewMode::Stacked};
 }
 
-void CVarnexView::RunToggleBarMode(int) {
-    barMode_ ^= 1;
+void CVarnexView::RunToggleBarMode(CommandId) {
+    barMode_ = barMode_ == BarMode::Summary ? BarMode::Window : BarMode::Summary;
     RebuildSummary();
     RefreshBar();
     emit CommandStatesChanged();
 }
 
-CommandState CVarnexView::BarModeState(int) const {
-    return {true, barMode_ == 1};
-}
-
-CommandState CVarnexView::ReloadState(int) const {
-    return engine_.QueryCommand(EngineCommandId::Reload);
+CommandState CVarnexView::BarModeState(CommandId) const {
+    return {true, barMode_ == BarMode::Summary};
 }
 
 } // namespace varnex

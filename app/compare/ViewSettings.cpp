@@ -14,10 +14,10 @@ constexpr std::string_view kFlagsValue = "Flags";
 
 } // namespace
 
-int ReadViewMode() {
+ViewMode ReadViewMode() {
     SettingsKey key;
-    if (!key.Open(Hive::CurrentUser, OpenMode::Read)) return 0;
-    return ReadNumber(key, kViewModeValue) == 1u ? 1 : 0;
+    if (!key.Open(Hive::CurrentUser, OpenMode::Read)) return ViewMode::SideBySide;
+    return ReadNumber(key, kViewModeValue) == 1u ? ViewMode::Stacked : ViewMode::SideBySide;
 }
 
 void WriteFlagsIfAbsent() {
@@ -26,7 +26,7 @@ void WriteFlagsIfAbsent() {
     if (key.ValueSize(kFlagsValue) < 0) WriteNumber(key, kFlagsValue, kDefaultViewFlags);
 }
 
-void WriteViewModes(int viewMode, int barMode) {
+void WriteViewModes(ViewMode viewMode, BarMode barMode) {
     SettingsKey key;
     if (!key.Open(Hive::CurrentUser, OpenMode::Create)) return;
     WriteNumber(key, kViewModeValue, static_cast<std::uint32_t>(viewMode));

@@ -5,13 +5,22 @@
 
 namespace varnex {
 
-// Written as "Flags" when the key has none; this program never reads it back.
+// How the two panes stand; stored as "ViewMode".
+enum class ViewMode : int { SideBySide = 0, Stacked = 1 };
+// What the overview bar shows; stored as "BarMode".
+enum class BarMode : int {
+    Window = 0,  // one pixel per row, from the rows around the panes' top row on
+    Summary = 1, // the whole comparison squeezed into the bar's height
+};
+
+// Written as "Flags" when the key has none, as the program has always done (0x1C49, the bits of
+// an editor option word); this program never reads it back.
 inline constexpr std::uint32_t kDefaultViewFlags = 7241;
 
-// The stored view mode: 1 when "ViewMode" is 1, else 0 (side by side).
-int ReadViewMode();
+// The stored view mode: Stacked when "ViewMode" is 1, else SideBySide.
+ViewMode ReadViewMode();
 // Writes kDefaultViewFlags as "Flags" when the key has no "Flags" value.
 void WriteFlagsIfAbsent();
-void WriteViewModes(int viewMode, int barMode);
+void WriteViewModes(ViewMode viewMode, BarMode barMode);
 
 } // namespace varnex

@@ -2,8 +2,8 @@
 #include "app/dialogs/FileHistory.h"
 
 #include "app/dialogs/MostRecentFirst.h"
-#include "common/SettingsText.h"
 #include "common/SettingsKey.h"
+#include "common/SettingsText.h"
 
 namespace varnex {
 

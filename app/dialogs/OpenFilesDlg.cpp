@@ -26,7 +26,13 @@ namespace varnex {
 namespace {
 
 constexpr const char* kHistoryNames[2] = {"File1", "File2"};
-constexpr int kModeTextIds[3] = {kStrLineWiseMode, kStrCharWiseMode, kStrNoBlanksMode};
+struct ModeButtonText {
+    CompareMode mode;
+    StringId text;
+};
+constexpr ModeButtonText kModeButtons[] = {{CompareMode::LineWise, kStrLineWiseMode},
+                                           {CompareMode::CharWise, kStrCharWiseMode},
+                                           {CompareMode::CharWiseNoBlanks, kStrNoBlanksMode}};
 // Room for a path of ordinary length in the fields.
 constexpr int kFileBoxMinimumWidth = 420;
 
@@ -40,8 +46,8 @@ COpenFilesDlg::COpenFilesDlg(QWidget* parent) : QDialog(parent), chooseFile_(Cho
     setWindowTitle(UiText(kStrOpenFilesCaption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnex.svg")));
     auto* grid = new QGridLayout;
-    AddFileRow(*grid, 0, kStrFirstFile);
-    AddFileRow(*grid, 1, kStrSecondFile);
+    AddFileRow(*grid, Side::Left, kStrFirstFile);
+    AddFileRow(*grid, Side::Right, kStrSecondFile);
     auto* buttons = new QDialogButtonBox;
     okButton_ = buttons->addButton(UiText(kStrOk), QDialogButtonBox::AcceptRole);
     cancelButton_ = buttons->addButton(UiText(kStrCancel), QDialogButtonBox::RejectRole);
@@ -54,7 +60,7 @@ COpenFilesDlg::COpenFilesDlg(QWidget* parent) : QDialog(parent), chooseFile_(Cho
     layout->addWidget(buttons);
 }
 
-void COpenFilesDlg::AddFileRow(QGridLayout& grid, int side, int labelId) {
+void COpenFilesDlg::AddFileRow(QGridLayout& grid, Side side, StringId labelId) {
     auto* box = new QComboBox;
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -64,27 +70,28 @@ void COpenFilesDlg::AddFileRow(QGridLayout& grid, int side, int labelId) {
     connect(browse, &QToolButton::clicked, this, [this, side] { Browse(side); });
     auto* label = new QLabel(UiText(labelId));
     label->setBuddy(box);
-    grid.addWidget(label, 2 * side, 0, 1, 2);
-    grid.addWidget(box, 2 * side + 1, 0);
-    grid.addWidget(browse, 2 * side + 1, 1);
-    fileBoxes_[side] = box;
-    browseButtons_[side] = browse;
+    const int labelRow = 2 * static_cast<int>(IndexOf(side));
+    grid.addWidget(label, labelRow, 0, 1, 2);
+    grid.addWidget(box, labelRow + 1, 0);
+    grid.addWidget(browse, labelRow + 1, 1);
+    fileBoxes_[IndexOf(side)] = box;
+    browseButtons_[IndexOf(side)] = browse;
 }
 
 QGroupBox* COpenFilesDlg::BuildModeGroup() {
     auto* group = new QGroupBox(UiText(kStrCompareModeGroup));
     auto* column = new QVBoxLayout(group);
     modeButtons_ = new QButtonGroup(this);
-    for (int mode = 0; mode < 3; ++mode) {
-        auto* button = new QRadioButton(UiText(kModeTextIds[mode]));
-        modeButtons_->addButton(button, mode);
+    for (const ModeButtonText& mode : kModeButtons) {
+        auto* button = new QRadioButton(UiText(mode.text));
+        modeButtons_->addButton(button, NumberOf(mode.mode));
         column->addWidget(button);
     }
     return group;
 }
 
-QAbstractButton& COpenFilesDlg::ModeButton(int mode) {
-    return *modeButtons_->button(mode);
+QAbstractButton& COpenFilesDlg::ModeButton(CompareMode mode) {
+    return *modeButtons_->button(NumberOf(mode));
 }
 
 // Runs when the dialog first shows, after the caller has set the fields.
@@ -106,44 +113,44 @@ void COpenFilesDlg::Initialise() {
 
 // Only the drop-down lists: the edit texts are the fields' own.
 void COpenFilesDlg::FillHistories() {
-    for (int side = 0; side < 2; ++side) {
-        for (const std::string& entry : FileHistory(kHistoryNames[side]).Entries())
-            fileBoxes_[side]->addItem(PathText(entry));
+    for (const Side side : kBothSides) {
+        for (const std::string& entry : FileHistory(kHistoryNames[IndexOf(side)]).Entries())
+            FileBox(side).addItem(PathText(entry));
     }
 }
 
 void COpenFilesDlg::TransferToControls() {
-    for (int side = 0; side < 2; ++side)
-        fileBoxes_[side]->setEditText(files_[side]);
-    if (QAbstractButton* button = modeButtons_->button(mode_)) button->setChecked(true);
+    for (const Side side : kBothSides)
+        FileBox(side).setEditText(File(side));
+    ModeButton(mode_).setChecked(true);
 }
 
 void COpenFilesDlg::TakeFromControls() {
-    for (int side = 0; side < 2; ++side)
-        files_[side] = fileBoxes_[side]->currentText();
-    if (modeButtons_->checkedId() >= 0) mode_ = modeButtons_->checkedId();
+    for (const Side side : kBothSides)
+        SetFile(side, FileBox(side).currentText());
+    if (const auto checked = CompareModeFromNumber(modeButtons_->checkedId())) mode_ = *checked;
 }
 
-void COpenFilesDlg::Browse(int side) {
+void COpenFilesDlg::Browse(Side side) {
     TakeFromControls();
     const QString chosen = chooseFile_(this, BrowseStart(side));
     if (chosen.isEmpty()) return;
-    files_[side] = chosen;
+    SetFile(side, chosen);
     TransferToControls();
 }
 
 // The side's own file when it has one, else the first file's folder, where the second file
 // is most often found.
-QString COpenFilesDlg::BrowseStart(int side) const {
-    if (!files_[side].isEmpty()) return files_[side];
-    if (files_[0].isEmpty()) return QString();
-    return QFileInfo(files_[0]).absolutePath();
+QString COpenFilesDlg::BrowseStart(Side side) const {
+    if (!File(side).isEmpty()) return File(side);
+    if (File(Side::Left).isEmpty()) return QString();
+    return QFileInfo(File(Side::Left)).absolutePath();
 }
 
 void COpenFilesDlg::accept() {
     TakeFromControls();
-    for (int side = 0; side < 2; ++side)
-        FileHistory(kHistoryNames[side]).Add(PathBytes(fileBoxes_[side]->currentText()));
+    for (const Side side : kBothSides)
+        FileHistory(kHistoryNames[IndexOf(side)]).Add(PathBytes(FileBox(side).currentText()));
     if (handoverMode_) StorePosition();
     QDialog::accept();
 }

@@ -1,6 +1,10 @@
 // The modal dialog "Dateien öffenen": two files with their history lists and the compare mode.
 #pragma once
 
+#include "engine/CompareMode.h"
+#include "engine/Side.h"
+#include "res/StringId.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -26,20 +30,19 @@ public:
 
     explicit COpenFilesDlg(QWidget* parent = nullptr);
 
-    // Side 0 is the first (left or upper) file, side 1 the second.
-    const QString& File(int side) const { return files_[side & 1]; }
-    void SetFile(int side, const QString& path) { files_[side & 1] = path; }
-    int Mode() const { return mode_; }
-    void SetMode(int mode) { mode_ = mode; }
+    const QString& File(Side side) const { return files_[IndexOf(side)]; }
+    void SetFile(Side side, const QString& path) { files_[IndexOf(side)] = path; }
+    CompareMode Mode() const { return mode_; }
+    void SetMode(CompareMode mode) { mode_ = mode; }
     bool HandoverMode() const { return handoverMode_; }
     // Set before the dialog is shown: the dialog then comes up where it was last closed.
     void SetHandoverMode(bool on) { handoverMode_ = on; }
 
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
-    QComboBox& FileBox(int side) { return *fileBoxes_[side & 1]; }
-    QToolButton& BrowseButton(int side) { return *browseButtons_[side & 1]; }
-    QAbstractButton& ModeButton(int mode);
+    QComboBox& FileBox(Side side) { return *fileBoxes_[IndexOf(side)]; }
+    QToolButton& BrowseButton(Side side) { return *browseButtons_[IndexOf(side)]; }
+    QAbstractButton& ModeButton(CompareMode mode);
     QPushButton& OkButton() { return *okButton_; }
     QPushButton& CancelButton() { return *cancelButton_; }
 
@@ -55,18 +58,18 @@ protected:
 
 private:
     QGroupBox* BuildModeGroup();
-    void AddFileRow(QGridLayout& grid, int side, int labelId);
+    void AddFileRow(QGridLayout& grid, Side side, StringId labelId);
     void Initialise();
     void FillHistories();
     void TransferToControls();
     void TakeFromControls();
-    void Browse(int side);
-    QString BrowseStart(int side) const;
+    void Browse(Side side);
+    QString BrowseStart(Side side) const;
     void StorePosition() const;
     void RestorePosition();
 
     std::array<QString, 2> files_;
-    int mode_ = 1; // character-wise
+    CompareMode mode_ = CompareMode::CharWise;
     bool handoverMode_ = false;
     bool initialised_ = false;
     FileChooser chooseFile_;

@@ -1,14 +1,14 @@
 // The context menu of the double-pane window: copy a side's path or open it in the editor.
 #include "app/doublepane/DoublePaneMenu.h"
 
-#include "res/CommandId.h"
 #include "app/doublepane/ComparePane.h"
-#include "app/editor/EditorChoice.h"
 #include "app/doublepane/TextDoubleWnd.h"
+#include "app/editor/EditorChoice.h"
+#include "app/ui/PathText.h"
+#include "res/CommandId.h"
 #include "res/StringTable.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 
@@ -18,17 +18,17 @@ namespace varnex {
 
 namespace {
 
-constexpr std::array<int, 2> kMenuCommands{kCmdCopyPath, kCmdStartEditor};
+constexpr std::array<CommandId, 2> kMenuCommands{kCmdCopyPath, kCmdStartEditor};
 
 } // namespace
 
 DoublePaneMenu::DoublePaneMenu(CTextDoubleWnd& window)
     : QObject(&window), window_(window), environment_(CurrentEditorEnvironment()) {}
 
-QMenu* DoublePaneMenu::Build(int side, QWidget* parent) {
+QMenu* DoublePaneMenu::Build(Side side, QWidget* parent) {
     auto* menu = new QMenu(parent);
     const bool hasFile = !window_.SideStateOf(side).path.empty();
-    for (const int id : kMenuCommands) {
+    for (const CommandId id : kMenuCommands) {
         QAction* action = menu->addAction(QString::fromStdString(LoadString(id)));
         action->setData(id);
         action->setEnabled(hasFile);
@@ -37,20 +37,20 @@ QMenu* DoublePaneMenu::Build(int side, QWidget* parent) {
     return menu;
 }
 
-bool DoublePaneMenu::Run(int id, int side) {
+bool DoublePaneMenu::Run(CommandId id, Side side) {
     if (id == kCmdCopyPath) return CopyPath(side);
     if (id == kCmdStartEditor) return StartEditor(side);
     return false;
 }
 
-bool DoublePaneMenu::CopyPath(int side) {
+bool DoublePaneMenu::CopyPath(Side side) {
     const std::string& path = window_.SideStateOf(side).path;
     if (path.empty()) return false;
-    QGuiApplication::clipboard()->setText(QFile::decodeName(QByteArray::fromStdString(path)));
+    QGuiApplication::clipboard()->setText(PathText(path));
     return true;
 }
 
-bool DoublePaneMenu::StartEditor(int side) {
+bool DoublePaneMenu::StartEditor(Side side) {
     const SideState& state = window_.SideStateOf(side);
     if (state.path.empty()) return false;
     const int topRow = window_.Pane(side).Scroll().firstLine;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "app/editor/EditorLauncher.h"
+#include "engine/Side.h"
+#include "res/CommandId.h"
 
 #include <QObject>
 
@@ -20,17 +22,17 @@ public:
 
     // A new menu for `side`, its entries greyed while that side has no file; the caller
     // owns it.
-    QMenu* Build(int side, QWidget* parent);
+    QMenu* Build(Side side, QWidget* parent);
     // Runs "Pfad kopieren" or "Editor starten" for `side`; false for other ids or no file.
-    bool Run(int id, int side);
+    bool Run(CommandId id, Side side);
 
     void SetEditorEnvironment(EditorEnvironment environment) {
         environment_ = std::move(environment);
     }
 
 private:
-    bool CopyPath(int side);
-    bool StartEditor(int side);
+    bool CopyPath(Side side);
+    bool StartEditor(Side side);
 
     CTextDoubleWnd& window_;
     EditorEnvironment environment_;

@@ -23,15 +23,14 @@ QRect ToRect(const LayoutRect& rect) {
 
 CTextDoubleWnd::CTextDoubleWnd(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TextDoubleWnd"));
-    for (int side = 0; side < 2; ++side) {
-        titleBars_[side] = new TitleBar(this);
-        panes_[side] = new CComparePane(this);
-        connect(panes_[side], &CAnsiView::ScrollPositionChanged, this,
+    for (const Side side : kBothSides) {
+        titleBars_[IndexOf(side)] = new TitleBar(this);
+        CComparePane* pane = panes_[IndexOf(side)] = new CComparePane(this);
+        connect(pane, &CAnsiView::ScrollPositionChanged, this,
                 [this, side] { OnPaneScrolled(side); });
-        connect(panes_[side], &CComparePane::FocusGained, this,
-                [this, side] { OnPaneFocused(side); });
+        connect(pane, &CComparePane::FocusGained, this, [this, side] { OnPaneFocused(side); });
     }
-    setFocusProxy(panes_[activeSide_]);
+    setFocusProxy(&Pane(activeSide_));
     menu_ = new DoublePaneMenu(*this);
     LayOut();
 }
@@ -45,14 +44,14 @@ void CTextDoubleWnd::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CTextDoubleWnd::SetStacked(bool stacked) {
-    layout_ = stacked ? (layout_ | kStackedBit) : (layout_ & ~kStackedBit);
+    stacked_ = stacked;
     LayOut();
     update();
 }
 
-void CTextDoubleWnd::SetTitleText(int side, const std::optional<QString>& text) {
-    titleText_[side & 1] = text;
-    titleBars_[side & 1]->setText(text.value_or(QString()));
+void CTextDoubleWnd::SetTitleText(Side side, const std::optional<QString>& text) {
+    titleText_[IndexOf(side)] = text;
+    TitleBarOf(side).setText(text.value_or(QString()));
     if ((geometry_.titleHeight > 0) != (titleText_[0] || titleText_[1])) LayOut();
 }
 
@@ -71,18 +70,18 @@ void CTextDoubleWnd::RepaintPanes() {
 }
 
 // The other pane only follows; its own report of that move must not move the first one back.
-void CTextDoubleWnd::OnPaneScrolled(int side) {
+void CTextDoubleWnd::OnPaneScrolled(Side side) {
     if (coupling_) return;
-    const ScrollState& shown = panes_[side]->Scroll();
+    const ScrollState& shown = Pane(side).Scroll();
     coupling_ = true;
-    panes_[1 - side]->ScrollTo(shown.firstColumn, shown.firstLine);
+    Pane(OtherSide(side)).ScrollTo(shown.firstColumn, shown.firstLine);
     coupling_ = false;
     emit PanesScrolled(shown.firstColumn, shown.firstLine);
 }
 
-void CTextDoubleWnd::OnPaneFocused(int side) {
+void CTextDoubleWnd::OnPaneFocused(Side side) {
     activeSide_ = side;
-    setFocusProxy(panes_[side]);
+    setFocusProxy(&Pane(side));
 }
 
 void CTextDoubleWnd::resizeEvent(QResizeEvent* event) {

@@ -3,6 +3,7 @@
 
 #include "app/doublepane/DoublePaneLayout.h"
 #include "app/doublepane/SideState.h"
+#include "engine/Side.h"
 
 #include <QString>
 #include <QWidget>
@@ -22,20 +23,20 @@ class CTextDoubleWnd : public QWidget {
 public:
     explicit CTextDoubleWnd(QWidget* parent = nullptr);
 
-    // Side 0 is the left or upper pane, side 1 the right or lower one.
-    CComparePane& Pane(int side) { return *panes_[side & 1]; }
-    TitleBar& TitleBarOf(int side) { return *titleBars_[side & 1]; }
-    // The side whose pane last gained the focus; 0 at first.
-    int ActiveSide() const { return activeSide_; }
-    CComparePane& ActivePane() { return *panes_[activeSide_]; }
+    // The left side is the left or upper pane, the right side the right or lower one.
+    CComparePane& Pane(Side side) { return *panes_[IndexOf(side)]; }
+    TitleBar& TitleBarOf(Side side) { return *titleBars_[IndexOf(side)]; }
+    // The side whose pane last gained the focus; the left one at first.
+    Side ActiveSide() const { return activeSide_; }
+    CComparePane& ActivePane() { return Pane(activeSide_); }
 
-    bool Stacked() const { return (layout_ & kStackedBit) != 0; }
+    bool Stacked() const { return stacked_; }
     // Places the panes one above the other (true) or side by side, and repaints.
     void SetStacked(bool stacked);
     // Shows `text` in the side's title bar; nothing unsets it. Title bars are shown while
     // either side has a title.
-    void SetTitleText(int side, const std::optional<QString>& text);
-    const std::optional<QString>& TitleText(int side) const { return titleText_[side & 1]; }
+    void SetTitleText(Side side, const std::optional<QString>& text);
+    const std::optional<QString>& TitleText(Side side) const { return titleText_[IndexOf(side)]; }
     const DoublePaneGeometry& Geometry() const { return geometry_; }
 
     // Scrolls both panes so that (column, row) is their top left cell, then reports it.
@@ -43,10 +44,10 @@ public:
     void RepaintPanes();
 
     // The file and row-to-line table of a side, for its context menu.
-    void SetSideState(int side, SideState state) { sides_[side & 1] = std::move(state); }
-    const SideState& SideStateOf(int side) const { return sides_[side & 1]; }
+    void SetSideState(Side side, SideState state) { sides_[IndexOf(side)] = std::move(state); }
+    const SideState& SideStateOf(Side side) const { return sides_[IndexOf(side)]; }
     // Side of the last context-menu request.
-    int ContextSide() const { return contextSide_; }
+    Side ContextSide() const { return contextSide_; }
     DoublePaneMenu& ContextMenu() { return *menu_; }
 
 signals:
@@ -59,10 +60,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    static constexpr int kStackedBit = 0x1;
-
-    void OnPaneScrolled(int side);
-    void OnPaneFocused(int side);
+    void OnPaneScrolled(Side side);
+    void OnPaneFocused(Side side);
     void LayOut();
     void PaintStackedGap(QPainter& painter);
 
@@ -70,9 +69,9 @@ private:
     std::array<TitleBar*, 2> titleBars_{};
     std::array<std::optional<QString>, 2> titleText_;
     DoublePaneGeometry geometry_;
-    int layout_ = 0;
-    int activeSide_ = 0;
-    int contextSide_ = 0;
+    bool stacked_ = false;
+    Side activeSide_ = Side::Left;
+    Side contextSide_ = Side::Left;
     std::array<SideState, 2> sides_;
     DoublePaneMenu* menu_ = nullptr;
     bool coupling_ = false; // a pane is being moved to follow the other

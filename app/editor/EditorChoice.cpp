@@ -82,11 +82,18 @@ EditorCommand BuildEditorCommand(const EditorCandidate& editor, const std::strin
     const std::string number = std::to_string(line);
     if (line > 0) {
         switch (editor.syntax) {
-        case LineSyntax::Plus: args.push_back("+" + number); break;
-        case LineSyntax::LineFlag: args.insert(args.end(), {"--line", number}); break;
-        case LineSyntax::JumpFlag: args.push_back("--jump=" + number); break;
+        case LineSyntax::Plus:
+            args.push_back("+" + number);
+            break;
+        case LineSyntax::LineFlag:
+            args.insert(args.end(), {"--line", number});
+            break;
+        case LineSyntax::JumpFlag:
+            args.push_back("--jump=" + number);
+            break;
         case LineSyntax::Sibling:
-        case LineSyntax::None: break;
+        case LineSyntax::None:
+            break;
         }
     }
     args.push_back(SafeFileArgument(path, editor.syntax));

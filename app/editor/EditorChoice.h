@@ -11,11 +11,11 @@ namespace varnex {
 
 // How an editor is told the line to start at.
 enum class LineSyntax {
-    Sibling,   // the maker's own editor: "-s:<0-based line>:0"
-    Plus,      // "+<line>" before the file
-    LineFlag,  // "--line" "<line>" before the file
-    JumpFlag,  // "--jump=<line>" before the file
-    None,      // no line option that could not be mistaken for a file name
+    Sibling,  // the maker's own editor: "-s:<0-based line>:0"
+    Plus,     // "+<line>" before the file
+    LineFlag, // "--line" "<line>" before the file
+    JumpFlag, // "--jump=<line>" before the file
+    None,     // no line option that could not be mistaken for a file name
 };
 
 struct EditorCandidate {

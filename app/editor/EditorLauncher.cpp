@@ -2,33 +2,30 @@
 #include "app/editor/EditorLauncher.h"
 
 #include "app/editor/EditorChoice.h"
+#include "app/ui/PathText.h"
 #include "common/FileProbe.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
 #include <QStringList>
 
 namespace varnex {
 
 EditorEnvironment CurrentEditorEnvironment() {
-    return {QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+    return {PathBytes(QCoreApplication::applicationDirPath()),
             qEnvironmentVariable("PATH").toStdString()};
 }
 
 bool LaunchEditor(const std::string& path, int line, const EditorEnvironment& environment) {
-    const auto isFile = [](const std::string& candidate) {
-        return ProbePath(candidate) == PathKind::RegularFile;
-    };
-    const auto editor = ChooseEditor(environment.programFolder, environment.searchPath, isFile);
+    const auto editor =
+        ChooseEditor(environment.programFolder, environment.searchPath, IsRegularFile);
     if (!editor) return false;
     const EditorCommand command = BuildEditorCommand(*editor, path, line);
     QStringList arguments;
     for (const std::string& argument : command.arguments) {
-        arguments << QFile::decodeName(QByteArray::fromStdString(argument));
+        arguments << PathText(argument);
     }
-    return QProcess::startDetached(QFile::decodeName(QByteArray::fromStdString(command.program)),
-                                   arguments);
+    return QProcess::startDetached(PathText(command.program), arguments);
 }
 
 } // namespace varnex

@@ -1,19 +1,19 @@
 // The main window: menu bar, toolbar, status bar and the compare view; routes every command.
 #include "app/frame/MainFrame.h"
 
-#include "app/dialogs/ColourInfoDlg.h"
-#include "res/CommandId.h"
-#include "app/doublepane/ComparePane.h"
-#include "app/frame/FrameSettings.h"
-#include "app/dialogs/HelpDlg.h"
-#include "app/ui/IconResources.h"
 #include "app/commands/MenuTable.h"
-#include "app/frame/NumLockIndicator.h"
 #include "app/commands/ShortcutTable.h"
-#include "app/doublepane/TextDoubleWnd.h"
 #include "app/commands/ToolBarTable.h"
-#include "app/ui/UiText.h"
 #include "app/compare/VarnexView.h"
+#include "app/dialogs/ColourInfoDlg.h"
+#include "app/dialogs/HelpDlg.h"
+#include "app/doublepane/ComparePane.h"
+#include "app/doublepane/TextDoubleWnd.h"
+#include "app/frame/FrameSettings.h"
+#include "app/frame/NumLockIndicator.h"
+#include "app/ui/IconResources.h"
+#include "app/ui/UiText.h"
+#include "res/CommandId.h"
 #include "res/StringId.h"
 
 #include <QAction>
@@ -25,9 +25,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <algorithm>
-#include <iterator>
-
 namespace varnex {
 
 namespace {
@@ -37,14 +34,8 @@ constexpr int kToolBarBorder = 2;
 
 } // namespace
 
-struct CMainFrame::FrameCommand {
-    int id;
-    void (CMainFrame::*run)(int id);
-    CommandState (CMainFrame::*query)(int id) const;
-};
-
-const CMainFrame::FrameCommand* CMainFrame::FindCommand(int id) {
-    static const FrameCommand kCommands[] = {
+const CommandTable<CMainFrame>& CMainFrame::Commands() {
+    static const CommandTable<CMainFrame> commands{
         {kCmdFlatToolBar, &CMainFrame::ToggleFlatToolBar, &CMainFrame::FlatToolBarState},
         {kCmdAlwaysOnTop, &CMainFrame::ToggleAlwaysOnTop, &CMainFrame::AlwaysOnTopState},
         {kCmdToggleToolBar, &CMainFrame::ToggleBar, &CMainFrame::BarState},
@@ -55,9 +46,7 @@ const CMainFrame::FrameCommand* CMainFrame::FindCommand(int id) {
         {kCmdNextPane, &CMainFrame::SwitchPane, &CMainFrame::AlwaysEnabled},
         {kCmdPreviousPane, &CMainFrame::SwitchPane, &CMainFrame::AlwaysEnabled},
     };
-    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                    [id](const FrameCommand& command) { return command.id == id; });
-    return found == std::end(kCommands) ? nullptr : found;
+    return commands;
 }
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), flatMode_(ReadFlatMode()) {
@@ -99,7 +88,7 @@ void CMainFrame::BuildMenus() {
     for (const MenuDefinition& definition : MainMenuTable()) {
         QMenu* menu = menuBar()->addMenu(UiText(definition.titleId));
         for (const MenuEntry& entry : definition.entries) {
-            if (entry.id == kMenuSeparator) {
+            if (entry.id == kCmdSeparator) {
                 menu->addSeparator();
                 continue;
             }
@@ -118,7 +107,7 @@ void CMainFrame::BuildToolBar() {
     toolBar_->setContentsMargins(kToolBarBorder, kToolBarBorder, kToolBarBorder, kToolBarBorder);
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     for (const ToolButtonEntry& button : MainToolBarTable()) {
-        if (button.id == kToolSeparator)
+        if (button.id == kCmdSeparator)
             toolBar_->addSeparator();
         else
             toolBar_->addAction(actions_->Action(button.id));
@@ -140,27 +129,21 @@ void CMainFrame::BuildShortcuts() {
     for (const ShortcutEntry& entry : MainShortcutTable()) {
         auto* shortcut = new QShortcut(QKeySequence(entry.key), this);
         shortcut->setContext(Qt::WindowShortcut);
-        const int id = entry.id;
+        const CommandId id = entry.id;
         connect(shortcut, &QShortcut::activated, this, [this, id] { RunCommand(id); });
     }
 }
 
-bool CMainFrame::OnCommand(int id) {
-    const FrameCommand* command = FindCommand(id);
-    if (!command) return false;
-    (this->*command->run)(id);
-    return true;
+bool CMainFrame::OnCommand(CommandId id) {
+    return Commands().Run(*this, id);
 }
 
-bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
-    const FrameCommand* command = FindCommand(id);
-    if (!command) return false;
-    state = (this->*command->query)(id);
-    return true;
+bool CMainFrame::OnUpdateCommand(CommandId id, CommandState& state) {
+    return Commands().Query(*this, id, state);
 }
 
 // A hidden toolbar takes the style too, and shows with it when it comes back.
-void CMainFrame::ToggleFlatToolBar(int) {
+void CMainFrame::ToggleFlatToolBar(CommandId) {
     flatMode_ = !flatMode_;
     ApplyFlatMode();
 }
@@ -173,13 +156,13 @@ void CMainFrame::ApplyFlatMode() {
     toolBar_->update();
 }
 
-CommandState CMainFrame::FlatToolBarState(int) const {
+CommandState CMainFrame::FlatToolBarState(CommandId) const {
     return {true, flatMode_};
 }
 
 // Changing the flag re-creates the native window, which hides it; it comes back where it was,
 // without taking the focus.
-void CMainFrame::ToggleAlwaysOnTop(int) {
+void CMainFrame::ToggleAlwaysOnTop(CommandId) {
     alwaysOnTop_ = !alwaysOnTop_;
     const bool shown = isVisible();
     const QRect placed = geometry();
@@ -191,45 +174,45 @@ void CMainFrame::ToggleAlwaysOnTop(int) {
     setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 
-CommandState CMainFrame::AlwaysOnTopState(int) const {
+CommandState CMainFrame::AlwaysOnTopState(CommandId) const {
     return {true, alwaysOnTop_};
 }
 
-QWidget& CMainFrame::BarOf(int id) const {
+QWidget& CMainFrame::BarOf(CommandId id) const {
     if (id == kCmdToggleToolBar) return *toolBar_;
     return *statusBar();
 }
 
-void CMainFrame::ToggleBar(int id) {
+void CMainFrame::ToggleBar(CommandId id) {
     QWidget& bar = BarOf(id);
     bar.setVisible(bar.isHidden());
 }
 
-CommandState CMainFrame::BarState(int id) const {
+CommandState CMainFrame::BarState(CommandId id) const {
     return {true, !BarOf(id).isHidden()};
 }
 
-void CMainFrame::ShowHelp(int) {
+void CMainFrame::ShowHelp(CommandId) {
     CHelpDlg dialog(this);
     runDialog_(dialog);
 }
 
-void CMainFrame::ShowColourInfo(int) {
+void CMainFrame::ShowColourInfo(CommandId) {
     CColourInfoDlg dialog(this);
     runDialog_(dialog);
 }
 
-void CMainFrame::Exit(int) {
+void CMainFrame::Exit(CommandId) {
     close();
 }
 
 // The two panes are the only ones, so next and previous both move to the other.
-void CMainFrame::SwitchPane(int) {
+void CMainFrame::SwitchPane(CommandId) {
     CTextDoubleWnd& panes = view_->DoublePane();
-    panes.Pane(1 - panes.ActiveSide()).setFocus(Qt::OtherFocusReason);
+    panes.Pane(OtherSide(panes.ActiveSide())).setFocus(Qt::OtherFocusReason);
 }
 
-CommandState CMainFrame::AlwaysEnabled(int) const {
+CommandState CMainFrame::AlwaysEnabled(CommandId) const {
     return {true, false};
 }
 

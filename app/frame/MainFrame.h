@@ -3,6 +3,7 @@
 
 #include "app/commands/CommandActions.h"
 #include "app/commands/CommandRouter.h"
+#include "app/commands/CommandTable.h"
 #include "app/commands/CommandTarget.h"
 #include "app/dialogs/DialogRunner.h"
 
@@ -36,8 +37,8 @@ public:
     void SetDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
 
     // Runs `id` as a menu entry, toolbar button or key would: only while it is enabled.
-    bool RunCommand(int id) { return actions_->Run(id); }
-    CommandState QueryCommand(int id) const { return router_.Query(id); }
+    bool RunCommand(CommandId id) { return actions_->Run(id); }
+    CommandState QueryCommand(CommandId id) const { return router_.Query(id); }
     // Brings menu entries and toolbar buttons up to date with the route.
     void UpdateCommandStates() { actions_->UpdateAll(); }
     CommandActions& Actions() { return *actions_; }
@@ -48,12 +49,11 @@ public:
     bool FlatToolBar() const { return flatMode_; }
     bool AlwaysOnTop() const { return alwaysOnTop_; }
 
-    bool OnCommand(int id) override;
-    bool OnUpdateCommand(int id, CommandState& state) override;
+    bool OnCommand(CommandId id) override;
+    bool OnUpdateCommand(CommandId id, CommandState& state) override;
 
 private:
-    struct FrameCommand;
-    static const FrameCommand* FindCommand(int id);
+    static const CommandTable<CMainFrame>& Commands();
 
     void BuildRoute();
     void BuildMenus();
@@ -62,18 +62,18 @@ private:
     void BuildShortcuts();
     void ApplyFlatMode();
 
-    void ToggleFlatToolBar(int id);
-    CommandState FlatToolBarState(int id) const;
-    void ToggleAlwaysOnTop(int id);
-    CommandState AlwaysOnTopState(int id) const;
-    void ToggleBar(int id);
-    CommandState BarState(int id) const;
-    QWidget& BarOf(int id) const;
-    void ShowHelp(int id);
-    void ShowColourInfo(int id);
-    void Exit(int id);
-    void SwitchPane(int id);
-    CommandState AlwaysEnabled(int id) const;
+    void ToggleFlatToolBar(CommandId id);
+    CommandState FlatToolBarState(CommandId id) const;
+    void ToggleAlwaysOnTop(CommandId id);
+    CommandState AlwaysOnTopState(CommandId id) const;
+    void ToggleBar(CommandId id);
+    CommandState BarState(CommandId id) const;
+    QWidget& BarOf(CommandId id) const;
+    void ShowHelp(CommandId id);
+    void ShowColourInfo(CommandId id);
+    void Exit(CommandId id);
+    void SwitchPane(CommandId id);
+    CommandState AlwaysEnabled(CommandId id) const;
 
     CommandRouter router_;
     CommandActions* actions_ = nullptr;

@@ -37,7 +37,8 @@ std::vector<std::uint8_t> BuildSummary(const std::uint8_t* kinds, int total, int
     const int limit = std::min(height, kMaxSummaryEntries);
     int start = 0;
     for (int entry = 0; entry < limit; ++entry) {
-        const int end = static_cast<int>(std::min<std::int64_t>(total, (entry + 1) * step / height));
+        const int end =
+            static_cast<int>(std::min<std::int64_t>(total, (entry + 1) * step / height));
         if (end <= start) {
             summary.push_back(start < total ? kinds[start] : 0);
         } else {

@@ -1,9 +1,9 @@
 // Start-up with -0: hand a file to a waiting instance, or wait in the dialog for one.
 #include "app/startup/Handover.h"
 
+#include "app/dialogs/OpenFilesDlg.h"
 #include "app/startup/HandoverChannel.h"
 #include "app/startup/HandoverMessages.h"
-#include "app/dialogs/OpenFilesDlg.h"
 #include "app/ui/PathText.h"
 
 #include <QThread>
@@ -19,17 +19,17 @@ void AddFile(StartOptions& options, const std::string& file) {
 
 void WaitForDone(const std::function<void(int ms)>& pause) {
     for (int read = 0; read < kHandoverDoneReads; ++read) {
-        if (ReadHandoverDone() != 0) return;
+        if (ReadHandoverDone()) return;
         pause(kHandoverPauseMs);
     }
 }
 
 // The first instance's part: the dialog waits, findable, until OK, cancel or a hand-over.
 bool WaitInDialog(StartOptions& options, const DialogRunner& runDialog) {
-    WriteHandoverMessage(options.sendFile, options.compareMode, 0);
+    WriteHandoverMessage(options.sendFile, options.compareMode, false);
     COpenFilesDlg dialog;
     dialog.SetHandoverMode(true);
-    dialog.SetFile(0, PathText(options.sendFile));
+    dialog.SetFile(Side::Left, PathText(options.sendFile));
     dialog.SetMode(options.compareMode);
     HandoverListener listener;
     QObject::connect(&listener, &HandoverListener::HandoverRequested, &dialog,
@@ -38,12 +38,12 @@ bool WaitInDialog(StartOptions& options, const DialogRunner& runDialog) {
     const int result = runDialog(dialog);
     listener.Stop();
     if (result != QDialog::Accepted) {
-        WriteHandoverMessage(PathBytes(dialog.File(0)), dialog.Mode(), 1);
+        WriteHandoverMessage(PathBytes(dialog.File(Side::Left)), dialog.Mode(), true);
         return false;
     }
     options.fileCount = 0;
-    AddFile(options, PathBytes(dialog.File(0)));
-    AddFile(options, PathBytes(dialog.File(1)));
+    AddFile(options, PathBytes(dialog.File(Side::Left)));
+    AddFile(options, PathBytes(dialog.File(Side::Right)));
     options.compareMode = dialog.Mode();
     return true;
 }

@@ -1,4 +1,5 @@
-// How a second instance finds a first instance waiting in its open-files dialog and asks it to hand over.
+// How a second instance finds a first instance waiting in its open-files dialog and asks it to hand
+// over.
 #include "app/startup/HandoverChannel.h"
 
 #include <QDir>
@@ -52,7 +53,9 @@ HandoverListener::HandoverListener(QObject* parent)
     connect(server_, &QLocalServer::newConnection, this, &HandoverListener::TakeConnection);
 }
 
-HandoverListener::~HandoverListener() { Stop(); }
+HandoverListener::~HandoverListener() {
+    Stop();
+}
 
 bool HandoverListener::Listen() {
     const QString path = HandoverSocketPath();

@@ -1,4 +1,5 @@
-// How a second instance finds a first instance waiting in its open-files dialog and asks it to hand over.
+// How a second instance finds a first instance waiting in its open-files dialog and asks it to hand
+// over.
 #pragma once
 
 #include <QObject>

@@ -1,9 +1,9 @@
 // The values under Messages through which one instance hands its file to another.
 #include "app/startup/HandoverMessages.h"
 
-#include "common/SettingsText.h"
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
+#include "common/SettingsText.h"
 
 #include <cstdint>
 
@@ -23,18 +23,18 @@ bool OpenMessages(SettingsKey& key) {
 
 } // namespace
 
-void WriteHandoverMessage(const std::string& path, int mode, int done) {
+void WriteHandoverMessage(const std::string& path, CompareMode mode, bool done) {
     SettingsKey key;
     if (!OpenMessages(key)) return;
     WriteText(key, kPathValue, path);
-    WriteNumber(key, kModeValue, static_cast<std::uint32_t>(mode));
-    WriteNumber(key, kDoneValue, static_cast<std::uint32_t>(done));
+    WriteNumber(key, kModeValue, static_cast<std::uint32_t>(NumberOf(mode)));
+    WriteNumber(key, kDoneValue, done ? 1u : 0u);
 }
 
-int ReadHandoverDone() {
+bool ReadHandoverDone() {
     SettingsKey key;
-    if (!OpenMessages(key)) return 0;
-    return static_cast<int>(ReadNumber(key, kDoneValue).value_or(0));
+    if (!OpenMessages(key)) return false;
+    return ReadNumber(key, kDoneValue).value_or(0) != 0;
 }
 
 HandoverMessage ReadHandoverMessage() {
@@ -42,7 +42,8 @@ HandoverMessage ReadHandoverMessage() {
     HandoverMessage message;
     if (!OpenMessages(key)) return message;
     message.path = ReadText(key, kPathValue);
-    if (const auto mode = ReadNumber(key, kModeValue)) message.mode = static_cast<int>(*mode);
+    if (const auto mode = ReadNumber(key, kModeValue))
+        message.mode = CompareModeFromNumber(static_cast<std::int32_t>(*mode));
     return message;
 }
 

@@ -1,6 +1,8 @@
 // The values under Messages through which one instance hands its file to another.
 #pragma once
 
+#include "engine/CompareMode.h"
+
 #include <optional>
 #include <string>
 
@@ -8,13 +10,14 @@ namespace varnex {
 
 struct HandoverMessage {
     std::optional<std::string> path;
-    std::optional<int> mode;
+    std::optional<CompareMode> mode; // nothing when missing or not a mode
 };
 
-// Done is 0 while a first instance waits in its dialog and 1 once it has handed over.
-void WriteHandoverMessage(const std::string& path, int mode, int done);
-// 0 when the value is missing.
-int ReadHandoverDone();
+// Done is stored as 0 while a first instance waits in its dialog and as 1 once it has handed
+// over.
+void WriteHandoverMessage(const std::string& path, CompareMode mode, bool done);
+// False when the value is missing.
+bool ReadHandoverDone();
 HandoverMessage ReadHandoverMessage();
 
 } // namespace varnex

@@ -2,8 +2,8 @@
 #include "app/startup/RecentFiles.h"
 
 #include "app/dialogs/MostRecentFirst.h"
-#include "common/SettingsText.h"
 #include "common/SettingsKey.h"
+#include "common/SettingsText.h"
 
 #include <optional>
 

@@ -1,13 +1,13 @@
 // The steps of start-up that decide what is compared, kept apart from the windows they act on.
 #include "app/startup/StartUp.h"
 
-#include "app/ui/PathText.h"
-#include "common/SettingsText.h"
-#include "app/ui/UiText.h"
 #include "app/compare/VarnexView.h"
-#include "common/SettingsKey.h"
-#include "engine/CompareEngine.h"
+#include "app/ui/PathText.h"
+#include "app/ui/UiText.h"
 #include "common/FileProbe.h"
+#include "common/SettingsKey.h"
+#include "common/SettingsText.h"
+#include "engine/CompareEngine.h"
 #include "res/StringId.h"
 
 #include <algorithm>
@@ -32,16 +32,6 @@ std::string ReadDefaultTypes() {
     return ReadText(key, kDefaultTypesValue).value_or(std::string());
 }
 
-void ApplyDefaultTypes(StartOptions& options, const std::string& defaultTypes) {
-    if (options.typeMode < 0 || defaultTypes.empty()) return;
-    const std::string* names[] = {&options.files[0], &options.files[1], &options.sendFile};
-    const bool matches =
-        std::any_of(std::begin(names), std::end(names), [&](const std::string* name) {
-            return MatchesDefaultTypes(*name, defaultTypes);
-        });
-    if (matches) options.compareMode = options.typeMode;
-}
-
 std::string DocumentPathOf(const std::vector<std::string>& arguments) {
     const auto plain = std::find_if(
         arguments.begin() + std::min<std::size_t>(1, arguments.size()), arguments.end(),
@@ -56,14 +46,11 @@ void ConfigureView(CVarnexView& view, const StartOptions& options) {
     view.SetJumpToFirst(options.jumpToFirst);
     view.SetShowTitles(options.showTitles);
     view.SetCompareMode(options.compareMode);
-    if (options.split >= 0) view.SetSplitMode(options.split);
-    for (int side = 0; side < 2; ++side) {
-        if (!options.titles[side].empty()) view.SetTitle(side, options.titles[side]);
+    if (options.stacked)
+        view.SetViewMode(*options.stacked ? ViewMode::Stacked : ViewMode::SideBySide);
+    for (const Side side : kBothSides) {
+        if (!options.Title(side).empty()) view.SetTitle(side, options.Title(side));
     }
-}
-
-bool IsComparableFile(const std::string& path) {
-    return ProbePath(path) == PathKind::RegularFile;
 }
 
 void CompareStartFiles(CVarnexView& view, const StartOptions& options,
@@ -71,16 +58,16 @@ void CompareStartFiles(CVarnexView& view, const StartOptions& options,
     if (options.fileCount < 2) return;
     bool comparable = true;
     for (const std::string& file : options.files) {
-        if (IsComparableFile(file)) continue;
+        if (IsRegularFile(file)) continue;
         ReportError(messageBox, owner, UiTextWithPath(kStrFileNotComparable, PathText(file)));
         comparable = false;
     }
     if (!comparable) return;
-    const int result = view.LoadAndCompare(options.files[0], options.files[1]);
-    if (result == kFirstFileFailed || result == kSecondFileFailed) {
-        const QString path = PathText(options.files[result - 1]);
-        ReportError(messageBox, owner, UiTextWithPath(kStrFileNotOpened, path));
-    }
+    const LoadResult result =
+        view.LoadAndCompare(options.File(Side::Left), options.File(Side::Right));
+    if (result == LoadResult::Ok) return;
+    const QString path = PathText(options.File(FailedSide(result)));
+    ReportError(messageBox, owner, UiTextWithPath(kStrFileNotOpened, path));
 }
 
 } // namespace varnex

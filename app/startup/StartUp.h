@@ -15,9 +15,6 @@ class CVarnexView;
 
 // The stored DefaultTypes list; empty when there is none.
 std::string ReadDefaultTypes();
-// With a -D option and a non-empty list, a file (or the hand-over file) whose extension is on
-// the list sets the compare mode to the option's mode.
-void ApplyDefaultTypes(StartOptions& options, const std::string& defaultTypes);
 
 // The document path that the command line names: the first argument that is not an option,
 // made absolute; empty when there is none.
@@ -25,9 +22,6 @@ std::string DocumentPathOf(const std::vector<std::string>& arguments);
 
 // Hands the start options to the view: jump, titles shown, compare mode, split, titles.
 void ConfigureView(CVarnexView& view, const StartOptions& options);
-
-// True for an existing regular file; a folder or a missing path is not one.
-bool IsComparableFile(const std::string& path);
 
 // The first comparison: with two files, each one that is not a regular file is reported;
 // when both are, they are compared and a file that cannot be opened is reported.

@@ -1,13 +1,13 @@
 // The application: start-up from the command line to the shown main window, and the About box.
 #include "app/startup/VarnexApp.h"
 
+#include "app/compare/VarnexDoc.h"
+#include "app/compare/VarnexView.h"
 #include "app/dialogs/AboutDlg.h"
-#include "res/CommandId.h"
 #include "app/frame/MainFrame.h"
 #include "app/startup/StartUp.h"
 #include "app/ui/UiText.h"
-#include "app/compare/VarnexDoc.h"
-#include "app/compare/VarnexView.h"
+#include "res/CommandId.h"
 #include "res/StringId.h"
 
 #include <QTimer>
@@ -28,7 +28,7 @@ bool CVarnexApp::InitInstance(const std::vector<std::string>& arguments) {
     StartOptions options;
     if (hadArguments) {
         options = ParseStartOptions(arguments);
-        if (options.typeMode >= 0) ApplyDefaultTypes(options, ReadDefaultTypes());
+        if (options.typeMode) ApplyDefaultTypes(options, ReadDefaultTypes());
         if (!RunHandover(options, HandoverServicesInUse())) return false;
     }
     CreateWindows();
@@ -78,19 +78,26 @@ void CVarnexApp::ShowMainWindow(bool hadArguments) {
     QTimer::singleShot(0, frame, [frame] { frame->RunCommand(kCmdOpen); });
 }
 
-bool CVarnexApp::OnCommand(int id) {
-    if (id != kCmdAbout) return false;
-    ShowAbout();
-    return true;
+const CommandTable<CVarnexApp>& CVarnexApp::Commands() {
+    static const CommandTable<CVarnexApp> commands{
+        {kCmdAbout, &CVarnexApp::ShowAbout, &CVarnexApp::AlwaysEnabled},
+    };
+    return commands;
 }
 
-bool CVarnexApp::OnUpdateCommand(int id, CommandState& state) {
-    if (id != kCmdAbout) return false;
-    state = {true, false};
-    return true;
+bool CVarnexApp::OnCommand(CommandId id) {
+    return Commands().Run(*this, id);
 }
 
-void CVarnexApp::ShowAbout() {
+bool CVarnexApp::OnUpdateCommand(CommandId id, CommandState& state) {
+    return Commands().Query(*this, id, state);
+}
+
+CommandState CVarnexApp::AlwaysEnabled(CommandId) const {
+    return {true, false};
+}
+
+void CVarnexApp::ShowAbout(CommandId) {
     CAboutDlg dialog(frame_.get());
     runDialog_(dialog);
 }

@@ -1,10 +1,10 @@
 // The application: start-up from the command line to the shown main window, and the About box.
 #pragma once
 
-#include "app/commands/CommandTarget.h"
+#include "app/commands/CommandTable.h"
 #include "app/dialogs/DialogRunner.h"
-#include "app/startup/Handover.h"
 #include "app/dialogs/MessageBoxCall.h"
+#include "app/startup/Handover.h"
 #include "app/startup/RecentFiles.h"
 
 #include <memory>
@@ -38,15 +38,17 @@ public:
     void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
     void SetHandoverServices(HandoverServices services) { handover_ = std::move(services); }
 
-    bool OnCommand(int id) override;
-    bool OnUpdateCommand(int id, CommandState& state) override;
+    bool OnCommand(CommandId id) override;
+    bool OnUpdateCommand(CommandId id, CommandState& state) override;
 
 private:
     HandoverServices HandoverServicesInUse() const;
     void CreateWindows();
     void OpenDocument(const std::string& path);
     void ShowMainWindow(bool hadArguments);
-    void ShowAbout();
+    static const CommandTable<CVarnexApp>& Commands();
+    void ShowAbout(CommandId id);
+    CommandState AlwaysEnabled(CommandId id) const;
 
     RecentFiles recentFiles_;
     DialogRunner runDialog_ = RunModalDialog;

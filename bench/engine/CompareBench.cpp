@@ -118,8 +118,8 @@ void RunEngine(benchmark::State& state, int lines, Shape shape, CompareMode mode
     NullSink right;
     for (auto _ : state) {
         CompareEngine engine;
-        const int result = engine.LoadAndCompare(first, second, mode, nullptr, left, right);
-        if (result != kCompareOk) state.SkipWithError("cannot load the generated files");
+        const LoadResult result = engine.LoadAndCompare(first, second, mode, nullptr, left, right);
+        if (result != LoadResult::Ok) state.SkipWithError("cannot load the generated files");
         benchmark::DoNotOptimize(engine.Rows().Count());
     }
 }

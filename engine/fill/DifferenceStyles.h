@@ -1,10 +1,10 @@
 // The styles that colour a comparison: one group of syntax styles per RowKind, and placeholders.
 #pragma once
 
-#include "engine/load/LineStyler.h"
-#include "engine/result/RowKind.h"
 #include "engine/fill/RowSink.h"
+#include "engine/load/LineStyler.h"
 #include "engine/load/SourceText.h"
+#include "engine/result/RowKind.h"
 
 #include <cstdint>
 

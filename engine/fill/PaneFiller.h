@@ -1,10 +1,10 @@
 // Hands one side of the aligned rows to a pane, row by row, with per-byte style ids.
 #pragma once
 
-#include "engine/result/AlignedRows.h"
 #include "engine/fill/DifferenceStyles.h"
 #include "engine/fill/RowSink.h"
 #include "engine/load/SourceText.h"
+#include "engine/result/AlignedRows.h"
 
 namespace varnex {
 

@@ -1,9 +1,9 @@
 // What the layout passes write: the aligned rows, and the row and kind of every byte they place.
 #pragma once
 
+#include "engine/load/SourceText.h"
 #include "engine/result/AlignedRows.h"
 #include "engine/result/RowKind.h"
-#include "engine/load/SourceText.h"
 
 namespace varnex {
 

@@ -1,8 +1,8 @@
 // Lays two matched files out as aligned rows in one compare mode.
 #include "engine/layout/RowLayout.h"
 
-#include "engine/layout/CharBlockComparer.h"
 #include "engine/Limits.h"
+#include "engine/layout/CharBlockComparer.h"
 #include "engine/layout/LinePasses.h"
 #include "engine/layout/LineText.h"
 

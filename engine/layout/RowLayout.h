@@ -1,10 +1,10 @@
 // Lays two matched files out as aligned rows in one compare mode.
 #pragma once
 
-#include "engine/result/AlignedRows.h"
-#include "engine/match/Matcher.h"
-#include "engine/result/RowKind.h"
 #include "engine/load/SourceText.h"
+#include "engine/match/Matcher.h"
+#include "engine/result/AlignedRows.h"
+#include "engine/result/RowKind.h"
 
 #include <vector>
 

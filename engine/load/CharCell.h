@@ -8,7 +8,7 @@ namespace varnex {
 struct CharCell {
     std::uint16_t column = 0; // offset of the byte within its line
     std::uint16_t line = 0;   // 0-based line number in the file
-    std::uint16_t row = 0;    // aligned row showing the byte; in the end cell, the row count
+    std::uint16_t row = 0;    // aligned row showing the byte
     std::uint8_t kind = 0;    // RowKind of the byte after comparing
     std::uint8_t style = 0;   // syntax style index, later raised by the offset of the byte's kind
 };

@@ -8,12 +8,15 @@ namespace varnex {
 
 namespace {
 
-bool IsTokenEnd(char c) { return c == '.' || c == '/' || c == '\\'; }
+bool IsTokenEnd(char c) {
+    return c == '.' || c == '/' || c == '\\';
+}
 
 // Start of the token that ends just before `end`: the position after the last '.', '/' or '\'.
 std::size_t TokenStart(const std::string& path, std::size_t end) {
     std::size_t start = end;
-    while (start > 0 && !IsTokenEnd(path[start - 1])) --start;
+    while (start > 0 && !IsTokenEnd(path[start - 1]))
+        --start;
     return start;
 }
 

@@ -2,8 +2,8 @@
 #include "engine/load/SourceLoader.h"
 
 #include "common/FileProbe.h"
-#include "engine/load/FileTypeKey.h"
 #include "engine/Limits.h"
+#include "engine/load/FileTypeKey.h"
 
 #include <algorithm>
 
@@ -20,7 +20,8 @@ struct LineSpan {
 LineSpan FindLine(const std::vector<std::uint8_t>& text, std::int32_t start) {
     const std::int32_t length = static_cast<std::int32_t>(text.size());
     std::int32_t end = start;
-    while (end < length && text[end] != '\r' && text[end] != '\n') ++end;
+    while (end < length && text[end] != '\r' && text[end] != '\n')
+        ++end;
     std::int32_t next = end;
     if (next < length && text[next] == '\r') ++next;
     if (next < length && text[next] == '\n') ++next;

@@ -1,9 +1,9 @@
 // Pairs the lines of two files by their keys; in line-wise mode only identical lines stay paired.
 #pragma once
 
+#include "engine/load/SourceText.h"
 #include "engine/match/Matcher.h"
 #include "engine/result/RowKind.h"
-#include "engine/load/SourceText.h"
 
 #include <vector>
 

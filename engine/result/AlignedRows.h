@@ -2,14 +2,13 @@
 #pragma once
 
 #include "engine/Limits.h"
+#include "engine/Side.h"
 #include "engine/result/RowKind.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace varnex {
-
-enum class Side { Left, Right };
 
 class AlignedRows {
 public:

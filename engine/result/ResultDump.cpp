@@ -36,8 +36,10 @@ std::string DumpResult(CompareMode mode, const AlignedRows& rows, int blockCount
     return out.str();
 }
 
-std::string DumpResult(const CompareEngine& engine, int loadResult) {
-    if (loadResult != kCompareOk) return "error " + std::to_string(loadResult) + "\n";
+std::string DumpResult(const CompareEngine& engine, LoadResult loadResult) {
+    if (loadResult != LoadResult::Ok) {
+        return "error " + std::to_string(static_cast<int>(loadResult)) + "\n";
+    }
     return DumpResult(engine.Mode(), engine.Rows(), engine.BlockCount(), engine.Left(),
                       engine.Right());
 }

@@ -1,5 +1,7 @@
-// Kinds of aligned rows and bytes, and the compare modes.
+// Kinds of aligned rows and bytes.
 #pragma once
+
+#include "engine/CompareMode.h"
 
 #include <cstdint>
 
@@ -9,7 +11,5 @@ enum class RowKind : std::uint8_t { Equal = 0, Changed = 1, Inserted = 2, Remove
 
 // Marks the entry after the last aligned row.
 inline constexpr std::uint8_t kRowsEndMark = 0xFF;
-
-enum class CompareMode : int { LineWise = 0, CharWise = 1, CharWiseNoBlanks = 2 };
 
 } // namespace varnex

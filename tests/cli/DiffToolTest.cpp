@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <sys/stat.h>
 #include <thread>
-#include <fstream>
+#include <unistd.h>
 
 namespace varnex {
 namespace {
@@ -39,8 +43,7 @@ TEST(DiffTool, ExitStatusFollowsDiff) {
     EXPECT_EQ(RunTool({a, b}).status, kExitDifferent);
     const ToolRun missing = RunTool({a, a + ".fehlt"});
     EXPECT_EQ(missing.status, kExitTrouble);
-    EXPECT_EQ(missing.err,
-              "Die zweite Datei " + a + ".fehlt konnte nicht geöffnet werden !\n");
+    EXPECT_EQ(missing.err, "Die zweite Datei " + a + ".fehlt konnte nicht geöffnet werden !\n");
     EXPECT_EQ(RunTool({a}).status, kExitTrouble);
     EXPECT_EQ(RunTool({a, b, "--colour"}).status, kExitTrouble);
 }
@@ -76,7 +79,8 @@ TEST(DiffTool, PipeOutputMarksRowsAndAlignsHalves) {
 }
 
 TEST(DiffTool, TabsExpandAndLongLinesAreCut) {
-    const std::string a = test::WriteScratchFile("cli/t1.txt", "a\tb\n" + std::string(50, 'x') + "\n");
+    const std::string a =
+        test::WriteScratchFile("cli/t1.txt", "a\tb\n" + std::string(50, 'x') + "\n");
     const ToolRun run = RunTool({a, a}, {false, 41, false});
     const auto lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 3u);
@@ -99,13 +103,31 @@ TEST(DiffTool, ColourOnTerminalsUnlessRefused) {
               std::string::npos);
 }
 
+// Writes `text` into the named pipe once a reader has opened it. Opening without blocking and
+// retrying until `patience` runs out keeps the writer from waiting forever for a reader that
+// never comes; false then.
+bool WriteWhenRead(const std::string& fifo, const std::string& text,
+                   std::chrono::milliseconds patience) {
+    const auto giveUp = std::chrono::steady_clock::now() + patience;
+    int fd;
+    while ((fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) < 0) {
+        if (errno != ENXIO || std::chrono::steady_clock::now() > giveUp) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    fcntl(fd, F_SETFL, 0);
+    const bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    close(fd);
+    return written;
+}
+
 TEST(DiffTool, ReadsNamedPipes) {
     const std::string fifo = (test::ScratchFolder() / "cli-fifo").string();
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    std::thread writer([&] { std::ofstream(fifo) << "a\nb\n"; });
+    std::future<bool> written =
+        std::async(std::launch::async, WriteWhenRead, fifo, "a\nb\n", std::chrono::seconds(20));
     const std::string b = test::WriteScratchFile("cli/f.txt", "a\nb\n");
     const ToolRun run = RunTool({fifo, b});
-    writer.join();
+    EXPECT_TRUE(written.get());
     EXPECT_EQ(run.status, kExitSame);
 }
 

@@ -4,6 +4,8 @@
 #include "common/SettingsKey.h"
 
 #include "tests/common/support/HiveScratch.h"
+#include "tests/support/Joined.h"
+#include "tests/support/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +79,7 @@ TEST_F(HiveFileTest, ConcurrentWritersLoseNothing) {
             SettingsKey key;
             if (!key.Open(Hive::CurrentUser, "Stress", OpenMode::Create)) return false;
             for (int i = 0; i < kValuesPerWriter; ++i) {
-                const std::string name = "w" + std::to_string(writer) + "v" + std::to_string(i);
+                const std::string name = test::Joined("w", writer, "v", i);
                 if (!WriteNumber(key, name, static_cast<std::uint32_t>(writer * 1000 + i)))
                     return false;
             }
@@ -91,7 +93,7 @@ TEST_F(HiveFileTest, ConcurrentWritersLoseNothing) {
     ASSERT_TRUE(key.Open(Hive::CurrentUser, "Stress", OpenMode::Read));
     for (int writer = 0; writer < kWriterProcesses; ++writer) {
         for (int i = 0; i < kValuesPerWriter; ++i) {
-            const std::string name = "w" + std::to_string(writer) + "v" + std::to_string(i);
+            const std::string name = test::Joined("w", writer, "v", i);
             ASSERT_EQ(ReadNumber(key, name), static_cast<std::uint32_t>(writer * 1000 + i)) << name;
         }
     }
@@ -205,20 +207,7 @@ TEST_F(HiveFileTest, WrittenFileIsReadableText) {
                                     "\n");
 }
 
-// Sets an environment variable for the lifetime of the object, then restores it.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        const char* old = std::getenv(name);
-        if (old) old_ = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedVariable() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test::ScopedVariable;
 
 TEST_F(HiveFileTest, HiveFilesFallBackToTheUsualPlaces) {
     const ScopedVariable noUserHive("TAMSEL_USER_HIVE", "");

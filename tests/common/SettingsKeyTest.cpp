@@ -2,6 +2,7 @@
 #include "common/SettingsKey.h"
 
 #include "tests/common/support/HiveScratch.h"
+#include "tests/support/Joined.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +65,7 @@ TEST_F(SettingsKeyTest, EleventhNestedSubKeyFailsAndLeavesTenOpen) {
     SettingsKey key;
     ASSERT_TRUE(key.Open(Hive::CurrentUser, "Deep", OpenMode::Create));
     for (int level = 1; level <= 10; ++level)
-        ASSERT_TRUE(key.OpenSub("L" + std::to_string(level)));
+        ASSERT_TRUE(key.OpenSub(test::Joined("L", level)));
     EXPECT_FALSE(key.OpenSub("L11"));
     EXPECT_EQ(key.LastError(), kErrorNestingLimit);
     EXPECT_FALSE(key.OpenSubNext());

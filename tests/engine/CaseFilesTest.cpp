@@ -55,7 +55,7 @@ TEST_P(CaseFilesTest, DumpMatchesEveryExpectedMode) {
         CompareEngine engine;
         RecordingSink left;
         RecordingSink right;
-        const int result =
+        const LoadResult result =
             engine.LoadAndCompare((folder / "left").string(), (folder / "right").string(),
                                   entry.mode, nullptr, left, right);
         EXPECT_EQ(DumpResult(engine, result), ReadText(expected)) << entry.suffix;

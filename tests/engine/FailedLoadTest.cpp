@@ -21,7 +21,7 @@ protected:
         fs::create_directories(folder_);
         first_ = Write("first.txt", "a\nb\nc\n");
         second_ = Write("second.txt", "a\nx\nc\ny\n");
-        ASSERT_EQ(Compare(first_, second_), kCompareOk);
+        ASSERT_EQ(Compare(first_, second_), LoadResult::Ok);
         ASSERT_GT(engine_.BlockCount(), 0);
         engine_.Navigate(EngineCommandId::FirstBlock);
         engine_.Navigate(EngineCommandId::NextBlock);
@@ -35,7 +35,7 @@ protected:
         return path.string();
     }
 
-    int Compare(const std::string& first, const std::string& second) {
+    LoadResult Compare(const std::string& first, const std::string& second) {
         return engine_.LoadAndCompare(first, second, CompareMode::CharWise, nullptr, left_, right_);
     }
 
@@ -63,27 +63,27 @@ protected:
 
 TEST_F(FailedLoadTest, MissingFirstFileGivesOneAndKeepsPanesAndNavigation) {
     const std::string missing = (folder_ / "missing.txt").string();
-    EXPECT_EQ(Compare(missing, second_), kFirstFileFailed);
+    EXPECT_EQ(Compare(missing, second_), LoadResult::FirstFileFailed);
     ExpectStateOfFailedCall(missing, second_);
     EXPECT_TRUE(engine_.QueryCommand(EngineCommandId::Reload).enabled);
 }
 
 TEST_F(FailedLoadTest, FolderAsSecondFileGivesTwo) {
-    EXPECT_EQ(Compare(first_, folder_.string()), kSecondFileFailed);
+    EXPECT_EQ(Compare(first_, folder_.string()), LoadResult::SecondFileFailed);
     ExpectStateOfFailedCall(first_, folder_.string());
 }
 
 TEST_F(FailedLoadTest, EmptyPathsFailAndDisableReload) {
-    EXPECT_EQ(Compare("", ""), kFirstFileFailed);
+    EXPECT_EQ(Compare("", ""), LoadResult::FirstFileFailed);
     ExpectStateOfFailedCall("", "");
     EXPECT_FALSE(engine_.QueryCommand(EngineCommandId::Reload).enabled);
 }
 
 TEST_F(FailedLoadTest, RetryAfterTheFileAppearsReplacesEverything) {
     const std::string late = (folder_ / "late.txt").string();
-    ASSERT_EQ(Compare(late, second_), kFirstFileFailed);
+    ASSERT_EQ(Compare(late, second_), LoadResult::FirstFileFailed);
     Write("late.txt", "");
-    EXPECT_EQ(Compare(engine_.FirstPath(), engine_.SecondPath()), kCompareOk);
+    EXPECT_EQ(Compare(engine_.FirstPath(), engine_.SecondPath()), LoadResult::Ok);
     EXPECT_EQ(engine_.Left().LineCount(), 0);
     EXPECT_EQ(engine_.Rows().Count(), 4);
     EXPECT_EQ(engine_.BlockCount(), 1);

@@ -16,9 +16,9 @@ TEST(StartOptions, DefaultsAndPlainArguments) {
     EXPECT_EQ(options.fileCount, 2);
     EXPECT_EQ(options.files[0], "a.txt");
     EXPECT_EQ(options.files[1], "b.txt");
-    EXPECT_EQ(options.compareMode, 1);
-    EXPECT_EQ(options.typeMode, -1);
-    EXPECT_EQ(options.split, -1);
+    EXPECT_EQ(options.compareMode, CompareMode::CharWise);
+    EXPECT_FALSE(options.typeMode.has_value());
+    EXPECT_FALSE(options.stacked.has_value());
     EXPECT_FALSE(options.jumpToFirst);
     EXPECT_TRUE(options.showTitles);
     EXPECT_FALSE(options.sendToDialog);
@@ -29,26 +29,27 @@ TEST(StartOptions, AbsolutePathsAreFilesNotOptions) {
     EXPECT_EQ(options.fileCount, 2);
     EXPECT_EQ(options.files[0], "/home/x/a.txt");
     EXPECT_EQ(options.files[1], "/c");
-    EXPECT_EQ(options.compareMode, 1);
+    EXPECT_EQ(options.compareMode, CompareMode::CharWise);
 }
 
 TEST(StartOptions, ModesSecondCharacterDecidesLastWins) {
-    EXPECT_EQ(Parse({"-L"}).compareMode, 0);
-    EXPECT_EQ(Parse({"-s"}).compareMode, 2);
-    EXPECT_EQ(Parse({"-Lxyz"}).compareMode, 0);
-    EXPECT_EQ(Parse({"-S", "-L", "-c"}).compareMode, 1);
-    EXPECT_EQ(Parse({"-DS"}).typeMode, 2);
-    EXPECT_EQ(Parse({"-dl"}).typeMode, 0);
-    EXPECT_EQ(Parse({"-DC", "-DX"}).typeMode, 1) << "an unknown third character keeps the value";
-    EXPECT_EQ(Parse({"-D"}).typeMode, -1);
+    EXPECT_EQ(Parse({"-L"}).compareMode, CompareMode::LineWise);
+    EXPECT_EQ(Parse({"-s"}).compareMode, CompareMode::CharWiseNoBlanks);
+    EXPECT_EQ(Parse({"-Lxyz"}).compareMode, CompareMode::LineWise);
+    EXPECT_EQ(Parse({"-S", "-L", "-c"}).compareMode, CompareMode::CharWise);
+    EXPECT_EQ(Parse({"-DS"}).typeMode, CompareMode::CharWiseNoBlanks);
+    EXPECT_EQ(Parse({"-dl"}).typeMode, CompareMode::LineWise);
+    EXPECT_EQ(Parse({"-DC", "-DX"}).typeMode, CompareMode::CharWise)
+        << "an unknown third character keeps the value";
+    EXPECT_FALSE(Parse({"-D"}).typeMode.has_value());
 }
 
 TEST(StartOptions, ViewFlags) {
     const StartOptions options = Parse({"-J", "-n", "-H"});
     EXPECT_TRUE(options.jumpToFirst);
     EXPECT_FALSE(options.showTitles);
-    EXPECT_EQ(options.split, 1);
-    EXPECT_EQ(Parse({"-H", "-V"}).split, 0);
+    EXPECT_EQ(options.stacked, true);
+    EXPECT_EQ(Parse({"-H", "-V"}).stacked, false);
 }
 
 TEST(StartOptions, UnknownOptionsAreIgnored) {
@@ -105,6 +106,16 @@ TEST(DefaultTypes, NamesWithoutExtensionMatchOnlyEmptyItems) {
     EXPECT_FALSE(MatchesDefaultTypes("dir.d/file", "d"));
     EXPECT_FALSE(MatchesDefaultTypes("c:.x", "x")) << "a dot right behind a separator";
     EXPECT_TRUE(MatchesDefaultTypes("dir.d/file", ";"));
+}
+
+TEST(DefaultTypes, TheHandOverFileCountsAndAnEmptyListChangesNothing) {
+    StartOptions options;
+    options.typeMode = CompareMode::LineWise;
+    options.sendFile = "notes.TXT";
+    ApplyDefaultTypes(options, "");
+    EXPECT_EQ(options.compareMode, CompareMode::CharWise);
+    ApplyDefaultTypes(options, "log;txt");
+    EXPECT_EQ(options.compareMode, CompareMode::LineWise);
 }
 
 } // namespace

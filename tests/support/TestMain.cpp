@@ -1,4 +1,5 @@
-// Shared test main: isolates the settings hives in a fresh temporary folder and, for widget tests, starts Qt offscreen.
+// Shared test main: isolates the settings hives in a fresh temporary folder and, for widget tests,
+// starts Qt offscreen.
 #include <gtest/gtest.h>
 
 #include <cstdlib>

@@ -2,8 +2,8 @@
 #include "textview/model/OptionSettings.h"
 
 #include "common/SettingsKey.h"
-#include "textview/model/EditOptions.h"
 #include "common/SettingsNumbers.h"
+#include "textview/model/EditOptions.h"
 #include "textview/model/TabWidth.h"
 
 namespace varnex {
@@ -11,6 +11,7 @@ namespace varnex {
 namespace {
 
 constexpr std::string_view kOptionsValue = "Flags";
+// Spelled so on purpose: the value name other programs read and write.
 constexpr std::string_view kTabWidthValue = "Tabualtor";
 
 } // namespace

@@ -1,4 +1,5 @@
-// The fonts the widget layer makes for a pane group, owned by the group without the model knowing them.
+// The fonts the widget layer makes for a pane group, owned by the group without the model knowing
+// them.
 #pragma once
 
 namespace varnex {

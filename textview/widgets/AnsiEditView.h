@@ -1,8 +1,8 @@
 // The text pane a host fills: owns lines and styles, loads and saves settings, draws its lines.
 #pragma once
 
-#include "textview/widgets/AnsiView.h"
 #include "textview/model/PaneModel.h"
+#include "textview/widgets/AnsiView.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,8 +1,8 @@
 // The pane window: character cells, scrolling, the line-number margin and painting.
 #include "textview/widgets/AnsiView.h"
 
-#include "textview/widgets/FontSet.h"
 #include "textview/model/TabWidth.h"
+#include "textview/widgets/FontSet.h"
 
 #include <QFontDatabase>
 #include <QPaintEvent>

@@ -17,6 +17,9 @@ constexpr int kMarkedLowMin = 128;
 constexpr int kMarkedLowMax = 254;
 constexpr StyleValue kMarkMask = 0x7F7F;
 const QColor kMarkBarColour(0xFF, 0x80, 0x80); // light red, 0x8080FF as 0x00BBGGRR
+// The mark bar stands this far down the cell: 15/16 of its height, just above the next row.
+constexpr int kMarkBarNumerator = 15;
+constexpr int kMarkBarDenominator = 16;
 
 QString Shown(char32_t codePoint) {
     return QString::fromUcs4(&codePoint, 1);
@@ -130,7 +133,7 @@ void LinePainter::PaintText(int column, const QString& text, StyleValue style) {
 }
 
 void LinePainter::PaintMarks() {
-    const int barY = row_.top() + row_.height() * 15 / 16;
+    const int barY = row_.top() + row_.height() * kMarkBarNumerator / kMarkBarDenominator;
     for (const PlacedChar& placed : placed_) {
         if (!placed.marked) continue;
         painter_.fillRect(QRect(X(placed.column), barY, placed.span * fonts_.Cell().width(), 1),

@@ -1,9 +1,9 @@
 // Draws one line into a row of cells: tabs, style runs, narrow and wide characters, marks.
 #pragma once
 
+#include "textview/model/StyleTable.h"
 #include "textview/widgets/FontSet.h"
 #include "textview/widgets/StyleSelector.h"
-#include "textview/model/StyleTable.h"
 
 #include <QPainter>
 #include <QRect>

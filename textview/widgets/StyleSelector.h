@@ -1,8 +1,8 @@
 // Turns per-character style values into colours and fonts, switching only when the value changes.
 #pragma once
 
-#include "textview/widgets/FontSet.h"
 #include "textview/model/StyleTable.h"
+#include "textview/widgets/FontSet.h"
 
 #include <QColor>
 #include <QFont>

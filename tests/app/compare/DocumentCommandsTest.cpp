@@ -1,10 +1,10 @@
 // Open and Reload on a started program: what reloads, what keeps titles and position, messages.
 #include "tests/app/frame/FrameTestSupport.h"
 
-#include "res/CommandId.h"
+#include "app/compare/VarnexDoc.h"
 #include "app/dialogs/OpenFilesDlg.h"
 #include "app/doublepane/TextDoubleWnd.h"
-#include "app/compare/VarnexDoc.h"
+#include "res/CommandId.h"
 
 #include <gtest/gtest.h>
 
@@ -52,8 +52,8 @@ TEST(OpenCommand, OkWithoutChangesNeitherReloadsNorMovesThePanes) {
     started.dialogs.answer = AnswerOk(nullptr);
     started.Frame().RunCommand(kCmdOpen);
     ASSERT_EQ(started.dialogs.shown, std::vector<std::string>{"varnex::COpenFilesDlg"});
-    EXPECT_EQ(RowText(started.View().DoublePane().Pane(0), 0), "line 0");
-    EXPECT_EQ(started.View().DoublePane().Pane(0).Scroll().firstLine, 50);
+    EXPECT_EQ(RowText(started.View().DoublePane().Pane(Side::Left), 0), "line 0");
+    EXPECT_EQ(started.View().DoublePane().Pane(Side::Left).Scroll().firstLine, 50);
     EXPECT_TRUE(started.messages.empty());
 }
 
@@ -61,40 +61,41 @@ TEST(OpenCommand, TheDialogStartsWithTheCurrentFilesAndMode) {
     TwoFiles files;
     StartedApp started({"-S", files.left, files.right});
     QString first, second;
-    int mode = -1;
+    std::optional<CompareMode> mode;
     started.dialogs.answer = [&](QDialog& dialog) {
         auto& open = dynamic_cast<COpenFilesDlg&>(dialog);
-        first = open.File(0), second = open.File(1), mode = open.Mode();
+        first = open.File(Side::Left), second = open.File(Side::Right), mode = open.Mode();
         return int(QDialog::Rejected);
     };
     started.Frame().RunCommand(kCmdOpen);
     EXPECT_EQ(first.toStdString(), files.left);
     EXPECT_EQ(second.toStdString(), files.right);
-    EXPECT_EQ(mode, 2);
+    EXPECT_EQ(mode, CompareMode::CharWiseNoBlanks);
 }
 
 TEST(OpenCommand, OnlyTheModeChangedReloadsInTheNewModeAndKeepsGivenTitles) {
     TwoFiles files;
     StartedApp started({"-1:Alt", "-2:Neu", files.left, files.right});
-    ASSERT_EQ(started.View().CompareModeInForce(), 1);
-    started.dialogs.answer = AnswerOk([](COpenFilesDlg& dialog) { dialog.SetMode(0); });
+    ASSERT_EQ(started.View().CompareModeInForce(), CompareMode::CharWise);
+    started.dialogs.answer =
+        AnswerOk([](COpenFilesDlg& dialog) { dialog.SetMode(CompareMode::LineWise); });
     started.Frame().RunCommand(kCmdOpen);
-    EXPECT_EQ(started.View().CompareModeInForce(), 0);
+    EXPECT_EQ(started.View().CompareModeInForce(), CompareMode::LineWise);
     EXPECT_EQ(started.View().Engine().Mode(), CompareMode::LineWise);
-    EXPECT_EQ(started.View().Title(0), "Alt");
-    EXPECT_EQ(started.View().Title(1), "Neu");
+    EXPECT_EQ(started.View().Title(Side::Left), "Alt");
+    EXPECT_EQ(started.View().Title(Side::Right), "Neu");
 }
 
 TEST(OpenCommand, NewFilesReplaceGivenTitlesWithTheirPaths) {
     TwoFiles files;
     const std::string other = WriteScratchFile("doc-other.txt", "one\n");
     StartedApp started({"-1:Alt", "-2:Neu", files.left, files.right});
-    started.dialogs.answer =
-        AnswerOk([&](COpenFilesDlg& dialog) { dialog.SetFile(1, QString::fromStdString(other)); });
+    started.dialogs.answer = AnswerOk(
+        [&](COpenFilesDlg& dialog) { dialog.SetFile(Side::Right, QString::fromStdString(other)); });
     started.Frame().RunCommand(kCmdOpen);
-    EXPECT_EQ(started.View().Path(1), other);
-    EXPECT_EQ(started.View().Title(0).toStdString(), files.left);
-    EXPECT_EQ(started.View().Title(1).toStdString(), other);
+    EXPECT_EQ(started.View().Path(Side::Right), other);
+    EXPECT_EQ(started.View().Title(Side::Left).toStdString(), files.left);
+    EXPECT_EQ(started.View().Title(Side::Right).toStdString(), other);
     EXPECT_FALSE(started.View().TitlesGiven());
 }
 
@@ -102,8 +103,9 @@ TEST(OpenCommand, AMissingFileIsReportedWithItsSide) {
     TwoFiles files;
     const std::string missing = (test::ScratchFolder() / "no-such-file.txt").string();
     StartedApp started({files.left, files.right});
-    started.dialogs.answer = AnswerOk(
-        [&](COpenFilesDlg& dialog) { dialog.SetFile(0, QString::fromStdString(missing)); });
+    started.dialogs.answer = AnswerOk([&](COpenFilesDlg& dialog) {
+        dialog.SetFile(Side::Left, QString::fromStdString(missing));
+    });
     started.Frame().RunCommand(kCmdOpen);
     ASSERT_EQ(started.messages.size(), 1u);
     EXPECT_EQ(started.messages[0].caption, "Fehler");
@@ -117,11 +119,11 @@ TEST(OpenCommand, CancellingChangesNothing) {
     TwoFiles files;
     StartedApp started({files.left, files.right});
     started.dialogs.answer = [](QDialog& dialog) {
-        dynamic_cast<COpenFilesDlg&>(dialog).SetMode(0);
+        dynamic_cast<COpenFilesDlg&>(dialog).SetMode(CompareMode::LineWise);
         return int(QDialog::Rejected);
     };
     started.Frame().RunCommand(kCmdOpen);
-    EXPECT_EQ(started.View().CompareModeInForce(), 1);
+    EXPECT_EQ(started.View().CompareModeInForce(), CompareMode::CharWise);
     EXPECT_TRUE(started.messages.empty());
 }
 
@@ -142,16 +144,16 @@ TEST(ReloadCommand, FunctionKeyFiveReloadsAChangedFileAndKeepsTheScrollPosition)
     panes.ScrollBoth(0, 120);
     WriteScratchFile("reload-right.txt", LongText("right ", 300));
     QTest::keyClick(&started.Frame(), Qt::Key_F5);
-    EXPECT_EQ(RowText(panes.Pane(1), 0), "right 0");
-    EXPECT_EQ(panes.Pane(0).Scroll().firstLine, 120);
-    EXPECT_EQ(panes.Pane(1).Scroll().firstLine, 120);
+    EXPECT_EQ(RowText(panes.Pane(Side::Right), 0), "right 0");
+    EXPECT_EQ(panes.Pane(Side::Left).Scroll().firstLine, 120);
+    EXPECT_EQ(panes.Pane(Side::Right).Scroll().firstLine, 120);
 }
 
 TEST(ReloadCommand, AtTheTopStaysAtTheTop) {
     TwoFiles files;
     StartedApp started({files.left, files.right});
     started.Frame().RunCommand(kCmdReload);
-    EXPECT_EQ(started.View().DoublePane().Pane(0).Scroll().firstLine, 0);
+    EXPECT_EQ(started.View().DoublePane().Pane(Side::Left).Scroll().firstLine, 0);
     EXPECT_TRUE(started.messages.empty());
 }
 

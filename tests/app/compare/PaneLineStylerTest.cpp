@@ -1,7 +1,7 @@
 // The scanning pane behind the loader: its settings, styles per line and syntax by file type.
-#include "common/SettingsNumbers.h"
 #include "app/compare/PaneLineStyler.h"
 #include "common/SettingsKey.h"
+#include "common/SettingsNumbers.h"
 #include "engine/load/SourceLoader.h"
 #include "textview/model/SyntaxCatalog.h"
 

@@ -1,8 +1,8 @@
 // The compare view on real file pairs: colours, too many rows, modes, reload, titles, settings.
 #include "tests/app/compare/ViewTestSupport.h"
 
-#include "res/CommandId.h"
 #include "common/SettingsKey.h"
+#include "res/CommandId.h"
 #include "res/StringId.h"
 #include "res/StringTable.h"
 
@@ -25,49 +25,53 @@ const QColor kLightYellow = Rgb(kPlaceholderBackground);
 
 TEST(CompareViewColours, RemovedLineIsLightRedBesideALightYellowPlaceholder) {
     ShownView shown;
-    ASSERT_EQ(shown.Compare("same\ngone\nend\n", "same\nend\n"), kCompareOk);
-    EXPECT_EQ(CellBackground(shown.Pane(0), 0, 1), kLightRed);
-    EXPECT_EQ(CellBackground(shown.Pane(0), 3, 1), kLightRed);
-    EXPECT_EQ(CellBackground(shown.Pane(1), 0, 1), kLightYellow);
-    EXPECT_EQ(CellBackground(shown.Pane(0), 0, 0), WindowBackground(shown.Pane(0)));
+    ASSERT_EQ(shown.Compare("same\ngone\nend\n", "same\nend\n"), LoadResult::Ok);
+    EXPECT_EQ(CellBackground(shown.Pane(Side::Left), 0, 1), kLightRed);
+    EXPECT_EQ(CellBackground(shown.Pane(Side::Left), 3, 1), kLightRed);
+    EXPECT_EQ(CellBackground(shown.Pane(Side::Right), 0, 1), kLightYellow);
+    EXPECT_EQ(CellBackground(shown.Pane(Side::Left), 0, 0),
+              WindowBackground(shown.Pane(Side::Left)));
 }
 
 TEST(CompareViewColours, InsertedLineIsLightGreen) {
     ShownView shown;
-    ASSERT_EQ(shown.Compare("same\nend\n", "same\nadded\nend\n"), kCompareOk);
-    EXPECT_EQ(CellBackground(shown.Pane(1), 0, 1), kLightGreen);
-    EXPECT_EQ(CellBackground(shown.Pane(1), 4, 1), kLightGreen);
-    EXPECT_EQ(CellBackground(shown.Pane(0), 0, 1), kLightYellow);
+    ASSERT_EQ(shown.Compare("same\nend\n", "same\nadded\nend\n"), LoadResult::Ok);
+    EXPECT_EQ(CellBackground(shown.Pane(Side::Right), 0, 1), kLightGreen);
+    EXPECT_EQ(CellBackground(shown.Pane(Side::Right), 4, 1), kLightGreen);
+    EXPECT_EQ(CellBackground(shown.Pane(Side::Left), 0, 1), kLightYellow);
 }
 
 TEST(CompareViewColours, ChangedPairIsLightBlueWhereItDiffersInCharacterMode) {
     ShownView shown;
-    ASSERT_EQ(shown.view->SetCompareMode(1), 1);
-    ASSERT_EQ(shown.Compare("alpha beta\n", "alpha gamma\n"), kCompareOk);
-    for (int side = 0; side < 2; ++side) {
+    shown.view->SetCompareMode(CompareMode::CharWise);
+    ASSERT_EQ(shown.view->CompareModeInForce(), CompareMode::CharWise);
+    ASSERT_EQ(shown.Compare("alpha beta\n", "alpha gamma\n"), LoadResult::Ok);
+    for (const Side side : kBothSides) {
+        const int index = static_cast<int>(IndexOf(side));
         EXPECT_EQ(CellBackground(shown.Pane(side), 0, 0), WindowBackground(shown.Pane(side)))
-            << side;
+            << index;
         EXPECT_EQ(CellBackground(shown.Pane(side), 4, 0), WindowBackground(shown.Pane(side)))
-            << side;
-        EXPECT_EQ(CellBackground(shown.Pane(side), 6, 0), kLightBlue) << side;
+            << index;
+        EXPECT_EQ(CellBackground(shown.Pane(side), 6, 0), kLightBlue) << index;
     }
 }
 
 TEST(CompareViewColours, EmptyLineInAChangedBlockIsOneBlankOnLightBlue) {
     ShownView shown;
-    ASSERT_EQ(shown.Compare("a\n\nb\n", "a\nx\nb\n"), kCompareOk);
-    const TextLine* line = shown.Pane(0).GetLine(1);
+    ASSERT_EQ(shown.Compare("a\n\nb\n", "a\nx\nb\n"), LoadResult::Ok);
+    const TextLine* line = shown.Pane(Side::Left).GetLine(1);
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(line->Text()), line->Length()), " ");
-    EXPECT_EQ(CellBackground(shown.Pane(0), 0, 1), kLightBlue);
-    EXPECT_EQ(CellBackground(shown.Pane(0), 0, 2), WindowBackground(shown.Pane(0)));
+    EXPECT_EQ(CellBackground(shown.Pane(Side::Left), 0, 1), kLightBlue);
+    EXPECT_EQ(CellBackground(shown.Pane(Side::Left), 0, 2),
+              WindowBackground(shown.Pane(Side::Left)));
 }
 
 TEST(CompareViewColours, IdenticalFilesShowNoDifferenceColours) {
     ShownView shown;
-    ASSERT_EQ(shown.Compare("one\n\ntwo three\n", "one\n\ntwo three\n"), kCompareOk);
+    ASSERT_EQ(shown.Compare("one\n\ntwo three\n", "one\n\ntwo three\n"), LoadResult::Ok);
     EXPECT_EQ(shown.view->Engine().BlockCount(), 0);
-    for (int side = 0; side < 2; ++side) {
+    for (const Side side : kBothSides) {
         for (int row = 0; row < 3; ++row) {
             for (int column = 0; column < 4; ++column) {
                 EXPECT_EQ(CellBackground(shown.Pane(side), column, row),
@@ -91,13 +95,14 @@ TEST(CompareViewLimits, TooManyRowsWarnOnceAfterThePanesAreFilled) {
     shown.view->SetMessageBox([&](QWidget*, QMessageBox::Icon icon, const QString& caption,
                                   const QString& message) {
         ++calls;
-        filledRows = std::min(shown.Pane(0).LineCount(), shown.Pane(1).LineCount());
+        filledRows =
+            std::min(shown.Pane(Side::Left).LineCount(), shown.Pane(Side::Right).LineCount());
         busyCursorShown = QGuiApplication::overrideCursor() != nullptr;
         EXPECT_EQ(icon, QMessageBox::Warning);
         EXPECT_EQ(caption, "Warnung");
         EXPECT_EQ(message, "Es sind zuviele Zeilen vorhanden !\nEs wird nur ein Teil angezeig.");
     });
-    ASSERT_EQ(shown.Compare(text, text), kCompareOk);
+    ASSERT_EQ(shown.Compare(text, text), LoadResult::Ok);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(filledRows, 65520);
     EXPECT_EQ(shown.view->Engine().Rows().Count(), 65520);
@@ -107,29 +112,30 @@ TEST(CompareViewLimits, TooManyRowsWarnOnceAfterThePanesAreFilled) {
 
 TEST(CompareViewLimits, FailedLoadsLeaveThePanesAndRestoreTheCursor) {
     ShownView shown;
-    ASSERT_EQ(shown.Compare("kept\n", "kept too\n"), kCompareOk);
+    ASSERT_EQ(shown.Compare("kept\n", "kept too\n"), LoadResult::Ok);
     const std::string present = test::WriteScratchFile("present.txt", "x\n");
     const std::string missing = (test::ScratchFolder() / "missing.txt").string();
-    EXPECT_EQ(shown.view->LoadAndCompare(missing, present), kFirstFileFailed);
+    EXPECT_EQ(shown.view->LoadAndCompare(missing, present), LoadResult::FirstFileFailed);
     EXPECT_EQ(shown.view->LoadAndCompare(present, test::ScratchFolder().string()),
-              kSecondFileFailed);
+              LoadResult::SecondFileFailed);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(shown.Pane(0).LineCount(), 1);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(shown.Pane(1).GetLine(0)->Text())),
-              "kept too");
+    EXPECT_EQ(shown.Pane(Side::Left).LineCount(), 1);
+    EXPECT_EQ(
+        std::string(reinterpret_cast<const char*>(shown.Pane(Side::Right).GetLine(0)->Text())),
+        "kept too");
     EXPECT_TRUE(shown.messages.empty());
 }
 
 TEST(CompareViewModes, ComparesAgainOnlyWhenTheModeChangesAndBothFilesExist) {
     ShownView shown;
-    ASSERT_EQ(shown.Compare("a b\n", "a  b\n"), kCompareOk);
+    ASSERT_EQ(shown.Compare("a b\n", "a  b\n"), LoadResult::Ok);
     EXPECT_EQ(shown.view->Engine().BlockCount(), 1);
     test::WriteScratchFile("right.txt", "a b\n"); // a new compare would find no difference
-    EXPECT_EQ(shown.view->SetCompareMode(1), 1);
+    shown.view->SetCompareMode(CompareMode::CharWise);
+    EXPECT_EQ(shown.view->CompareModeInForce(), CompareMode::CharWise);
     EXPECT_EQ(shown.view->Engine().BlockCount(), 1);
-    EXPECT_EQ(shown.view->SetCompareMode(7), 1);
     EXPECT_TRUE(shown.view->OnCommand(kCmdLineWise));
-    EXPECT_EQ(shown.view->CompareModeInForce(), 0);
+    EXPECT_EQ(shown.view->CompareModeInForce(), CompareMode::LineWise);
     EXPECT_EQ(shown.view->Engine().BlockCount(), 0);
     CommandState state;
     ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdLineWise, state));
@@ -140,9 +146,10 @@ TEST(CompareViewModes, ComparesAgainOnlyWhenTheModeChangesAndBothFilesExist) {
 
 TEST(CompareViewModes, AMissingFileOnlyStoresTheMode) {
     ShownView shown;
-    ASSERT_EQ(shown.Compare("a b\n", "a  b\n"), kCompareOk);
+    ASSERT_EQ(shown.Compare("a b\n", "a  b\n"), LoadResult::Ok);
     std::filesystem::remove(test::ScratchFolder() / "right.txt");
-    EXPECT_EQ(shown.view->SetCompareMode(2), 2);
+    shown.view->SetCompareMode(CompareMode::CharWiseNoBlanks);
+    EXPECT_EQ(shown.view->CompareModeInForce(), CompareMode::CharWiseNoBlanks);
     EXPECT_EQ(shown.view->Engine().Mode(), CompareMode::CharWise);
     EXPECT_EQ(shown.view->Engine().Rows().Count(), 1);
     EXPECT_TRUE(shown.messages.empty());
@@ -153,49 +160,50 @@ TEST(CompareViewReload, KeepsTheScrollPositionAndReadsTheFilesAgain) {
     for (int line = 0; line < 300; ++line)
         left += "a rather long line number " + std::to_string(line) + "\n";
     ShownView shown(401, 300);
-    CommandState state{true, false};
-    ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdReload, state));
-    EXPECT_FALSE(state.enabled);
-    EXPECT_FALSE(shown.view->OnCommand(kCmdReload)); // the document carries it out
-    ASSERT_EQ(shown.Compare(left, left), kCompareOk);
-    ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdReload, state));
-    EXPECT_TRUE(state.enabled);
+    // The document enables and carries out Reload, by the engine's rule.
+    CommandState state;
+    EXPECT_FALSE(shown.view->OnUpdateCommand(kCmdReload, state));
+    EXPECT_FALSE(shown.view->OnCommand(kCmdReload));
+    EXPECT_FALSE(shown.view->Engine().QueryCommand(EngineCommandId::Reload).enabled);
+    ASSERT_EQ(shown.Compare(left, left), LoadResult::Ok);
+    EXPECT_TRUE(shown.view->Engine().QueryCommand(EngineCommandId::Reload).enabled);
     shown.view->DoublePane().ScrollBoth(3, 120);
     test::WriteScratchFile("right.txt", left + "added\n");
-    EXPECT_EQ(shown.view->Reload(), kCompareOk);
+    EXPECT_EQ(shown.view->Reload(), LoadResult::Ok);
     EXPECT_EQ(shown.view->Engine().BlockCount(), 1);
-    EXPECT_EQ(shown.Pane(1).Scroll().firstLine, 120);
-    EXPECT_EQ(shown.Pane(1).Scroll().firstColumn, 3);
+    EXPECT_EQ(shown.Pane(Side::Right).Scroll().firstLine, 120);
+    EXPECT_EQ(shown.Pane(Side::Right).Scroll().firstColumn, 3);
     EXPECT_EQ(shown.view->TopRow(), 120);
     EXPECT_EQ(shown.view->FirstColumn(), 3);
 }
 
 TEST(CompareViewTitles, PathsBecomeTitlesUnlessTitlesWereGiven) {
     ShownView shown(1001, 300);
-    ASSERT_EQ(shown.Compare("a\n", "b\n"), kCompareOk);
-    EXPECT_EQ(shown.view->Title(0).toStdString(), shown.view->Path(0));
-    EXPECT_EQ(shown.view->DoublePane().TitleText(1), QString::fromStdString(shown.view->Path(1)));
-    shown.view->SetTitle(0, "Vorher");
+    ASSERT_EQ(shown.Compare("a\n", "b\n"), LoadResult::Ok);
+    EXPECT_EQ(shown.view->Title(Side::Left).toStdString(), shown.view->Path(Side::Left));
+    EXPECT_EQ(shown.view->DoublePane().TitleText(Side::Right),
+              QString::fromStdString(shown.view->Path(Side::Right)));
+    shown.view->SetTitle(Side::Left, "Vorher");
     EXPECT_TRUE(shown.view->TitlesGiven());
-    ASSERT_EQ(shown.Compare("a\n", "c\n"), kCompareOk);
-    EXPECT_EQ(shown.view->DoublePane().TitleText(0), QString("Vorher"));
+    ASSERT_EQ(shown.Compare("a\n", "c\n"), LoadResult::Ok);
+    EXPECT_EQ(shown.view->DoublePane().TitleText(Side::Left), QString("Vorher"));
     shown.view->SetShowTitles(false);
     shown.view->UpdateTitles();
-    EXPECT_FALSE(shown.view->DoublePane().TitleText(0));
-    EXPECT_FALSE(shown.view->DoublePane().TitleText(1));
+    EXPECT_FALSE(shown.view->DoublePane().TitleText(Side::Left));
+    EXPECT_FALSE(shown.view->DoublePane().TitleText(Side::Right));
 }
 
 TEST(CompareViewTitles, LongTitlesAreShortenedToTheirHalfOfTheView) {
     ShownView shown(301, 200);
     const std::string longTitle = "/" + std::string(200, 'v') + "/ende.txt";
-    shown.view->SetTitle(1, longTitle);
-    const QString sideBySide = *shown.view->DoublePane().TitleText(1);
+    shown.view->SetTitle(Side::Right, longTitle);
+    const QString sideBySide = *shown.view->DoublePane().TitleText(Side::Right);
     EXPECT_TRUE(sideBySide.contains(QChar(0x2026)));
-    EXPECT_LE(
-        QFontMetrics(shown.view->DoublePane().TitleBarOf(1).font()).horizontalAdvance(sideBySide),
-        301 / 2 - 12);
-    shown.view->SetSplitMode(1);
-    EXPECT_GT(shown.view->DoublePane().TitleText(1)->size(), sideBySide.size());
+    EXPECT_LE(QFontMetrics(shown.view->DoublePane().TitleBarOf(Side::Right).font())
+                  .horizontalAdvance(sideBySide),
+              301 / 2 - 12);
+    shown.view->SetViewMode(ViewMode::Stacked);
+    EXPECT_GT(shown.view->DoublePane().TitleText(Side::Right)->size(), sideBySide.size());
 }
 
 std::uint32_t StoredNumber(const char* name) {
@@ -216,7 +224,7 @@ TEST(CompareViewSettings, ReadsViewModeAndWritesBothModesAndTheFlags) {
     StoreNumber("ViewMode", 1);
     {
         CVarnexView view;
-        EXPECT_EQ(view.ViewMode(), 1);
+        EXPECT_EQ(view.CurrentViewMode(), ViewMode::Stacked);
         EXPECT_TRUE(view.DoublePane().Stacked());
         EXPECT_EQ(StoredNumber("Flags"), 7241u);
         EXPECT_TRUE(view.OnCommand(kCmdToggleViewMode));
@@ -232,8 +240,8 @@ TEST(CompareViewSettings, PresentFlagsAreLeftAloneAndBarModeIsNotRead) {
     StoreNumber("BarMode", 0);
     {
         CVarnexView view;
-        EXPECT_EQ(view.ViewMode(), 0);
-        EXPECT_EQ(view.BarMode(), 1);
+        EXPECT_EQ(view.CurrentViewMode(), ViewMode::SideBySide);
+        EXPECT_EQ(view.CurrentBarMode(), BarMode::Summary);
     }
     EXPECT_EQ(StoredNumber("Flags"), 5u);
     EXPECT_EQ(StoredNumber("BarMode"), 1u);

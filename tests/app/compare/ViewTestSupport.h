@@ -1,10 +1,10 @@
 // Test helpers for the compare view: a shown view, fresh settings, colours of grabbed panes.
 #pragma once
 
+#include "app/compare/VarnexView.h"
 #include "app/doublepane/ComparePane.h"
 #include "app/doublepane/TextDoubleWnd.h"
 #include "app/doublepane/TitleBar.h"
-#include "app/compare/VarnexView.h"
 #include "engine/fill/DifferenceStyles.h"
 
 #include "tests/support/ScratchFiles.h"
@@ -62,14 +62,14 @@ struct ShownView {
         QApplication::processEvents();
     }
 
-    int Compare(const std::string& left, const std::string& right) {
-        const int result = view->LoadAndCompare(WriteScratchFile("left.txt", left),
-                                                WriteScratchFile("right.txt", right));
+    LoadResult Compare(const std::string& left, const std::string& right) {
+        const LoadResult result = view->LoadAndCompare(WriteScratchFile("left.txt", left),
+                                                       WriteScratchFile("right.txt", right));
         QApplication::processEvents();
         return result;
     }
 
-    CComparePane& Pane(int side) { return view->DoublePane().Pane(side); }
+    CComparePane& Pane(Side side) { return view->DoublePane().Pane(side); }
 
     FreshUserHive hive; // before the view, which writes its modes when it goes
     std::unique_ptr<CVarnexView> view;

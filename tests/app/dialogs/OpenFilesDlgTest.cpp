@@ -27,10 +27,10 @@ QStringList Items(QComboBox& box) {
 
 // A dialog shown without a modal loop, as it would be after exec() starts.
 struct ShownDialog {
-    explicit ShownDialog(const QString& first = {}, const QString& second = {}, int mode = 1,
-                         bool handover = false) {
-        dialog.SetFile(0, first);
-        dialog.SetFile(1, second);
+    explicit ShownDialog(const QString& first = {}, const QString& second = {},
+                         CompareMode mode = CompareMode::CharWise, bool handover = false) {
+        dialog.SetFile(Side::Left, first);
+        dialog.SetFile(Side::Right, second);
         dialog.SetMode(mode);
         dialog.SetHandoverMode(handover);
         dialog.show();
@@ -41,18 +41,19 @@ struct ShownDialog {
 
 TEST(OpenFilesDialog, FieldsAndModeGoIntoTheControlsAndComeBackOnOk) {
     FreshUserHive hive;
-    ShownDialog shown("/a/left.txt", "/a/right.txt", 2);
+    ShownDialog shown("/a/left.txt", "/a/right.txt", CompareMode::CharWiseNoBlanks);
     EXPECT_EQ(shown.dialog.windowTitle(), QString::fromUtf8("Dateien öffenen"));
-    EXPECT_EQ(shown.dialog.FileBox(0).currentText(), "/a/left.txt");
-    EXPECT_TRUE(shown.dialog.ModeButton(2).isChecked());
-    EXPECT_EQ(shown.dialog.ModeButton(2).text(), "Zeichenweise ohne Leerstellen");
+    EXPECT_EQ(shown.dialog.FileBox(Side::Left).currentText(), "/a/left.txt");
+    EXPECT_TRUE(shown.dialog.ModeButton(CompareMode::CharWiseNoBlanks).isChecked());
+    EXPECT_EQ(shown.dialog.ModeButton(CompareMode::CharWiseNoBlanks).text(),
+              "Zeichenweise ohne Leerstellen");
     EXPECT_EQ(shown.dialog.CancelButton().text(), "Abbrechen");
-    shown.dialog.FileBox(1).setEditText("/b/other.txt");
-    shown.dialog.ModeButton(0).click();
+    shown.dialog.FileBox(Side::Right).setEditText("/b/other.txt");
+    shown.dialog.ModeButton(CompareMode::LineWise).click();
     shown.dialog.OkButton().click();
     EXPECT_EQ(shown.dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(shown.dialog.File(1), "/b/other.txt");
-    EXPECT_EQ(shown.dialog.Mode(), 0);
+    EXPECT_EQ(shown.dialog.File(Side::Right), "/b/other.txt");
+    EXPECT_EQ(shown.dialog.Mode(), CompareMode::LineWise);
 }
 
 TEST(OpenFilesDialog, ASecondDialogListsWhatTheFirstOkAddedMostRecentFirst) {
@@ -63,13 +64,13 @@ TEST(OpenFilesDialog, ASecondDialogListsWhatTheFirstOkAddedMostRecentFirst) {
     }
     {
         ShownDialog second("/x/three.txt", "/x/two.txt");
-        EXPECT_EQ(Items(second.dialog.FileBox(0)), QStringList{"/x/one.txt"});
-        EXPECT_EQ(second.dialog.FileBox(0).currentText(), "/x/three.txt");
+        EXPECT_EQ(Items(second.dialog.FileBox(Side::Left)), QStringList{"/x/one.txt"});
+        EXPECT_EQ(second.dialog.FileBox(Side::Left).currentText(), "/x/three.txt");
         second.dialog.OkButton().click();
     }
     ShownDialog third;
-    EXPECT_EQ(Items(third.dialog.FileBox(0)), (QStringList{"/x/three.txt", "/x/one.txt"}));
-    EXPECT_EQ(Items(third.dialog.FileBox(1)), QStringList{"/x/two.txt"});
+    EXPECT_EQ(Items(third.dialog.FileBox(Side::Left)), (QStringList{"/x/three.txt", "/x/one.txt"}));
+    EXPECT_EQ(Items(third.dialog.FileBox(Side::Right)), QStringList{"/x/two.txt"});
 }
 
 TEST(OpenFilesDialog, CancelRecordsNoHistory) {
@@ -100,41 +101,41 @@ TEST(FileHistoryList, BoundedWithoutDuplicatesOrEmptyEntries) {
 TEST(OpenFilesBrowse, TheChosenFileFillsItsSideAndKeepsTheOtherEditedText) {
     FreshUserHive hive;
     ShownDialog shown("/docs/old/left.txt");
-    shown.dialog.FileBox(0).setEditText("/docs/old/edited.txt");
+    shown.dialog.FileBox(Side::Left).setEditText("/docs/old/edited.txt");
     QString start;
     shown.dialog.SetFileChooser([&](QWidget*, const QString& from) {
         start = from;
         return QString("/docs/new/right.txt");
     });
-    shown.dialog.BrowseButton(1).click();
+    shown.dialog.BrowseButton(Side::Right).click();
     EXPECT_EQ(start, "/docs/old"); // the second file has none yet: the first one's folder
-    EXPECT_EQ(shown.dialog.FileBox(1).currentText(), "/docs/new/right.txt");
-    EXPECT_EQ(shown.dialog.FileBox(0).currentText(), "/docs/old/edited.txt");
+    EXPECT_EQ(shown.dialog.FileBox(Side::Right).currentText(), "/docs/new/right.txt");
+    EXPECT_EQ(shown.dialog.FileBox(Side::Left).currentText(), "/docs/old/edited.txt");
 }
 
 TEST(OpenFilesBrowse, CancellingLeavesBothFieldsAsEdited) {
     FreshUserHive hive;
     ShownDialog shown("/p/a.txt", "/p/b.txt");
-    shown.dialog.FileBox(0).setEditText("/p/typed.txt");
+    shown.dialog.FileBox(Side::Left).setEditText("/p/typed.txt");
     QString start;
     shown.dialog.SetFileChooser([&](QWidget*, const QString& from) {
         start = from;
         return QString();
     });
-    shown.dialog.BrowseButton(0).click();
+    shown.dialog.BrowseButton(Side::Left).click();
     EXPECT_EQ(start, "/p/typed.txt");
-    EXPECT_EQ(shown.dialog.FileBox(0).currentText(), "/p/typed.txt");
-    EXPECT_EQ(shown.dialog.FileBox(1).currentText(), "/p/b.txt");
+    EXPECT_EQ(shown.dialog.FileBox(Side::Left).currentText(), "/p/typed.txt");
+    EXPECT_EQ(shown.dialog.FileBox(Side::Right).currentText(), "/p/b.txt");
 }
 
 TEST(OpenFilesHandover, TheNextHandoverDialogOpensWhereTheLastOneClosed) {
     FreshUserHive hive;
     {
-        ShownDialog moved({}, {}, 1, true);
+        ShownDialog moved({}, {}, CompareMode::CharWise, true);
         moved.dialog.move(123, 77);
         moved.dialog.OkButton().click();
     }
-    ShownDialog next({}, {}, 1, true);
+    ShownDialog next({}, {}, CompareMode::CharWise, true);
     EXPECT_EQ(next.dialog.pos(), QPoint(123, 77));
     EXPECT_EQ(ReadOpenDialogPosition({}), QPoint(123, 77));
 }
@@ -142,7 +143,7 @@ TEST(OpenFilesHandover, TheNextHandoverDialogOpensWhereTheLastOneClosed) {
 TEST(OpenFilesHandover, APositionOutsideTheScreenIsNotUsed) {
     FreshUserHive hive;
     WriteOpenDialogPosition({100000, 50});
-    ShownDialog shown({}, {}, 1, true);
+    ShownDialog shown({}, {}, CompareMode::CharWise, true);
     EXPECT_NE(shown.dialog.pos().x(), 100000);
     EXPECT_TRUE(OpenDialogPositionFits({991, 591}, {1000, 600}));
     EXPECT_FALSE(OpenDialogPositionFits({992, 10}, {1000, 600}));
@@ -151,15 +152,15 @@ TEST(OpenFilesHandover, APositionOutsideTheScreenIsNotUsed) {
 
 TEST(OpenFilesHandover, HandoverTakesTheFieldsKeepsThePositionAndClosesAsCancelled) {
     FreshUserHive hive;
-    ShownDialog shown("/h/mine.txt", {}, 1, true);
-    shown.dialog.FileBox(0).setEditText("/h/edited.txt");
-    shown.dialog.ModeButton(0).click();
+    ShownDialog shown("/h/mine.txt", {}, CompareMode::CharWise, true);
+    shown.dialog.FileBox(Side::Left).setEditText("/h/edited.txt");
+    shown.dialog.ModeButton(CompareMode::LineWise).click();
     shown.dialog.move(40, 30);
     shown.dialog.Handover();
     EXPECT_EQ(shown.dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(shown.dialog.isVisible());
-    EXPECT_EQ(shown.dialog.File(0), "/h/edited.txt");
-    EXPECT_EQ(shown.dialog.Mode(), 0);
+    EXPECT_EQ(shown.dialog.File(Side::Left), "/h/edited.txt");
+    EXPECT_EQ(shown.dialog.Mode(), CompareMode::LineWise);
     EXPECT_EQ(ReadOpenDialogPosition({}), QPoint(40, 30));
     EXPECT_TRUE(FileHistory("File1").Entries().empty());
 }

@@ -1,7 +1,8 @@
-// The double-pane window's context menu: which side, greyed entries, copying paths, editor arguments.
-#include "res/CommandId.h"
-#include "app/doublepane/ContextSide.h"
+// The double-pane window's context menu: which side, greyed entries, copying paths, editor
+// arguments.
 #include "app/doublepane/DoublePaneMenu.h"
+#include "app/doublepane/ContextSide.h"
+#include "res/CommandId.h"
 #include "tests/app/compare/ViewTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -19,16 +20,17 @@ namespace varnex {
 namespace {
 
 TEST(ContextSide, HalvesOfBothLayouts) {
-    EXPECT_EQ(ContextSideAt(49, 300, 100, 400, false), 0);
-    EXPECT_EQ(ContextSideAt(50, 0, 100, 400, false), 1);
-    EXPECT_EQ(ContextSideAt(99, 199, 100, 400, true), 0);
-    EXPECT_EQ(ContextSideAt(0, 200, 100, 400, true), 1);
+    EXPECT_EQ(ContextSideAt(49, 300, 100, 400, false), Side::Left);
+    EXPECT_EQ(ContextSideAt(50, 0, 100, 400, false), Side::Right);
+    EXPECT_EQ(ContextSideAt(99, 199, 100, 400, true), Side::Left);
+    EXPECT_EQ(ContextSideAt(0, 200, 100, 400, true), Side::Right);
 }
 
-std::vector<bool> EntriesEnabled(CTextDoubleWnd& window, int side) {
+std::vector<bool> EntriesEnabled(CTextDoubleWnd& window, Side side) {
     std::unique_ptr<QMenu> menu(window.ContextMenu().Build(side, &window));
     std::vector<bool> enabled;
-    for (QAction* action : menu->actions()) enabled.push_back(action->isEnabled());
+    for (QAction* action : menu->actions())
+        enabled.push_back(action->isEnabled());
     EXPECT_EQ(menu->actions().at(0)->text(), "Pfad kopieren");
     EXPECT_EQ(menu->actions().at(1)->text(), "Editor starten");
     return enabled;
@@ -37,13 +39,13 @@ std::vector<bool> EntriesEnabled(CTextDoubleWnd& window, int side) {
 TEST(DoublePaneMenu, GreyedBeforeAComparisonAndCopiesPathsAfter) {
     test::ShownView shown;
     CTextDoubleWnd& window = shown.view->DoublePane();
-    EXPECT_EQ(EntriesEnabled(window, 0), (std::vector<bool>{false, false}));
-    EXPECT_FALSE(window.ContextMenu().Run(kCmdCopyPath, 0));
+    EXPECT_EQ(EntriesEnabled(window, Side::Left), (std::vector<bool>{false, false}));
+    EXPECT_FALSE(window.ContextMenu().Run(kCmdCopyPath, Side::Left));
 
     shown.Compare("a\n", "b\n");
-    EXPECT_EQ(EntriesEnabled(window, 1), (std::vector<bool>{true, true}));
-    ASSERT_TRUE(window.ContextMenu().Run(kCmdCopyPath, 1));
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), shown.view->Path(1));
+    EXPECT_EQ(EntriesEnabled(window, Side::Right), (std::vector<bool>{true, true}));
+    ASSERT_TRUE(window.ContextMenu().Run(kCmdCopyPath, Side::Right));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), shown.view->Path(Side::Right));
 }
 
 TEST(DoublePaneMenu, RightClickPicksTheSideUnderThePointer) {
@@ -51,9 +53,10 @@ TEST(DoublePaneMenu, RightClickPicksTheSideUnderThePointer) {
     CTextDoubleWnd& window = shown.view->DoublePane();
     for (const bool stacked : {false, true}) {
         window.SetStacked(stacked);
-        const QPoint second = stacked ? QPoint(10, window.height() - 10)
-                                      : QPoint(window.width() - 10, 10);
-        for (const auto& [at, side] : {std::pair{QPoint(5, 5), 0}, std::pair{second, 1}}) {
+        const QPoint second =
+            stacked ? QPoint(10, window.height() - 10) : QPoint(window.width() - 10, 10);
+        for (const auto& [at, side] :
+             {std::pair{QPoint(5, 5), Side::Left}, std::pair{second, Side::Right}}) {
             QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.mapToGlobal(at));
             QApplication::sendEvent(&window, &event);
             EXPECT_EQ(window.ContextSide(), side) << "stacked " << stacked;
@@ -72,18 +75,20 @@ public:
         const auto script = folder_ / "scribent";
         std::ofstream(script) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \""
                               << (folder_ / "args.tmp").string() << "\"\nmv \""
-                              << (folder_ / "args.tmp").string() << "\" \""
-                              << ArgsFile().string() << "\"\n";
+                              << (folder_ / "args.tmp").string() << "\" \"" << ArgsFile().string()
+                              << "\"\n";
         chmod(script.c_str(), 0755);
     }
     EditorEnvironment Environment() const { return {folder_.string(), ""}; }
     std::filesystem::path ArgsFile() const { return folder_ / "args"; }
 
     std::vector<std::string> WaitForArguments() const {
-        for (int i = 0; i < 200 && !std::filesystem::exists(ArgsFile()); ++i) QTest::qWait(25);
+        for (int i = 0; i < 200 && !std::filesystem::exists(ArgsFile()); ++i)
+            QTest::qWait(25);
         std::ifstream in(ArgsFile());
         std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
         return lines;
     }
 
@@ -92,7 +97,7 @@ private:
     std::filesystem::path folder_;
 };
 
-std::vector<std::string> EditorArgumentsAtRow(test::ShownView& shown, int side, int row) {
+std::vector<std::string> EditorArgumentsAtRow(test::ShownView& shown, Side side, int row) {
     FakeEditor editor;
     CTextDoubleWnd& window = shown.view->DoublePane();
     window.ContextMenu().SetEditorEnvironment(editor.Environment());
@@ -105,33 +110,38 @@ std::vector<std::string> EditorArgumentsAtRow(test::ShownView& shown, int side, 
 TEST(DoublePaneMenu, EditorStartsAtTheLineShownAtTheTop) {
     test::ShownView shown(600, 60);
     std::string left, right = "x\n";
-    for (int i = 1; i <= 40; ++i) left += "line " + std::to_string(i) + "\n";
+    for (int i = 1; i <= 40; ++i)
+        left += "line " + std::to_string(i) + "\n";
     shown.Compare(left, right + left.substr(0, 20) + "y\n");
-    const std::string path = shown.view->Path(0);
-    EXPECT_EQ(EditorArgumentsAtRow(shown, 0, 0), (std::vector<std::string>{path, "-s:0:0"}));
+    const std::string path = shown.view->Path(Side::Left);
+    EXPECT_EQ(EditorArgumentsAtRow(shown, Side::Left, 0),
+              (std::vector<std::string>{path, "-s:0:0"}));
     // Row 0 shows a placeholder on the left; row 1 shows line 1 again.
-    const std::string rightPath = shown.view->Path(1);
-    EXPECT_EQ(EditorArgumentsAtRow(shown, 1, 3), (std::vector<std::string>{rightPath, "-s:3:0"}));
+    const std::string rightPath = shown.view->Path(Side::Right);
+    EXPECT_EQ(EditorArgumentsAtRow(shown, Side::Right, 3),
+              (std::vector<std::string>{rightPath, "-s:3:0"}));
 }
 
 TEST(DoublePaneMenu, PlaceholderTopRowsTakeTheNextRealLine) {
     test::ShownView shown(600, 60);
     std::string left = "a\n", right = "a\n";
-    for (int i = 0; i < 30; ++i) right += "new " + std::to_string(i) + "\n";
+    for (int i = 0; i < 30; ++i)
+        right += "new " + std::to_string(i) + "\n";
     shown.Compare(left + "end\n", right + "end\n");
     // Rows 1..30 are placeholders on the left; "end" is left line 2.
-    EXPECT_EQ(EditorArgumentsAtRow(shown, 0, 5)[1], "-s:1:0");
+    EXPECT_EQ(EditorArgumentsAtRow(shown, Side::Left, 5)[1], "-s:1:0");
 }
 
 TEST(DoublePaneMenu, OnlyPlaceholdersBelowMeansNoLineArgument) {
     test::ShownView shown(600, 60);
     std::string right = "a\n";
-    for (int i = 0; i < 30; ++i) right += "new " + std::to_string(i) + "\n";
+    for (int i = 0; i < 30; ++i)
+        right += "new " + std::to_string(i) + "\n";
     const std::string blanks = "dir with blanks/";
     const std::string leftPath = test::WriteScratchFile(blanks + "left $HOME \"q\".txt", "a\n");
     const std::string rightPath = test::WriteScratchFile(blanks + "right.txt", right);
-    ASSERT_EQ(shown.view->LoadAndCompare(leftPath, rightPath), 0);
-    EXPECT_EQ(EditorArgumentsAtRow(shown, 0, 10), std::vector<std::string>{leftPath});
+    ASSERT_EQ(shown.view->LoadAndCompare(leftPath, rightPath), LoadResult::Ok);
+    EXPECT_EQ(EditorArgumentsAtRow(shown, Side::Left, 10), std::vector<std::string>{leftPath});
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The double-pane window in the view: layouts, gap, coupled scrolling, focus, navigation.
 #include "tests/app/compare/ViewTestSupport.h"
 
-#include "res/CommandId.h"
 #include "app/overview/OverviewBar.h"
+#include "res/CommandId.h"
 
 #include <QScrollBar>
 
@@ -13,7 +13,7 @@ namespace {
 
 using test::ShownView;
 
-QRect PaneRect(CTextDoubleWnd& window, int side) {
+QRect PaneRect(CTextDoubleWnd& window, Side side) {
     return window.Pane(side).geometry();
 }
 
@@ -36,33 +36,34 @@ TEST(CompareViewLayout, BarWidthFollowsTheParityOfTheWidth) {
 TEST(CompareViewLayout, TitleBarsAppearWithTheFirstTitle) {
     ShownView shown(801, 300);
     CTextDoubleWnd& window = shown.view->DoublePane();
-    EXPECT_EQ(PaneRect(window, 0), QRect(0, 0, 392, 300));
-    EXPECT_EQ(PaneRect(window, 1), QRect(393, 0, 392, 300));
-    EXPECT_FALSE(window.TitleBarOf(0).isVisible());
-    shown.view->SetTitle(1, "rechts");
+    EXPECT_EQ(PaneRect(window, Side::Left), QRect(0, 0, 392, 300));
+    EXPECT_EQ(PaneRect(window, Side::Right), QRect(393, 0, 392, 300));
+    EXPECT_FALSE(window.TitleBarOf(Side::Left).isVisible());
+    shown.view->SetTitle(Side::Right, "rechts");
     const int titleHeight = window.Geometry().titleHeight;
     EXPECT_GE(titleHeight, kMinTitleHeight);
-    EXPECT_TRUE(window.TitleBarOf(0).isVisible());
-    EXPECT_TRUE(window.TitleBarOf(1).isVisible());
-    EXPECT_EQ(window.TitleBarOf(1).geometry(), QRect(393, 0, 392, titleHeight));
-    EXPECT_EQ(PaneRect(window, 0), QRect(0, titleHeight, 392, 300 - titleHeight));
+    EXPECT_TRUE(window.TitleBarOf(Side::Left).isVisible());
+    EXPECT_TRUE(window.TitleBarOf(Side::Right).isVisible());
+    EXPECT_EQ(window.TitleBarOf(Side::Right).geometry(), QRect(393, 0, 392, titleHeight));
+    EXPECT_EQ(PaneRect(window, Side::Left), QRect(0, titleHeight, 392, 300 - titleHeight));
 }
 
 TEST(CompareViewLayout, TogglingTheViewModeTwiceRestoresTheLayout) {
     ShownView shown(801, 301);
-    shown.view->SetTitle(0, "links");
+    shown.view->SetTitle(Side::Left, "links");
     CTextDoubleWnd& window = shown.view->DoublePane();
-    const QRect before[2] = {PaneRect(window, 0), PaneRect(window, 1)};
+    const QRect before[2] = {PaneRect(window, Side::Left), PaneRect(window, Side::Right)};
     ASSERT_TRUE(shown.view->OnCommand(kCmdToggleViewMode));
     const DoublePaneGeometry stacked = LayOutStacked(785, 301, window.Geometry().titleHeight);
-    EXPECT_EQ(PaneRect(window, 1), QRect(0, stacked.panes[1].y, 785, stacked.panes[1].height));
-    EXPECT_EQ(window.TitleBarOf(1).y(), stacked.titles[1].y);
+    EXPECT_EQ(PaneRect(window, Side::Right),
+              QRect(0, stacked.panes[1].y, 785, stacked.panes[1].height));
+    EXPECT_EQ(window.TitleBarOf(Side::Right).y(), stacked.titles[1].y);
     CommandState state;
     ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdToggleViewMode, state));
     EXPECT_TRUE(state.checked);
     ASSERT_TRUE(shown.view->OnCommand(kCmdToggleViewMode));
-    EXPECT_EQ(PaneRect(window, 0), before[0]);
-    EXPECT_EQ(PaneRect(window, 1), before[1]);
+    EXPECT_EQ(PaneRect(window, Side::Left), before[0]);
+    EXPECT_EQ(PaneRect(window, Side::Right), before[1]);
 }
 
 TEST(CompareViewLayout, TheGapIsBlackBesideAndARaisedEdgeBetween) {
@@ -70,41 +71,41 @@ TEST(CompareViewLayout, TheGapIsBlackBesideAndARaisedEdgeBetween) {
     CTextDoubleWnd& window = shown.view->DoublePane();
     QImage image = window.grab().toImage();
     EXPECT_EQ(QColor(image.pixel(window.Geometry().gapAt, 150)), QColor(Qt::black));
-    shown.view->SetSplitMode(1);
+    shown.view->SetViewMode(ViewMode::Stacked);
     image = window.grab().toImage();
     const int edge = window.Geometry().gapAt;
     EXPECT_EQ(QColor(image.pixel(400, edge + 1)), QColor(Qt::white));
     EXPECT_EQ(QColor(image.pixel(400, edge + 3)), window.palette().color(QPalette::Button));
     EXPECT_EQ(QColor(image.pixel(400, edge + 6)), QColor(Qt::black));
-    EXPECT_EQ(PaneRect(window, 1).top(), edge + kStackedGapRows);
+    EXPECT_EQ(PaneRect(window, Side::Right).top(), edge + kStackedGapRows);
 }
 
 TEST(CompareViewScrolling, OnePaneScrollsTheOtherAndTheViewLearnsThePosition) {
     ShownView shown(601, 300);
     const std::string text = NumberedLines(300, "a line long enough to scroll sideways, number ");
-    ASSERT_EQ(shown.Compare(text, text), kCompareOk);
-    shown.Pane(1).ScrollTo(4, 40);
-    EXPECT_EQ(shown.Pane(0).Scroll().firstLine, 40);
-    EXPECT_EQ(shown.Pane(0).Scroll().firstColumn, 4);
+    ASSERT_EQ(shown.Compare(text, text), LoadResult::Ok);
+    shown.Pane(Side::Right).ScrollTo(4, 40);
+    EXPECT_EQ(shown.Pane(Side::Left).Scroll().firstLine, 40);
+    EXPECT_EQ(shown.Pane(Side::Left).Scroll().firstColumn, 4);
     EXPECT_EQ(shown.view->TopRow(), 40);
     EXPECT_EQ(shown.view->FirstColumn(), 4);
-    shown.Pane(0).verticalScrollBar()->setValue(75);
-    EXPECT_EQ(shown.Pane(1).Scroll().firstLine, 75);
+    shown.Pane(Side::Left).verticalScrollBar()->setValue(75);
+    EXPECT_EQ(shown.Pane(Side::Right).Scroll().firstLine, 75);
     EXPECT_EQ(shown.view->TopRow(), 75);
 }
 
 TEST(CompareViewScrolling, FocusMakesAPaneTheActiveOne) {
     ShownView shown;
     shown.view->activateWindow();
-    shown.Pane(1).setFocus();
+    shown.Pane(Side::Right).setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(shown.view->DoublePane().ActiveSide(), 1);
-    EXPECT_EQ(&shown.view->ActivePane(), &shown.Pane(1));
-    shown.Pane(0).setFocus();
+    EXPECT_EQ(shown.view->DoublePane().ActiveSide(), Side::Right);
+    EXPECT_EQ(&shown.view->ActivePane(), &shown.Pane(Side::Right));
+    shown.Pane(Side::Left).setFocus();
     shown.view->setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(shown.view->DoublePane().ActiveSide(), 0);
-    EXPECT_TRUE(shown.Pane(0).hasFocus());
+    EXPECT_EQ(shown.view->DoublePane().ActiveSide(), Side::Left);
+    EXPECT_TRUE(shown.Pane(Side::Left).hasFocus());
 }
 
 // 200 equal lines with lines 100 and 150 changed on the right.
@@ -114,11 +115,11 @@ struct TwoBlocks : ShownView {
         std::string right = left;
         right.replace(right.find("line 100\n"), 9, "LINE 100\n");
         right.replace(right.find("line 150\n"), 9, "LINE 150\n");
-        EXPECT_EQ(Compare(left, right), kCompareOk);
+        EXPECT_EQ(Compare(left, right), LoadResult::Ok);
     }
 
     // True when the margin of pane `side` shows the yellow marker beside visible row `row`.
-    bool MarkerBeside(int side, int row) {
+    bool MarkerBeside(Side side, int row) {
         const QImage image = test::GrabPane(Pane(side));
         const int y = test::CellRect(Pane(side), 0, row).center().y();
         return QColor(image.pixel(1, y)) == QColor(Qt::yellow);
@@ -131,14 +132,14 @@ TEST(CompareViewNavigation, NextPutsTheBlockStartInTheMiddleOfBothPanes) {
     ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdPreviousBlock, state));
     EXPECT_FALSE(state.enabled);
     ASSERT_TRUE(shown.view->OnCommand(kCmdNextBlock));
-    const int middle = 100 - shown.Pane(0).Scroll().visibleLines / 2;
-    EXPECT_EQ(shown.Pane(0).Scroll().firstLine, middle);
-    EXPECT_EQ(shown.Pane(1).Scroll().firstLine, middle);
+    const int middle = 100 - shown.Pane(Side::Left).Scroll().visibleLines / 2;
+    EXPECT_EQ(shown.Pane(Side::Left).Scroll().firstLine, middle);
+    EXPECT_EQ(shown.Pane(Side::Right).Scroll().firstLine, middle);
     EXPECT_EQ(shown.view->TopRow(), middle);
-    EXPECT_TRUE(shown.MarkerBeside(0, 100 - middle));
-    EXPECT_TRUE(shown.MarkerBeside(1, 100 - middle));
-    EXPECT_FALSE(shown.MarkerBeside(0, 99 - middle));
-    EXPECT_FALSE(shown.MarkerBeside(1, 101 - middle));
+    EXPECT_TRUE(shown.MarkerBeside(Side::Left, 100 - middle));
+    EXPECT_TRUE(shown.MarkerBeside(Side::Right, 100 - middle));
+    EXPECT_FALSE(shown.MarkerBeside(Side::Left, 99 - middle));
+    EXPECT_FALSE(shown.MarkerBeside(Side::Right, 101 - middle));
     ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdFirstBlock, state));
     EXPECT_FALSE(state.enabled); // the first block is the current one
     ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdLastBlock, state));
@@ -149,13 +150,14 @@ TEST(CompareViewNavigation, AVisibleBlockStartOnlyMovesTheMarker) {
     TwoBlocks shown;
     shown.view->DoublePane().ScrollBoth(0, 140);
     ASSERT_TRUE(shown.view->OnCommand(kCmdLastBlock));
-    EXPECT_EQ(shown.Pane(0).Scroll().firstLine, 140);
+    EXPECT_EQ(shown.Pane(Side::Left).Scroll().firstLine, 140);
     EXPECT_EQ(shown.view->MarkStart(), 150);
     EXPECT_EQ(shown.view->MarkEnd(), 151);
-    EXPECT_TRUE(shown.MarkerBeside(0, 10));
+    EXPECT_TRUE(shown.MarkerBeside(Side::Left, 10));
     ASSERT_TRUE(shown.view->OnCommand(kCmdPreviousBlock));
     EXPECT_EQ(shown.view->MarkStart(), 100);
-    EXPECT_EQ(shown.Pane(1).Scroll().firstLine, 100 - shown.Pane(1).Scroll().visibleLines / 2);
+    EXPECT_EQ(shown.Pane(Side::Right).Scroll().firstLine,
+              100 - shown.Pane(Side::Right).Scroll().visibleLines / 2);
 }
 
 TEST(CompareViewNavigation, TheJumpToTheFirstBlockIsPostedAndRunsOnce) {
@@ -164,12 +166,12 @@ TEST(CompareViewNavigation, TheJumpToTheFirstBlockIsPostedAndRunsOnce) {
     const std::string left = NumberedLines(120, "x");
     ASSERT_EQ(shown.view->LoadAndCompare(test::WriteScratchFile("left.txt", left),
                                          test::WriteScratchFile("right.txt", left + "end\n")),
-              kCompareOk);
+              LoadResult::Ok);
     EXPECT_EQ(shown.view->Engine().Navigator().CurrentBlock(), -1);
     QApplication::processEvents();
     EXPECT_EQ(shown.view->Engine().Navigator().CurrentBlock(), 0);
     EXPECT_EQ(shown.view->MarkStart(), 120);
-    ASSERT_EQ(shown.view->Reload(), kCompareOk);
+    ASSERT_EQ(shown.view->Reload(), LoadResult::Ok);
     QApplication::processEvents();
     EXPECT_EQ(shown.view->Engine().Navigator().CurrentBlock(), -1);
 }

@@ -1,9 +1,9 @@
 // The main window: menus, toolbar, shortcuts, enabling and checking of commands, frame settings.
 #include "tests/app/frame/FrameTestSupport.h"
 
-#include "res/CommandId.h"
 #include "app/doublepane/TextDoubleWnd.h"
 #include "engine/CompareEngine.h"
+#include "res/CommandId.h"
 
 #include <gtest/gtest.h>
 
@@ -77,8 +77,9 @@ void ActivateWindow(CMainFrame& frame) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
 }
 
-int CompareScratchFiles(CMainFrame& frame, const std::string& left, const std::string& right) {
-    const int result =
+LoadResult CompareScratchFiles(CMainFrame& frame, const std::string& left,
+                               const std::string& right) {
+    const LoadResult result =
         frame.View().LoadAndCompare(test::WriteScratchFile("frame-left.txt", left),
                                     test::WriteScratchFile("frame-right.txt", right));
     QApplication::processEvents();
@@ -107,8 +108,8 @@ TEST(MainFrameMenus, UnhandledCommandsAreDisabledAndDoNothing) {
     ShownFrame frame;
     frame->UpdateCommandStates();
     EXPECT_FALSE(MenuAction(*frame, kCmdViewOptions)->isEnabled());
-    for (int id : {kCmdSave, kCmdPrint, kCmdPrintSetup, kCmdPrintPreview, kCmdCut, kCmdPaste,
-                   kCmdContextHelp}) {
+    for (CommandId id : {kCmdSave, kCmdPrint, kCmdPrintSetup, kCmdPrintPreview, kCmdCut, kCmdPaste,
+                         kCmdContextHelp}) {
         EXPECT_FALSE(frame->QueryCommand(id).enabled) << id;
         EXPECT_FALSE(frame->RunCommand(id)) << id;
     }
@@ -162,7 +163,7 @@ TEST(MainFrameStatusBar, ShowsTheIdlePromptAndAFlyByPromptOverIt) {
 TEST(MainFrameNavigation, ButtonsFollowTheRulesWhileSteppingThroughTheBlocks) {
     ShownFrame frame;
     ASSERT_EQ(CompareScratchFiles(*frame, test::kThreeBlocksLeft, test::kThreeBlocksRight),
-              kCompareOk);
+              LoadResult::Ok);
     ASSERT_EQ(frame->View().Engine().BlockCount(), 3);
     const int ids[] = {kCmdFirstBlock, kCmdPreviousBlock, kCmdCurrentBlock, kCmdNextBlock,
                        kCmdLastBlock};
@@ -186,7 +187,7 @@ TEST(MainFrameNavigation, ButtonsFollowTheRulesWhileSteppingThroughTheBlocks) {
 
 TEST(MainFrameNavigation, NoDifferencesDisableEveryNavigationButton) {
     ShownFrame frame;
-    ASSERT_EQ(CompareScratchFiles(*frame, "same\n", "same\n"), kCompareOk);
+    ASSERT_EQ(CompareScratchFiles(*frame, "same\n", "same\n"), LoadResult::Ok);
     for (int id :
          {kCmdFirstBlock, kCmdPreviousBlock, kCmdCurrentBlock, kCmdNextBlock, kCmdLastBlock})
         EXPECT_FALSE(ToolButton(*frame, id)->isEnabled()) << id;
@@ -195,24 +196,24 @@ TEST(MainFrameNavigation, NoDifferencesDisableEveryNavigationButton) {
 TEST(MainFrameChecks, CompareModeEntriesCheckTheModeInForce) {
     ShownFrame frame;
     EXPECT_TRUE(frame->RunCommand(kCmdLineWise));
-    EXPECT_EQ(frame->View().CompareModeInForce(), 0);
+    EXPECT_EQ(frame->View().CompareModeInForce(), CompareMode::LineWise);
     EXPECT_TRUE(MenuAction(*frame, kCmdLineWise)->isChecked());
     EXPECT_FALSE(MenuAction(*frame, kCmdCharWise)->isChecked());
     MenuAction(*frame, kCmdCharWiseNoBlanks)->trigger();
-    EXPECT_EQ(frame->View().CompareModeInForce(), 2);
+    EXPECT_EQ(frame->View().CompareModeInForce(), CompareMode::CharWiseNoBlanks);
     EXPECT_FALSE(MenuAction(*frame, kCmdLineWise)->isChecked());
     EXPECT_TRUE(MenuAction(*frame, kCmdCharWiseNoBlanks)->isChecked());
 }
 
 TEST(MainFrameChecks, ViewModeAndBarModeEntriesToggleTheirCheck) {
     ShownFrame frame;
-    const bool stacked = frame->View().ViewMode() == 1;
+    const bool stacked = frame->View().CurrentViewMode() == ViewMode::Stacked;
     MenuAction(*frame, kCmdToggleViewMode)->trigger();
-    EXPECT_EQ(frame->View().ViewMode() == 1, !stacked);
+    EXPECT_EQ(frame->View().CurrentViewMode() == ViewMode::Stacked, !stacked);
     EXPECT_EQ(MenuAction(*frame, kCmdToggleViewMode)->isChecked(), !stacked);
     EXPECT_EQ(frame->View().DoublePane().Stacked(), !stacked);
     MenuAction(*frame, kCmdToggleBarMode)->trigger();
-    EXPECT_EQ(frame->View().BarMode(), 0);
+    EXPECT_EQ(frame->View().CurrentBarMode(), BarMode::Window);
     EXPECT_FALSE(MenuAction(*frame, kCmdToggleBarMode)->isChecked());
 }
 
@@ -280,14 +281,14 @@ TEST(MainFrameShortcuts, FunctionKeySixMovesTheFocusToTheOtherPane) {
     ShownFrame frame;
     ActivateWindow(*frame);
     CTextDoubleWnd& panes = frame->View().DoublePane();
-    panes.Pane(0).setFocus();
+    panes.Pane(Side::Left).setFocus();
     QApplication::processEvents();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
     QApplication::processEvents();
-    EXPECT_EQ(panes.ActiveSide(), 1);
+    EXPECT_EQ(panes.ActiveSide(), Side::Right);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
     QApplication::processEvents();
-    EXPECT_EQ(panes.ActiveSide(), 0);
+    EXPECT_EQ(panes.ActiveSide(), Side::Left);
 }
 
 } // namespace

@@ -26,12 +26,14 @@ TEST(OverviewSummary, FewRowsFillSeveralEntriesEach) {
     const auto summary = BuildSummary(kinds.data(), 10, 100);
     ASSERT_EQ(summary.size(), 40u);
     EXPECT_EQ(PixelsPerEntry(100, 40), 2);
-    for (int e = 0; e < 40; ++e) EXPECT_EQ(summary[e], e / 4 == 4 ? 2 : 0) << e;
+    for (int e = 0; e < 40; ++e)
+        EXPECT_EQ(summary[e], e / 4 == 4 ? 2 : 0) << e;
 }
 
 TEST(OverviewSummary, OneEntryPerRowWhenRowsMatchPixels) {
     std::vector<std::uint8_t> kinds(100);
-    for (int r = 0; r < 100; ++r) kinds[r] = r % 4;
+    for (int r = 0; r < 100; ++r)
+        kinds[r] = r % 4;
     const auto summary = BuildSummary(kinds.data(), 100, 100);
     EXPECT_EQ(summary, kinds);
     EXPECT_EQ(RowAtSummaryClick(37, 100, 100, 100), 37);
@@ -40,10 +42,10 @@ TEST(OverviewSummary, OneEntryPerRowWhenRowsMatchPixels) {
 TEST(OverviewSummary, ManyRowsVoteForTheirEntry) {
     // 400 rows in a 100-pixel bar: four rows per entry.
     std::vector<std::uint8_t> kinds(400, 0);
-    kinds[0] = 1;                          // entry 0: changed wins over equal
-    kinds[4] = 1, kinds[5] = 2, kinds[6] = 2; // entry 1: inserted outnumbers changed
+    kinds[0] = 1;                              // entry 0: changed wins over equal
+    kinds[4] = 1, kinds[5] = 2, kinds[6] = 2;  // entry 1: inserted outnumbers changed
     kinds[8] = 2, kinds[9] = 3, kinds[10] = 3; // entry 2: removed outnumbers inserted
-    kinds[12] = 3, kinds[13] = 1;           // entry 3: tie of removed and changed → changed
+    kinds[12] = 3, kinds[13] = 1;              // entry 3: tie of removed and changed → changed
     const auto summary = BuildSummary(kinds.data(), 400, 100);
     ASSERT_EQ(summary.size(), 100u);
     EXPECT_EQ(summary[0], 1);
@@ -67,7 +69,7 @@ TEST(OverviewBar, BarTopKeepsTheLastScreenFull) {
 }
 
 TEST(OverviewBar, WindowClickCountsFromBarTop) {
-    EXPECT_EQ(RowAtWindowClick(30, 100, 10, 0), 10);  // 3 pixels per row
+    EXPECT_EQ(RowAtWindowClick(30, 100, 10, 0), 10); // 3 pixels per row
     EXPECT_EQ(RowAtWindowClick(30, 100, 5000, 200), 230);
 }
 

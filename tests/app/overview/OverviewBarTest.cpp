@@ -1,9 +1,9 @@
 // The overview bar beside the panes: summary, window from barTop, colours and double-clicks.
 #include "tests/app/compare/ViewTestSupport.h"
 
-#include "res/CommandId.h"
 #include "app/overview/OverviewBar.h"
 #include "app/overview/OverviewBarMath.h"
+#include "res/CommandId.h"
 
 #include <QTest>
 
@@ -33,7 +33,7 @@ QColor BarPixel(OverviewBar& bar, int y) {
 TEST(OverviewBarView, TenRowsInAHundredPixelsFillFourEntriesOfTwoPixelsEach) {
     ShownView shown(401, 100);
     const auto [left, right] = WithInsertedLine(9, 3); // row 4 is the inserted one
-    ASSERT_EQ(shown.Compare(left, right), kCompareOk);
+    ASSERT_EQ(shown.Compare(left, right), LoadResult::Ok);
     ASSERT_EQ(shown.view->Summary().size(), 40u);
     OverviewBar& bar = shown.view->Bar();
     EXPECT_EQ(BarPixel(bar, 31), OverviewBar::KindColour(0));
@@ -47,20 +47,20 @@ TEST(OverviewBarView, TenRowsInAHundredPixelsFillFourEntriesOfTwoPixelsEach) {
 TEST(OverviewBarView, AsManyRowsAsPixelsDoubleClickScrollsToTheRowAtThatPixel) {
     ShownView shown(401, 100);
     const auto [left, right] = WithInsertedLine(99, 50);
-    ASSERT_EQ(shown.Compare(left, right), kCompareOk);
+    ASSERT_EQ(shown.Compare(left, right), LoadResult::Ok);
     ASSERT_EQ(shown.view->Summary().size(), 100u);
     OverviewBar& bar = shown.view->Bar();
     QTest::mouseDClick(&bar, Qt::LeftButton, {}, QPoint(kOverviewBarClickInset, 37));
-    EXPECT_EQ(shown.Pane(0).Scroll().firstLine, 37);
-    EXPECT_EQ(shown.Pane(1).Scroll().firstLine, 37);
+    EXPECT_EQ(shown.Pane(Side::Left).Scroll().firstLine, 37);
+    EXPECT_EQ(shown.Pane(Side::Right).Scroll().firstLine, 37);
     QTest::mouseDClick(&bar, Qt::LeftButton, {}, QPoint(kOverviewBarClickInset - 1, 60));
-    EXPECT_EQ(shown.Pane(0).Scroll().firstLine, 37);
+    EXPECT_EQ(shown.Pane(Side::Left).Scroll().firstLine, 37);
 }
 
 TEST(OverviewBarView, WindowModeShowsOnePixelPerRowFromBarTop) {
     ShownView shown(401, 100);
     const auto [left, right] = WithInsertedLine(299, 149); // row 150 is the inserted one
-    ASSERT_EQ(shown.Compare(left, right), kCompareOk);
+    ASSERT_EQ(shown.Compare(left, right), LoadResult::Ok);
     ASSERT_TRUE(shown.view->OnCommand(kCmdToggleBarMode));
     CommandState state{false, true};
     ASSERT_TRUE(shown.view->OnUpdateCommand(kCmdToggleBarMode, state));
@@ -75,7 +75,7 @@ TEST(OverviewBarView, WindowModeShowsOnePixelPerRowFromBarTop) {
     shown.view->DoublePane().ScrollBoth(0, 290);
     EXPECT_EQ(shown.view->BarTop(), 300 - 100);
     QTest::mouseDClick(&bar, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(shown.Pane(1).Scroll().firstLine, 210);
+    EXPECT_EQ(shown.Pane(Side::Right).Scroll().firstLine, 210);
 }
 
 } // namespace

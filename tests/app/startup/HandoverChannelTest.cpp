@@ -1,5 +1,6 @@
 // Finding a waiting instance through its private socket and asking it to hand over.
 #include "app/startup/HandoverChannel.h"
+#include "tests/support/ScopedVariable.h"
 #include "tests/support/ScratchFiles.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,10 @@ protected:
     void SetUp() override {
         const auto folder = test::ScratchFolder() / "runtime";
         std::filesystem::create_directories(folder);
-        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder.string()));
+        runtime_.emplace("XDG_RUNTIME_DIR", folder.c_str());
     }
+
+    std::optional<test::ScopedVariable> runtime_;
 };
 
 TEST_F(HandoverChannelTest, NobodyWaitingMeansNoHandover) {

@@ -1,9 +1,10 @@
 // Two instances started with -0: the waiting one hands its file to the later one.
 #include "tests/app/frame/FrameTestSupport.h"
 
+#include "app/dialogs/OpenFilesDlg.h"
 #include "app/startup/HandoverChannel.h"
 #include "app/startup/HandoverMessages.h"
-#include "app/dialogs/OpenFilesDlg.h"
+#include "tests/support/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ protected:
     void SetUp() override {
         const auto folder = test::ScratchFolder() / "handover-runtime";
         std::filesystem::create_directories(folder);
-        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder.string()));
+        runtime_.emplace("XDG_RUNTIME_DIR", folder.c_str());
     }
 
     // The real program, started with the test's settings hives and runtime folder.
@@ -45,6 +46,8 @@ protected:
         }
         return false;
     }
+
+    std::optional<test::ScopedVariable> runtime_;
 };
 
 TEST_F(HandoverTest, SecondInstanceComparesTheWaitingInstancesFileWithItsOwn) {
@@ -60,9 +63,10 @@ TEST_F(HandoverTest, SecondInstanceComparesTheWaitingInstancesFileWithItsOwn) {
     ASSERT_EQ(waiting.state(), QProcess::NotRunning);
     EXPECT_EQ(waiting.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(waiting.exitCode(), 1) << "the instance that handed over ends with failure";
-    EXPECT_EQ(later.View().Path(0), first);
-    EXPECT_EQ(later.View().Path(1), second);
-    EXPECT_EQ(later.View().CompareModeInForce(), 2) << "the waiting instance's mode";
+    EXPECT_EQ(later.View().Path(Side::Left), first);
+    EXPECT_EQ(later.View().Path(Side::Right), second);
+    EXPECT_EQ(later.View().CompareModeInForce(), CompareMode::CharWiseNoBlanks)
+        << "the waiting instance's mode";
     EXPECT_TRUE(later.Frame().isVisible());
     EXPECT_TRUE(later.dialogs.shown.empty());
 }
@@ -75,8 +79,8 @@ TEST_F(HandoverTest, WithNobodyWaitingTheInstanceOpensItsOwnDialog) {
     alone.dialogs.answer = [&](QDialog& dialog) {
         auto& open = dynamic_cast<COpenFilesDlg&>(dialog);
         handoverMode = open.HandoverMode();
-        shownFile = open.File(0);
-        open.SetFile(0, "edited.txt");
+        shownFile = open.File(Side::Left);
+        open.SetFile(Side::Left, "edited.txt");
         return int(QDialog::Rejected);
     };
     alone.Start({"-L", "-0", file});
@@ -84,9 +88,9 @@ TEST_F(HandoverTest, WithNobodyWaitingTheInstanceOpensItsOwnDialog) {
     EXPECT_TRUE(handoverMode);
     EXPECT_EQ(shownFile.toStdString(), file);
     EXPECT_EQ(alone.app.MainFrame(), nullptr) << "a cancelled waiting instance makes no window";
-    EXPECT_EQ(ReadHandoverDone(), 1);
+    EXPECT_TRUE(ReadHandoverDone());
     EXPECT_EQ(ReadHandoverMessage().path, std::optional<std::string>("edited.txt"));
-    EXPECT_EQ(ReadHandoverMessage().mode, std::optional<int>(0));
+    EXPECT_EQ(ReadHandoverMessage().mode, CompareMode::LineWise);
 }
 
 TEST_F(HandoverTest, ConfirmedWaitingDialogComparesItsFilesAndKeepsRunning) {
@@ -95,26 +99,30 @@ TEST_F(HandoverTest, ConfirmedWaitingDialogComparesItsFilesAndKeepsRunning) {
     StartedApp waiting;
     waiting.dialogs.answer = [&](QDialog& dialog) {
         auto& open = dynamic_cast<COpenFilesDlg&>(dialog);
-        open.SetFile(1, QString::fromStdString(right));
-        open.SetMode(0);
+        open.SetFile(Side::Right, QString::fromStdString(right));
+        open.SetMode(CompareMode::LineWise);
         return int(QDialog::Accepted);
     };
     waiting.Start({"-0", left});
     ASSERT_NE(waiting.app.MainFrame(), nullptr);
-    EXPECT_EQ(waiting.View().Path(0), left);
-    EXPECT_EQ(waiting.View().Path(1), right);
+    EXPECT_EQ(waiting.View().Path(Side::Left), left);
+    EXPECT_EQ(waiting.View().Path(Side::Right), right);
     EXPECT_EQ(waiting.View().Engine().Mode(), CompareMode::LineWise);
-    EXPECT_EQ(ReadHandoverDone(), 0) << "the values keep what the waiting instance wrote";
+    EXPECT_FALSE(ReadHandoverDone()) << "the values keep what the waiting instance wrote";
     EXPECT_FALSE(QFile::exists(HandoverSocketPath()) && RequestHandover(200));
 }
 
+// The question is asked while the dialog is up, when a listener would be there.
 TEST_F(HandoverTest, AnOrdinaryOpenDialogIsNotFound) {
-    QProcess plain;
-    StartProgram(plain, {});
-    QTest::qWait(1500); // long enough for its open-files dialog to be up
-    EXPECT_FALSE(RequestHandover(500));
-    plain.kill();
-    plain.waitForFinished(kProcessTimeoutMs);
+    StartedApp plain;
+    std::optional<bool> foundWhileOpen;
+    plain.dialogs.answer = [&](QDialog&) {
+        foundWhileOpen = RequestHandover(500);
+        return int(QDialog::Rejected);
+    };
+    plain.Start({});
+    ASSERT_EQ(plain.dialogs.shown, std::vector<std::string>{"varnex::COpenFilesDlg"});
+    EXPECT_EQ(foundWhileOpen, false);
 }
 
 } // namespace

@@ -2,14 +2,14 @@
 // without arguments, the -D rule, the view's options and the recent-file list.
 #include "tests/app/frame/FrameTestSupport.h"
 
-#include "res/CommandId.h"
-#include "app/dialogs/OpenFilesDlg.h"
-#include "app/startup/RecentFiles.h"
-#include "common/SettingsText.h"
-#include "app/startup/StartUp.h"
-#include "app/doublepane/TextDoubleWnd.h"
 #include "app/compare/VarnexDoc.h"
+#include "app/dialogs/OpenFilesDlg.h"
+#include "app/doublepane/TextDoubleWnd.h"
+#include "app/startup/RecentFiles.h"
+#include "app/startup/StartUp.h"
 #include "common/SettingsKey.h"
+#include "common/SettingsText.h"
+#include "res/CommandId.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ TEST(StartUpFiles, TwoFilesAreComparedInAShownWindowTitledVarnex) {
     EXPECT_TRUE(started.messages.empty());
     EXPECT_TRUE(started.Frame().isVisible());
     EXPECT_EQ(started.Frame().windowTitle(), "Varnex");
-    EXPECT_EQ(started.View().Path(0), left);
+    EXPECT_EQ(started.View().Path(Side::Left), left);
     EXPECT_EQ(started.View().Engine().BlockCount(), 1);
     EXPECT_TRUE(started.dialogs.shown.empty());
 }
@@ -59,7 +59,7 @@ TEST(StartUpFiles, TwoMissingFilesGiveTwoMessagesAndNoComparison) {
         EXPECT_EQ(message.caption, "Fehler");
         EXPECT_EQ(message.icon, QMessageBox::Critical);
     }
-    EXPECT_TRUE(started.View().Path(0).empty());
+    EXPECT_TRUE(started.View().Path(Side::Left).empty());
     EXPECT_TRUE(started.Frame().isVisible());
 }
 
@@ -69,14 +69,14 @@ TEST(StartUpFiles, AFolderIsNotAFileToCompare) {
     StartedApp started({folder, right});
     ASSERT_EQ(started.messages.size(), 1u);
     EXPECT_EQ(started.messages[0].text, NotComparable(folder));
-    EXPECT_TRUE(started.View().Path(1).empty());
+    EXPECT_TRUE(started.View().Path(Side::Right).empty());
 }
 
 TEST(StartUpFiles, ASingleFileIsNeitherComparedNorReported) {
     const std::string only = WriteScratchFile("start-only.txt", "a\n");
     StartedApp started({only});
     EXPECT_TRUE(started.messages.empty());
-    EXPECT_TRUE(started.View().Path(0).empty());
+    EXPECT_TRUE(started.View().Path(Side::Left).empty());
     EXPECT_TRUE(started.Frame().isVisible());
     EXPECT_TRUE(started.dialogs.shown.empty());
 }
@@ -96,13 +96,13 @@ TEST(StartUpWithoutArguments, FilesChosenInTheFirstDialogAreCompared) {
     StartedApp started;
     started.dialogs.answer = [&](QDialog& dialog) {
         auto& files = dynamic_cast<COpenFilesDlg&>(dialog);
-        files.SetFile(0, QString::fromStdString(left));
-        files.SetFile(1, QString::fromStdString(right));
+        files.SetFile(Side::Left, QString::fromStdString(left));
+        files.SetFile(Side::Right, QString::fromStdString(right));
         return int(QDialog::Accepted);
     };
     started.Start({});
-    EXPECT_EQ(started.View().Path(0), left);
-    EXPECT_EQ(started.View().Path(1), right);
+    EXPECT_EQ(started.View().Path(Side::Left), left);
+    EXPECT_EQ(started.View().Path(Side::Right), right);
     EXPECT_TRUE(started.Frame().isVisible());
 }
 
@@ -110,10 +110,10 @@ TEST(StartUpOptions, ViewOptionsReachTheView) {
     const std::string left = WriteScratchFile("opt-left.txt", "a\nb\nc\n");
     const std::string right = WriteScratchFile("opt-right.txt", "a\nB\nc\n");
     StartedApp started({"-H", "-L", "-J", "-1:Links", left, right});
-    EXPECT_EQ(started.View().ViewMode(), 1);
-    EXPECT_EQ(started.View().CompareModeInForce(), 0);
-    EXPECT_EQ(started.View().Title(0), "Links");
-    EXPECT_EQ(started.View().Title(1).toStdString(), "");
+    EXPECT_EQ(started.View().CurrentViewMode(), ViewMode::Stacked);
+    EXPECT_EQ(started.View().CompareModeInForce(), CompareMode::LineWise);
+    EXPECT_EQ(started.View().Title(Side::Left), "Links");
+    EXPECT_EQ(started.View().Title(Side::Right).toStdString(), "");
     EXPECT_EQ(started.View().Engine().Navigator().CurrentBlock(), 0); // -J jumped
 }
 
@@ -121,8 +121,8 @@ TEST(StartUpOptions, NoTitlesLeavesTheTitleBarsEmpty) {
     const std::string left = WriteScratchFile("opt-left.txt", "a\n");
     const std::string right = WriteScratchFile("opt-right.txt", "b\n");
     StartedApp started({"-N", left, right});
-    EXPECT_FALSE(started.View().DoublePane().TitleText(0).has_value());
-    EXPECT_FALSE(started.View().DoublePane().TitleText(1).has_value());
+    EXPECT_FALSE(started.View().DoublePane().TitleText(Side::Left).has_value());
+    EXPECT_FALSE(started.View().DoublePane().TitleText(Side::Right).has_value());
 }
 
 TEST(StartUpDefaultTypes, AListedExtensionSetsTheModeOfTheDOption) {
@@ -131,22 +131,12 @@ TEST(StartUpDefaultTypes, AListedExtensionSetsTheModeOfTheDOption) {
     StartedApp listed;
     StoreDefaultTypes("c;cpp;h");
     listed.Start({"-L", "-DS", left, right});
-    EXPECT_EQ(listed.View().CompareModeInForce(), 2);
+    EXPECT_EQ(listed.View().CompareModeInForce(), CompareMode::CharWiseNoBlanks);
 
     StartedApp unlisted;
     StoreDefaultTypes("c;h");
     unlisted.Start({"-L", "-DS", left, right});
-    EXPECT_EQ(unlisted.View().CompareModeInForce(), 0);
-}
-
-TEST(StartUpDefaultTypes, TheHandOverFileCountsAndAnEmptyListChangesNothing) {
-    StartOptions options;
-    options.typeMode = 0;
-    options.sendFile = "notes.TXT";
-    ApplyDefaultTypes(options, "");
-    EXPECT_EQ(options.compareMode, 1);
-    ApplyDefaultTypes(options, "log;txt");
-    EXPECT_EQ(options.compareMode, 0);
+    EXPECT_EQ(unlisted.View().CompareModeInForce(), CompareMode::LineWise);
 }
 
 TEST(StartUpDocument, TheFirstPlainArgumentIsTheDocumentPathInTheRecentFileList) {

@@ -1,6 +1,6 @@
 // Random file pairs in all three modes: the engine's dump must equal the literal rendering's.
-#include "tests/engine/support/DumpOf.h"
 #include "tests/engine/layout/LiteralCompare.h"
+#include "tests/engine/support/DumpOf.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "engine/Limits.h"
 #include "tests/engine/support/DumpOf.h"
 #include "tests/engine/support/RecordingSink.h"
+#include "tests/support/Joined.h"
 
 #include <gtest/gtest.h>
 
@@ -78,9 +79,9 @@ std::string RowHeavyFile(char side, int units) {
     for (int u = 0; u < units; ++u) {
         std::string c, l, d;
         for (int n = 0; n < 16; ++n)
-            c += "c" + std::to_string(u) + "_" + std::to_string(n) + "\n";
+            c += test::Joined("c", u, "_", n, "\n");
         for (int n = 0; n < 16; ++n)
-            d += "d" + std::to_string(u) + "_" + std::to_string(n) + "\n";
+            d += test::Joined("d", u, "_", n, "\n");
         for (int n = 0; n < 8; ++n) {
             l += std::string(1, side) + std::to_string(u) + "_" + std::to_string(n) + "\n";
         }
@@ -110,10 +111,10 @@ TEST(CompareLimitsTest, RowLimitInsideACharacterBlockStillClassifiesTheWholeBloc
     constexpr int kPrefix = kMaxRows - 10;
     std::string prefix;
     for (int n = 0; n < kPrefix; ++n)
-        prefix += "p" + std::to_string(n) + "\n";
+        prefix += test::Joined("p", n, "\n");
     std::string right = prefix + "abc!\n";
     for (int n = 1; n < 20; ++n)
-        right += "q" + std::to_string(n) + "\n";
+        right += test::Joined("q", n, "\n");
     Result r;
     Compare(r, prefix + "abc\n", right, CompareMode::CharWise);
     const AlignedRows& rows = r.engine.Rows();
@@ -132,7 +133,7 @@ TEST(CompareLimitsTest, RowLimitInsideACharacterBlockStillClassifiesTheWholeBloc
 TEST(CompareLimitsTest, LinesPastTheLineLimitJoinTheLastLine) {
     std::string file;
     for (int n = 0; n < kMaxLines + 5; ++n)
-        file += "l" + std::to_string(n) + "\n";
+        file += test::Joined("l", n, "\n");
     Result r;
     Compare(r, file, file, CompareMode::CharWise);
     ASSERT_EQ(r.engine.Left().LineCount(), kMaxLines);

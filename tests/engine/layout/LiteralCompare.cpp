@@ -1,8 +1,8 @@
 // A plain, step-by-step rendering of the compare passes, kept as the oracle for the engine.
 #include "tests/engine/layout/LiteralCompare.h"
 
-#include "engine/match/Matcher.h"
 #include "engine/load/SourceLoader.h"
+#include "engine/match/Matcher.h"
 
 #include <functional>
 #include <sstream>

@@ -1,7 +1,7 @@
 // Loading files into line tables, keys and cells.
-#include "engine/load/CharCellArray.h"
 #include "common/FileProbe.h"
 #include "engine/Limits.h"
+#include "engine/load/CharCellArray.h"
 #include "engine/load/SourceLoader.h"
 #include "tests/support/ScratchFiles.h"
 
@@ -24,7 +24,9 @@ SourceText LoadBytes(const std::string& bytes, LineStyler* styler = nullptr,
     return side;
 }
 
-std::vector<std::uint32_t> Starts(const std::string& bytes) { return LoadBytes(bytes).lineStarts; }
+std::vector<std::uint32_t> Starts(const std::string& bytes) {
+    return LoadBytes(bytes).lineStarts;
+}
 
 TEST(LineSplitting, EachKindOfLineEndEndsOneLine) {
     EXPECT_EQ(Starts("a\r\nb"), (std::vector<std::uint32_t>{0, 3, 4}));
@@ -74,7 +76,8 @@ public:
     void StyleLine(const std::uint8_t* text, int, int length,
                    std::vector<std::uint8_t>& styles) override {
         lengths.push_back(length);
-        for (int i = 0; i < length; ++i) styles.push_back(text[i] % 2);
+        for (int i = 0; i < length; ++i)
+            styles.push_back(text[i] % 2);
     }
     void Clear() override { ++clears; }
 
@@ -96,7 +99,8 @@ TEST(Scanning, StylerSeesFirstLineEndByteAndStylesCells) {
 
 TEST(LineLimit, LastLineReachesTheEndOfTheFile) {
     std::string bytes;
-    for (int i = 0; i < 70000; ++i) bytes += std::to_string(i) + "\n";
+    for (int i = 0; i < 70000; ++i)
+        bytes += std::to_string(i) + "\n";
     const SourceText side = LoadBytes(bytes);
     ASSERT_EQ(side.LineCount(), kMaxLines);
     EXPECT_EQ(side.lineStarts.back(), bytes.size());
@@ -133,12 +137,12 @@ bool Loads(const std::string& path) {
 
 TEST(FileLoading, EmptyFileIsZeroLinesAndMissingOrFolderFails) {
     const std::string empty = test::WriteScratchFile("loader/empty.txt", "");
-    EXPECT_EQ(ProbePath(empty), PathKind::RegularFile);
+    EXPECT_TRUE(IsRegularFile(empty));
     EXPECT_EQ(RegularFileSize(empty), 0);
     EXPECT_EQ(LoadPath(empty).LineCount(), 0);
 
     const std::string folder = (test::ScratchFolder() / "loader").string();
-    EXPECT_EQ(ProbePath(folder), PathKind::Directory);
+    EXPECT_FALSE(IsRegularFile(folder));
     EXPECT_EQ(RegularFileSize(folder), -1);
     EXPECT_FALSE(Loads(folder));
     EXPECT_FALSE(Loads(folder + "/missing.txt"));

@@ -79,8 +79,8 @@ bool FindNearestNonZeroMatch(const MatchKey* a, const MatchKey* b, int nA, int n
 
 namespace {
 
-// The window test of FindNearestWindow. All inner mismatches are counted; stopping early at W - M + 1
-// cannot change whether the cell passes.
+// The window test of FindNearestWindow. All inner mismatches are counted; stopping early at W - M +
+// 1 cannot change whether the cell passes.
 bool WindowPasses(const MatchKey* a, const MatchKey* b, int p, int q, int w, int m,
                   int& innerMismatches) {
     if (a[p] == 0) return false;

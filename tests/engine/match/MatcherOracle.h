@@ -15,9 +15,9 @@ struct Cell {
     bool operator==(const Cell&) const = default;
 };
 
-// Visits the cells of the rectangle 0..a x 0..b in the four phases of the scan (upper-left triangle, the band
-// for a longer A, the band for a longer B, the lower-right triangle) and returns the first
-// cell that passes, or nothing.
+// Visits the cells of the rectangle 0..a x 0..b in the four phases of the scan (upper-left
+// triangle, the band for a longer A, the band for a longer B, the lower-right triangle) and returns
+// the first cell that passes, or nothing.
 bool VisitAntiDiagonals(int a, int b, const std::function<bool(Cell)>& passes, Cell& hit);
 // Every cell of the rectangle in visiting order.
 std::vector<Cell> VisitOrder(int a, int b);

@@ -1,6 +1,6 @@
 // The matcher's stated edge cases, run against both the engine and the reference implementation.
-#include "tests/engine/match/MatcherTestSupport.h"
 #include "engine/Limits.h"
+#include "tests/engine/match/MatcherTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // and a MatchMap built the way callers build it.
 #pragma once
 
-#include "tests/engine/match/MatcherOracle.h"
 #include "engine/match/AntiDiagonalScan.h"
 #include "engine/match/Matcher.h"
+#include "tests/engine/match/MatcherOracle.h"
 
 #include <gtest/gtest.h>
 

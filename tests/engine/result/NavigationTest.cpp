@@ -1,6 +1,6 @@
 // Stepping through difference blocks, and which commands are enabled and checked.
-#include "engine/result/BlockNavigator.h"
 #include "engine/CompareEngine.h"
+#include "engine/result/BlockNavigator.h"
 #include "tests/engine/support/DumpOf.h"
 
 #include <gtest/gtest.h>

@@ -18,9 +18,9 @@ inline std::string DumpOf(const std::string& left, const std::string& right, Com
     CompareEngine engine;
     RecordingSink leftSink;
     RecordingSink rightSink;
-    const int result = engine.CompareTexts("left", BytesOf(left), "right", BytesOf(right), mode,
-                                           nullptr, leftSink, rightSink);
-    return DumpResult(engine, result);
+    engine.CompareTexts("left", BytesOf(left), "right", BytesOf(right), mode, nullptr, leftSink,
+                        rightSink);
+    return DumpResult(engine, LoadResult::Ok);
 }
 
 } // namespace varnex

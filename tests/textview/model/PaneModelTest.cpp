@@ -1,5 +1,6 @@
 // The host operations on a pane's text: SetLine with conversions and limits, SetLineStyles, Clear.
 #include "textview/model/PaneModel.h"
+#include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/model/TabWidth.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,8 @@ std::vector<int> StylesOf(const PaneModel& pane, int index) {
     return std::vector<int>(line->Styles(), line->Styles() + line->Length());
 }
 
-class PaneModelTest : public testing::Test {
+// Some cases change the process-wide tab width.
+class PaneModelTest : public test::PaneGlobalsTest {
 protected:
     PaneModel pane{16, 3, PaneModel::kPerCharacterStyles, "PaneModelTest"};
 };

@@ -1,7 +1,7 @@
 // What a pane draws: style colours at character cells, tabs, marks, margin and font variants.
+#include "textview/model/TabWidth.h"
 #include "textview/widgets/AnsiEditView.h"
 #include "textview/widgets/FontSet.h"
-#include "textview/model/TabWidth.h"
 
 #include <QApplication>
 #include <QImage>

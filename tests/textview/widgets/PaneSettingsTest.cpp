@@ -1,10 +1,11 @@
 // Font, styles, options and tab width written by one pane and read by the next, machine then user.
-#include "common/SettingsNumbers.h"
 #include "common/SettingsKey.h"
-#include "textview/widgets/AnsiEditView.h"
+#include "common/SettingsNumbers.h"
+#include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/model/EditOptions.h"
-#include "textview/widgets/FontSet.h"
 #include "textview/model/TabWidth.h"
+#include "textview/widgets/AnsiEditView.h"
+#include "textview/widgets/FontSet.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,10 @@ void WriteFont(Hive hive, const std::string& path, int size) {
     ASSERT_TRUE(key.Write(bytes.data(), bytes.size(), "Font", ValueType::Binary));
 }
 
-TEST(PaneSettings, StylesAndFontWrittenByOnePaneAreReadByTheNextPaneOfTheGroup) {
+// The option cases change the process-wide tab width and editor options.
+class PaneSettings : public test::PaneGlobalsTest {};
+
+TEST_F(PaneSettings, StylesAndFontWrittenByOnePaneAreReadByTheNextPaneOfTheGroup) {
     const std::string path = "Software\\Tamsel\\Test\\RoundTrip";
     {
         CAnsiEditView pane(2048, 100, 1, "RoundTripGroup");
@@ -52,7 +56,7 @@ TEST(PaneSettings, StylesAndFontWrittenByOnePaneAreReadByTheNextPaneOfTheGroup) 
     EXPECT_EQ(pane.Resources().Styles().Get(1)->name, "Markierung");
 }
 
-TEST(PaneSettings, UserValuesOverrideMachineValues) {
+TEST_F(PaneSettings, UserValuesOverrideMachineValues) {
     const std::string path = "Software\\Tamsel\\Test\\Layers";
     WriteFont(Hive::LocalMachine, path, 12);
     WriteNumberValue(Hive::LocalMachine, path + "\\Colors\\1", "BG", 0x0000FF);
@@ -73,7 +77,7 @@ TEST(PaneSettings, UserValuesOverrideMachineValues) {
     EXPECT_EQ(pane.GetStyle(*machineStyle)->textColour, 0x00FF00u);
 }
 
-TEST(PaneSettings, StyleKeysThatAreNoPositiveNumberAreSkipped) {
+TEST_F(PaneSettings, StyleKeysThatAreNoPositiveNumberAreSkipped) {
     const std::string path = "Software\\Tamsel\\Test\\Names";
     for (const char* name : {"0", "abc", "-3", "7x"}) {
         WriteNumberValue(Hive::CurrentUser, path + "\\Colors\\" + name, "BG", 0x123456);
@@ -87,7 +91,7 @@ TEST(PaneSettings, StyleKeysThatAreNoPositiveNumberAreSkipped) {
     EXPECT_EQ(pane.GetStyle(2)->background, 0x654321u);
 }
 
-TEST(PaneSettings, WithoutSettingsPathTheSectionAndGroupNameFormThePath) {
+TEST_F(PaneSettings, WithoutSettingsPathTheSectionAndGroupNameFormThePath) {
     WriteNumberValue(Hive::CurrentUser, "Software\\Tamsel\\Test\\SectionGroup\\Colors\\1", "TX",
                      0x0A0B0C);
     CAnsiEditView pane(2048, 100, 1, "SectionGroup");
@@ -95,7 +99,7 @@ TEST(PaneSettings, WithoutSettingsPathTheSectionAndGroupNameFormThePath) {
     EXPECT_EQ(pane.GetStyle(0)->textColour, 0x0A0B0Cu);
 }
 
-TEST(PaneSettings, FontWithoutColorsIsAppliedButTheLoadFails) {
+TEST_F(PaneSettings, FontWithoutColorsIsAppliedButTheLoadFails) {
     const std::string path = "Software\\Tamsel\\Test\\FontOnly";
     WriteFont(Hive::CurrentUser, path, 30);
     CAnsiEditView pane(2048, 100, 1, "FontOnlyGroup");
@@ -106,7 +110,7 @@ TEST(PaneSettings, FontWithoutColorsIsAppliedButTheLoadFails) {
     EXPECT_GT(pane.CellSize().height(), cellBefore);
 }
 
-TEST(PaneSettings, OptionsAndTabWidthAreReadWithTheOutOfRangeRule) {
+TEST_F(PaneSettings, OptionsAndTabWidthAreReadWithTheOutOfRangeRule) {
     const std::string path = "Software\\Tamsel\\Test\\Options";
     WriteNumberValue(Hive::CurrentUser, path, "Flags", EditOptions::kLineNumbers | 0x1);
     WriteNumberValue(Hive::CurrentUser, path, "Tabualtor", 40);
@@ -125,7 +129,7 @@ TEST(PaneSettings, OptionsAndTabWidthAreReadWithTheOutOfRangeRule) {
     EXPECT_FALSE(pane.Resources().MarginWidth().has_value());
 }
 
-TEST(PaneSettings, ChangedOptionsAreSavedWhenAPaneCloses) {
+TEST_F(PaneSettings, ChangedOptionsAreSavedWhenAPaneCloses) {
     const std::string path = "Software\\Tamsel\\Test\\SavedOptions";
     {
         CAnsiEditView pane(2048, 100, 1, "SavedOptionsGroup");
@@ -142,9 +146,6 @@ TEST(PaneSettings, ChangedOptionsAreSavedWhenAPaneCloses) {
     ASSERT_TRUE(key.Read(bytes.data(), bytes.size(), "Flags", ValueType::Number));
     EXPECT_EQ(bytes[0] & 0x8, 0x8);
     EXPECT_EQ(bytes[3] & 0x80, 0);
-    TabWidth::Set(TabWidth::kDefault);
-    EditOptions::Set(0, 0xFFFFFFFFu);
-    EditOptions::ClearChanged();
 }
 
 } // namespace
