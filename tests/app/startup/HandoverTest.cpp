@@ -2,8 +2,11 @@
 #include "tests/app/frame/FrameTestSupport.h"
 
 #include "app/dialogs/OpenFilesDlg.h"
+#include "app/startup/Handover.h"
 #include "app/startup/HandoverChannel.h"
 #include "app/startup/HandoverMessages.h"
+#include "common/SettingsKey.h"
+#include "common/SettingsNumbers.h"
 #include "tests/support/ScopedVariable.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +113,23 @@ TEST_F(HandoverTest, ConfirmedWaitingDialogComparesItsFilesAndKeepsRunning) {
     EXPECT_EQ(waiting.View().Engine().Mode(), CompareMode::LineWise);
     EXPECT_FALSE(ReadHandoverDone()) << "the values keep what the waiting instance wrote";
     EXPECT_FALSE(QFile::exists(HandoverSocketPath()) && RequestHandover(200));
+}
+
+// A damaged or foreign value must not become a compare mode.
+TEST_F(HandoverTest, AStoredModeOutsideTheThreeModesIsNotTaken) {
+    test::FreshUserHive hive;
+    WriteHandoverMessage("/w/first.txt", CompareMode::LineWise, true);
+    SettingsKey key;
+    ASSERT_TRUE(key.Open(Hive::CurrentUser, OpenMode::Create) && key.OpenSub("Messages"));
+    ASSERT_TRUE(WriteNumber(key, "Mode", 7));
+    EXPECT_FALSE(ReadHandoverMessage().mode.has_value());
+
+    StartOptions options = ParseStartOptions({"varnex", "-S", "-0", "/w/second.txt"});
+    TakeHandedOverFile(options, [](int) {});
+    EXPECT_EQ(options.fileCount, 2);
+    EXPECT_EQ(options.File(Side::Left), "/w/first.txt");
+    EXPECT_EQ(options.File(Side::Right), "/w/second.txt");
+    EXPECT_EQ(options.compareMode, CompareMode::CharWiseNoBlanks) << "the own -S stays";
 }
 
 // The question is asked while the dialog is up, when a listener would be there.
