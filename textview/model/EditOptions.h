@@ -7,8 +7,19 @@ namespace varnex {
 
 class EditOptions {
 public:
-    // Options this layer acts on; the options dialog names the others.
-    static constexpr std::uint32_t kLineNumbers = 0x400;
+    // The options the pane acts on, with the texts of their check boxes.
+    static constexpr std::uint32_t kVirtualDisplay = 0x1;      // "&Virtuelle Darstellung"
+    static constexpr std::uint32_t kLineSelection = 0x2;       // "&Linienweise markieren"
+    static constexpr std::uint32_t kInsertBeforeCaret = 0x4;   // "Vor &Cursor einfügen"
+    static constexpr std::uint32_t kBracketSearch = 0x8;       // "Nach Klammern suchen"
+    static constexpr std::uint32_t kMarkToLineEnd = 0x200;     // "Marken bis zum Zeilenende"
+    static constexpr std::uint32_t kLineNumbers = 0x400;       // "Zeilennummern anzeigen"
+    static constexpr std::uint32_t kBracketRange = 0x800;      // "Klammern bereichsweise markieren"
+    static constexpr std::uint32_t kStopAtOthers = 0x1000;     // "Auch diversen Zeichen anhalten"
+    static constexpr std::uint32_t kStopAtRunStart = 0x2000;   // "Nur am Beginn eines Bereichs …"
+    static constexpr std::uint32_t kStopAtCaseChange = 0x4000; // "Auch Groß/Kleinübergängen …"
+    static constexpr std::uint32_t kUnderscoreSeparates =
+        0x8000; // "Das '_' nicht als Buchstaben …"
     static constexpr std::uint32_t kWordMarkingAvailable = 0x80000;
     static constexpr std::uint32_t kWordMarkingMode = 0x300000;
     // Set by every change; a pane that closes while it is set saves the options.

@@ -43,6 +43,15 @@ TextLinePtr LineTable::Replace(int index, TextLinePtr line) {
     return line;
 }
 
+void LineTable::Erase(int first, int count) {
+    first = std::clamp(first, 0, count_);
+    count = std::clamp(count, 0, count_ - first);
+    std::move(lines_.get() + first + count, lines_.get() + count_, lines_.get() + first);
+    for (int i = count_ - count; i < count_; ++i)
+        lines_[i].reset();
+    count_ -= count;
+}
+
 void LineTable::Clear() {
     while (count_ > 0)
         lines_[--count_].reset();

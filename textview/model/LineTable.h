@@ -25,6 +25,8 @@ public:
     void Insert(int position, TextLinePtr line);
     // Puts `line` in place of the line at `index` and returns the old one.
     TextLinePtr Replace(int index, TextLinePtr line);
+    // Removes `count` lines from `first` on, moving the following lines down.
+    void Erase(int first, int count);
     // Removes every line, the last first.
     void Clear();
 

@@ -181,6 +181,26 @@ int PaneModel::ApplyIds(TextLine& line, const std::uint8_t* ids, int count, int 
     return result;
 }
 
+bool PaneModel::InsertLine(int index, const std::uint8_t* text, int length) {
+    if (lines_.Count() >= limits_.maxLineCount) return false;
+    index = std::clamp(index, 0, lines_.Count());
+    length = std::clamp(length, 0, limits_.maxLineLength);
+    lines_.Insert(index, TextLine::Make(text, length, TabWidth::Get()));
+    widestLine_ = std::max(widestLine_, lines_.At(index).Width());
+    modified_ = true;
+    repaint_.MarkAll();
+    ScanFrom(index);
+    return true;
+}
+
+void PaneModel::DeleteLines(int first, int count) {
+    if (count <= 0 || first < 0 || first >= lines_.Count()) return;
+    lines_.Erase(first, count);
+    modified_ = true;
+    repaint_.MarkAll();
+    if (first < lines_.Count()) ScanFrom(first);
+}
+
 bool PaneModel::Clear() {
     lines_.Clear();
     widestLine_ = 0;

@@ -57,6 +57,11 @@ public:
     // Removes every line and switches colouring off; returns the modified flag and resets it.
     bool Clear();
 
+    // Editing: a new line before line `index` (at most the count); false at the line limit.
+    bool InsertLine(int index, const std::uint8_t* text, int length);
+    // Editing: removes `count` lines from `first` on.
+    void DeleteLines(int first, int count);
+
     int LineCount() const { return lines_.Count(); }
     const TextLine* GetLine(int index) const;
     // The same line for its host word, which belongs to the host.
@@ -73,6 +78,8 @@ public:
 
     // Lines the window shows; only those are marked for repainting.
     void SetVisibleLines(int first, int count);
+    int VisibleFirst() const { return visibleFirst_; }
+    int VisibleCount() const { return visibleCount_; }
     PendingRepaint& Repaint() { return repaint_; }
     void MarkLine(int index);
 

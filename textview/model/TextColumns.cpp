@@ -28,4 +28,19 @@ ColumnHit FindColumn(const std::uint8_t* text, int length, int column, int tabWi
     return hit;
 }
 
+int ColumnToIndex(const std::uint8_t* text, int length, int column, int tabWidth) {
+    int index = 0;
+    int reached = 0;
+    while (index < length && reached < column)
+        reached = NextColumn(reached, text[index++], tabWidth);
+    return index;
+}
+
+int IndexToColumn(const std::uint8_t* text, int length, int index, int tabWidth) {
+    int column = 0;
+    for (int i = 0; i < index && i < length; ++i)
+        column = NextColumn(column, text[i], tabWidth);
+    return column;
+}
+
 } // namespace varnex

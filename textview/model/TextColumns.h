@@ -1,4 +1,5 @@
 // Display columns of 8-bit text: a tab runs to the next tab stop, other bytes take one column.
+// The one place that maps bytes to columns and back, for drawing, the caret and the mouse.
 #pragma once
 
 #include <cstdint>
@@ -28,5 +29,12 @@ struct ColumnHit {
 };
 
 ColumnHit FindColumn(const std::uint8_t* text, int length, int column, int tabWidth);
+
+// Number of bytes walked from the start until the column reaches `column` or the text ends;
+// a column inside a tab's expansion gives the index after the tab.
+int ColumnToIndex(const std::uint8_t* text, int length, int column, int tabWidth);
+
+// Display column at which the byte at `index` starts; bytes past the length are not counted.
+int IndexToColumn(const std::uint8_t* text, int length, int index, int tabWidth);
 
 } // namespace varnex

@@ -1,0 +1,214 @@
+// A pane's caret, selection, clipboard and status: what keys, clicks and commands act on.
+#include "textview/model/PaneEditor.h"
+
+#include "textview/model/EditOptions.h"
+#include "textview/model/PaneModel.h"
+#include "textview/model/PaneTexts.h"
+#include "textview/model/TabWidth.h"
+#include "textview/model/TextColumns.h"
+#include "textview/model/TextEdit.h"
+#include "textview/model/WordJump.h"
+
+#include <algorithm>
+
+namespace varnex {
+
+namespace {
+
+bool LineSelection() {
+    return (EditOptions::Get() & EditOptions::kLineSelection) != 0;
+}
+
+int LineWidth(const PaneModel& document, int line) {
+    const TextLine* record = document.GetLine(line);
+    return record ? record->Width() : 0;
+}
+
+} // namespace
+
+PaneEditor::PaneEditor(PaneModel& document, PanePlatform& platform)
+    : document_(document), platform_(platform), caret_(document) {
+    caret_.SetStatusHook([this] { UpdateStatus(); });
+}
+
+void PaneEditor::SetCaretHook(std::function<void()> hook) {
+    caretHook_ = std::move(hook);
+    caret_.SetMovedHook(caretHook_);
+}
+
+TextPosition PaneEditor::MoveTo(TextPosition to, bool extend) {
+    const TextPosition before = caret_.Caret();
+    caret_.SetCaret(to.column, to.line, extend ? CaretMove::kExtend : 0);
+    EnsureCaretVisible();
+    return before;
+}
+
+void PaneEditor::SelectAll() {
+    MoveTo({0, 0}, false);
+    MoveTo({0, document_.LineCount()}, true);
+}
+
+void PaneEditor::SelectLine(int line) {
+    MoveTo({0, line}, false);
+    MoveTo({LineWidth(document_, line), line}, true);
+}
+
+bool PaneEditor::SelectWordAt(TextPosition cell) {
+    const TextLine* line = document_.GetLine(cell.line);
+    if (!line) return false;
+    const int tabWidth = TabWidth::Get();
+    const int index = FindColumn(line->Text(), line->Length(), cell.column, tabWidth).index;
+    const std::optional<ByteRange> word =
+        WordUnder(line->Text(), line->Length(), index, EditOptions::Get());
+    if (!word) return false;
+    MoveTo({IndexToColumn(line->Text(), line->Length(), word->first, tabWidth), cell.line}, false);
+    MoveTo({IndexToColumn(line->Text(), line->Length(), word->last, tabWidth), cell.line}, true);
+    return true;
+}
+
+bool PaneEditor::InSelection(TextPosition at) const {
+    if (!caret_.HasSelection()) return false;
+    const TextPosition start = caret_.SelectionStart();
+    const TextPosition end = caret_.SelectionEnd();
+    if (at.line < start.line || at.line > end.line) return false;
+    if (at.line == start.line && at.column < start.column) return false;
+    return !(at.line == end.line && at.column > end.column);
+}
+
+// The caret's cell must lie within the rows and columns shown completely.
+void PaneEditor::EnsureCaretVisible() {
+    const ScrollState& shown = platform_.Scroll();
+    const TextPosition caret = caret_.Caret();
+    int line = shown.firstLine;
+    int column = shown.firstColumn;
+    if (caret.line < line) line = caret.line;
+    if (caret.line >= line + shown.fullLines) line = caret.line - shown.fullLines + 1;
+    if (caret.column < column) column = caret.column;
+    if (caret.column >= column + shown.fullColumns) column = caret.column - shown.fullColumns + 1;
+    if (line != shown.firstLine || column != shown.firstColumn) platform_.ScrollTo(column, line);
+}
+
+std::string PaneEditor::SelectedText() const {
+    if (!caret_.HasSelection()) return {};
+    const TextPosition start = caret_.SelectionStart();
+    const TextPosition end = caret_.SelectionEnd();
+    if (start.line == end.line) {
+        std::string text = TextBetween(document_, start, end);
+        const bool virtualDisplay = (EditOptions::Get() & EditOptions::kVirtualDisplay) != 0;
+        if (text.empty() && virtualDisplay)
+            text.assign(static_cast<std::size_t>(end.column - start.column), ' ');
+        return text;
+    }
+    return LineSelection() ? LineWiseText(start, end) : TextBetween(document_, start, end);
+}
+
+// Whole lines, each ended by a line break, so that pasting them line-wise keeps them lines.
+// A last line reached only at column 0 is not one of them.
+std::string PaneEditor::LineWiseText(TextPosition start, TextPosition end) const {
+    const int last = end.column > 0 ? end.line : end.line - 1;
+    std::string text;
+    for (int line = start.line; line <= last && line < document_.LineCount(); ++line) {
+        text += TextBetween(document_, {0, line}, {LineWidth(document_, line), line});
+        text += '\n';
+    }
+    return text;
+}
+
+int PaneEditor::CopySelection() {
+    const std::string text = SelectedText();
+    if (text.empty()) return 0;
+    platform_.SetClipboardText(text);
+    return static_cast<int>(text.size());
+}
+
+bool PaneEditor::RefuseWhenReadOnly() {
+    if (readOnly_) Beep();
+    return readOnly_;
+}
+
+bool PaneEditor::CutSelection() {
+    if (RefuseWhenReadOnly()) return false;
+    return CopySelection() > 0 && DeleteSelection();
+}
+
+bool PaneEditor::DeleteSelection() {
+    if (RefuseWhenReadOnly()) return false;
+    if (!caret_.HasSelection()) return false;
+    TextPosition start = caret_.SelectionStart();
+    TextPosition end = caret_.SelectionEnd();
+    if (start.line != end.line && LineSelection()) {
+        start.column = 0;
+        end = end.column > 0 ? TextPosition{0, end.line + 1} : TextPosition{0, end.line};
+    }
+    if (!DeleteTextRange(document_, start, end)) {
+        Beep();
+        return false;
+    }
+    caret_.SetCaret(start.column, start.line, CaretMove::kNoWrap);
+    EnsureCaretVisible();
+    return true;
+}
+
+bool PaneEditor::Paste() {
+    if (RefuseWhenReadOnly()) return false;
+    const std::optional<std::string> text = platform_.ClipboardText();
+    return text && !text->empty() && InsertText(*text);
+}
+
+bool PaneEditor::InsertText(std::string_view bytes) {
+    if (RefuseWhenReadOnly()) return false;
+    if (caret_.HasSelection() && !DeleteSelection()) return false;
+    TextPosition at = caret_.Caret();
+    if (LineSelection() && bytes.find('\n') != std::string_view::npos) at.column = 0;
+    const std::optional<TextPosition> end = InsertTextAt(document_, at, bytes);
+    if (!end) {
+        Beep();
+        return false;
+    }
+    const TextPosition caret = (EditOptions::Get() & EditOptions::kInsertBeforeCaret) ? at : *end;
+    caret_.SetCaret(caret.column, caret.line, CaretMove::kNoWrap);
+    EnsureCaretVisible();
+    return true;
+}
+
+bool PaneEditor::SetEditable(bool editable) {
+    const bool was = !readOnly_;
+    readOnly_ = !editable;
+    return was;
+}
+
+void PaneEditor::ToggleInsertMode() {
+    modeWord_ = (modeWord_ ^ kInsertModeBit) | kCaretBit;
+    UpdateStatus();
+}
+
+void PaneEditor::SetCaretEnabled(bool enabled) {
+    modeWord_ = enabled ? (modeWord_ | kCaretBit) : (modeWord_ & ~kCaretBit);
+}
+
+// A pane that gains the focus always publishes, so that the status shows this pane's caret.
+void PaneEditor::SetFocus(bool focused) {
+    focused_ = focused;
+    if (!focused) return;
+    publishedKey_.reset();
+    UpdateStatus();
+}
+
+void PaneEditor::UpdateStatus() {
+    if (!focused_ || !statusOutput_) return;
+    const StatusQuery query{caret_.Caret(), caret_.Anchor(), caret_.Selection()};
+    std::string text;
+    std::uint64_t key = 0;
+    if (statusHook_) {
+        key = statusHook_(query, publishedKey_.value_or(0), text);
+    } else {
+        key = DefaultStatusKey(query, modeWord_);
+        text = DefaultStatusText(query);
+    }
+    if (publishedKey_ == key && publishedInsertMode_ == InsertMode()) return;
+    publishedKey_ = key;
+    publishedInsertMode_ = InsertMode();
+    platform_.PublishStatus(text, std::string(InsertMode() ? kInsertModeText : kOverwriteModeText));
+}
+
+} // namespace varnex
