@@ -21,6 +21,16 @@ char16_t Windows1252ToUnicode(std::uint8_t byte) {
     return byte;
 }
 
+std::optional<std::uint8_t> UnicodeToWindows1252(char16_t character) {
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
+        return static_cast<std::uint8_t>(character);
+    }
+    for (std::size_t k = 0; k < kUpperControlRange.size(); ++k) {
+        if (kUpperControlRange[k] == character) return static_cast<std::uint8_t>(0x80 + k);
+    }
+    return std::nullopt;
+}
+
 void AppendWindows1252AsUtf8(std::string& out, std::uint8_t byte) {
     const char16_t c = Windows1252ToUnicode(byte);
     if (c < 0x80) {

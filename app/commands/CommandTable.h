@@ -11,8 +11,7 @@ namespace varnex {
 
 // The one place where a target's command is checked before it runs: a disabled command is
 // taken and ignored, so that no later target on the route runs it either.
-template <class Owner>
-class CommandTable {
+template <class Owner> class CommandTable {
 public:
     struct Entry {
         CommandId id;

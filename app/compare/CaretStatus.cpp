@@ -29,24 +29,28 @@ std::string FillNumbers(const std::string& pattern, std::initializer_list<int> n
 } // namespace
 
 std::optional<std::string> CaretStatus::Text(const AlignedRows& rows, Side side,
-                                             const CaretReport& caret) {
-    const std::pair<int, int> position{caret.column, caret.row};
+                                             const StatusQuery& caret) {
+    const std::pair<int, int> position{caret.caret.column, caret.caret.line};
     if (lastPosition_ == position) return std::nullopt;
     lastPosition_ = position;
     return Describe(rows, side, caret);
 }
 
+// The distance counts lines while the selection reaches across lines, else columns.
 std::string CaretStatus::Describe(const AlignedRows& rows, Side side,
-                                  const CaretReport& caret) const {
-    if (caret.row < 0 || caret.row >= rows.Count()) return {};
-    const int line = rows.Line(side, caret.row);
+                                  const StatusQuery& caret) const {
+    const TextPosition at = caret.caret;
+    const TextPosition anchor = caret.anchor;
+    if (at.line < 0 || at.line >= rows.Count()) return {};
+    const int line = rows.Line(side, at.line);
     if (line == 0) return {};
-    std::string text = FillNumbers(LoadString(kStrStatusPosition), {line, caret.column + 1});
-    const bool anchorOnLine = caret.anchorRow >= 0 && caret.anchorRow < rows.Count() &&
-                              rows.Line(side, caret.anchorRow) != 0;
-    if (caret.hasSelection && anchorOnLine) {
-        const int distance =
-            caret.lineSelection ? caret.row - caret.anchorRow : caret.column - caret.anchorColumn;
+    std::string text = FillNumbers(LoadString(kStrStatusPosition), {line, at.column + 1});
+    const bool anchorOnLine =
+        anchor.line >= 0 && anchor.line < rows.Count() && rows.Line(side, anchor.line) != 0;
+    if (caret.selection != SelectionState::None && anchorOnLine) {
+        const int distance = caret.selection == SelectionState::AcrossLines
+                                 ? at.line - anchor.line
+                                 : at.column - anchor.column;
         text += FillNumbers(LoadString(kStrStatusDistance), {std::abs(distance)});
     }
     return text;

@@ -2,21 +2,13 @@
 #pragma once
 
 #include "engine/result/AlignedRows.h"
+#include "textview/model/PaneStatus.h"
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace varnex {
-
-// Where a pane's caret stands (rows and columns from 0) and what it has selected.
-struct CaretReport {
-    int column = 0;
-    int row = 0;
-    bool hasSelection = false;
-    int anchorColumn = 0;
-    int anchorRow = 0;
-    bool lineSelection = false; // the pane selects whole lines
-};
 
 // One per pane: it remembers the position it last reported so that an unmoved caret
 // leaves the status bar alone.
@@ -24,10 +16,12 @@ class CaretStatus {
 public:
     // Nothing when the caret stands where it stood at the last call; an empty text for rows
     // without a line of this side's file; else " Zeile: l  Spalte: c" with the file's line.
-    std::optional<std::string> Text(const AlignedRows& rows, Side side, const CaretReport& caret);
+    std::optional<std::string> Text(const AlignedRows& rows, Side side, const StatusQuery& caret);
+    // The next call reports again, wherever the caret stands.
+    void Forget() { lastPosition_.reset(); }
 
 private:
-    std::string Describe(const AlignedRows& rows, Side side, const CaretReport& caret) const;
+    std::string Describe(const AlignedRows& rows, Side side, const StatusQuery& caret) const;
 
     std::optional<std::pair<int, int>> lastPosition_;
 };

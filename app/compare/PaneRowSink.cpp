@@ -16,6 +16,10 @@ void PaneRowSink::Clear() {
     pane_.Clear();
 }
 
+void PaneRowSink::SetReadOnly(bool readOnly) {
+    pane_.SetEditable(!readOnly);
+}
+
 int PaneRowSink::StyleCount() const {
     return pane_.Resources().Styles().Count();
 }

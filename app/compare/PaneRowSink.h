@@ -12,8 +12,7 @@ public:
     explicit PaneRowSink(CAnsiEditView& pane) : pane_(pane) {}
 
     void Clear() override;
-    // The text panes have no editing yet, so there is nothing to forbid.
-    void SetReadOnly(bool) override {}
+    void SetReadOnly(bool readOnly) override;
     int StyleCount() const override;
     void AddStyle(int id, std::uint32_t textColour, std::uint32_t background,
                   int fontFlags) override;

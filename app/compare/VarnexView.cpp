@@ -46,6 +46,12 @@ CVarnexView::CVarnexView(QWidget* parent) : QWidget(parent), viewMode_(ReadViewM
         CComparePane& pane = doublePane_->Pane(side);
         pane.SetSettingsPath(std::string(PaneLineStyler::kSettingsPath));
         pane.SetMarginSource([this, side](int row) { return MarginFor(side, row); });
+        pane.SetStatusOutput(true);
+        pane.SetStatusHook(
+            [this, side](const StatusQuery& query, std::uint64_t previousKey, std::string& text) {
+                return StatusFor(side, query, previousKey, text);
+            });
+        connect(&pane, &CAnsiEditView::SelectionChanged, this, &CVarnexView::CommandStatesChanged);
     }
     // The panes share the editor's font and colours: machine-wide values first, the user's over
     // them.
@@ -195,11 +201,14 @@ MarginLabel CVarnexView::MarginFor(Side side, int row) const {
     return MarginLabelFor(engine_.Rows(), side, row, markStart_, markEnd_);
 }
 
-std::optional<QString> CVarnexView::StatusText(Side side, const CaretReport& caret) {
-    const std::optional<std::string> text =
-        caretStatus_[IndexOf(side)].Text(engine_.Rows(), side, caret);
-    if (!text) return std::nullopt;
-    return QString::fromStdString(*text);
+std::uint64_t CVarnexView::StatusFor(Side side, const StatusQuery& query, std::uint64_t previousKey,
+                                     std::string& text) {
+    CaretStatus& status = caretStatus_[IndexOf(side)];
+    if (previousKey == 0) status.Forget();
+    const std::optional<std::string> shown = status.Text(engine_.Rows(), side, query);
+    if (!shown) return previousKey;
+    text = *shown;
+    return previousKey + 1;
 }
 
 // A block whose start is on screen is only redrawn, which moves the marker; otherwise both

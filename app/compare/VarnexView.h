@@ -77,9 +77,10 @@ public:
 
     // The margin entry of `row` in the pane of `side`.
     MarginLabel MarginFor(Side side, int row) const;
-    // Status-bar text for the caret of pane `side`; nothing when the caret has not moved
-    // since that pane's last report.
-    std::optional<QString> StatusText(Side side, const CaretReport& caret);
+    // The status hook of pane `side`: its caret's text, with a new key only when the text is
+    // to be shown (the caret moved, or the pane regained the focus).
+    std::uint64_t StatusFor(Side side, const StatusQuery& query, std::uint64_t previousKey,
+                            std::string& text);
 
     // Replaces the function that shows message boxes (the too-many-rows warning).
     void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }

@@ -33,6 +33,38 @@ void CComparePane::PrintLineNumber(QPainter& painter, const QRect& rect, int lin
     }
 }
 
+const CommandTable<CComparePane>& CComparePane::Commands() {
+    static const CommandTable<CComparePane> commands{
+        {kCmdCopy, &CComparePane::Copy, &CComparePane::CopyState},
+        {kCmdSelectAll, &CComparePane::SelectAllLines, &CComparePane::SelectAllState},
+    };
+    return commands;
+}
+
+bool CComparePane::OnCommand(CommandId id) {
+    return Commands().Run(*this, id);
+}
+
+bool CComparePane::OnUpdateCommand(CommandId id, CommandState& state) {
+    return Commands().Query(*this, id, state);
+}
+
+void CComparePane::Copy(CommandId) {
+    CopySelection();
+}
+
+CommandState CComparePane::CopyState(CommandId) const {
+    return {Editor().Caret().HasSelection(), false};
+}
+
+void CComparePane::SelectAllLines(CommandId) {
+    SelectAll();
+}
+
+CommandState CComparePane::SelectAllState(CommandId) const {
+    return {LineCount() > 0, false};
+}
+
 void CComparePane::focusInEvent(QFocusEvent* event) {
     CAnsiEditView::focusInEvent(event);
     emit FocusGained();

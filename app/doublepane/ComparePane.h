@@ -1,6 +1,7 @@
 // A compare pane: a text pane whose margin shows file line numbers and the block marker.
 #pragma once
 
+#include "app/commands/CommandTable.h"
 #include "app/doublepane/MarginLabel.h"
 #include "app/doublepane/MarkerIcon.h"
 #include "textview/widgets/AnsiEditView.h"
@@ -9,7 +10,8 @@
 
 namespace varnex {
 
-class CComparePane : public CAnsiEditView {
+// The pane's own commands (copy, select all) come through the route while it is the active one.
+class CComparePane : public CAnsiEditView, public CommandTarget {
     Q_OBJECT
 
 public:
@@ -26,6 +28,9 @@ public:
     void SetMarginSource(MarginSource source) { marginSource_ = std::move(source); }
     void PrintLineNumber(QPainter& painter, const QRect& rect, int line) override;
 
+    bool OnCommand(CommandId id) override;
+    bool OnUpdateCommand(CommandId id, CommandState& state) override;
+
 signals:
     void FocusGained();
 
@@ -33,6 +38,12 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    static const CommandTable<CComparePane>& Commands();
+    void Copy(CommandId id);
+    CommandState CopyState(CommandId id) const;
+    void SelectAllLines(CommandId id);
+    CommandState SelectAllState(CommandId id) const;
+
     MarginSource marginSource_;
     MarkerIcon marker_;
 };

@@ -122,7 +122,18 @@ void CMainFrame::BuildStatusBar() {
     numLockPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // The prompt pane is a normal widget: fly-by prompts cover it and "Bereit" returns after.
     statusBar()->addWidget(promptPane_, 1);
+    // Behind it the panes' own fields: the caret's text and the insert-mode mark.
+    caretPane_ = new QLabel;
+    modePane_ = new QLabel;
+    for (QLabel* field : {caretPane_, modePane_}) {
+        field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusBar()->addPermanentWidget(field);
+    }
     statusBar()->addPermanentWidget(numLockPane_);
+    for (const Side side : kBothSides) {
+        connect(&view_->DoublePane().Pane(side), &CAnsiEditView::StatusPublished, this,
+                &CMainFrame::ShowPaneStatus);
+    }
 }
 
 void CMainFrame::BuildShortcuts() {
@@ -140,6 +151,11 @@ bool CMainFrame::OnCommand(CommandId id) {
 
 bool CMainFrame::OnUpdateCommand(CommandId id, CommandState& state) {
     return Commands().Query(*this, id, state);
+}
+
+void CMainFrame::ShowPaneStatus(const QString& text, const QString& mode) {
+    caretPane_->setText(text);
+    modePane_->setText(mode);
 }
 
 // A hidden toolbar takes the style too, and shows with it when it comes back.

@@ -45,6 +45,9 @@ public:
 
     QToolBar& ToolBar() { return *toolBar_; }
     QLabel& PromptPane() { return *promptPane_; }
+    // The fields where the pane with the focus shows its caret and insert mode.
+    QLabel& CaretPane() { return *caretPane_; }
+    QLabel& ModePane() { return *modePane_; }
     NumLockIndicator& NumLockPane() { return *numLockPane_; }
     bool FlatToolBar() const { return flatMode_; }
     bool AlwaysOnTop() const { return alwaysOnTop_; }
@@ -61,6 +64,7 @@ private:
     void BuildStatusBar();
     void BuildShortcuts();
     void ApplyFlatMode();
+    void ShowPaneStatus(const QString& text, const QString& mode);
 
     void ToggleFlatToolBar(CommandId id);
     CommandState FlatToolBarState(CommandId id) const;
@@ -80,6 +84,8 @@ private:
     CVarnexView* view_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* promptPane_ = nullptr;
+    QLabel* caretPane_ = nullptr;
+    QLabel* modePane_ = nullptr;
     NumLockIndicator* numLockPane_ = nullptr;
     CommandTarget* document_ = nullptr;
     CommandTarget* application_ = nullptr;

@@ -6,22 +6,61 @@
 #include "textview/model/StyleSettings.h"
 #include "textview/model/TabWidth.h"
 #include "textview/model/TextColumns.h"
+#include "textview/widgets/ClipboardText.h"
+
+#include <QApplication>
+#include <QClipboard>
 
 #include <algorithm>
+#include <chrono>
+#include <climits>
 
 namespace varnex {
 
 namespace {
 
+// Pointer outside the pane while selecting: how often the text scrolls along.
+constexpr int kAutoScrollMs = 50;
 // A drawn line never needs more bytes than this: 1024 characters of up to four UTF-8 bytes.
 constexpr int kMaxBytesDrawn = LinePainter::kMaxCharacters * 4;
+// A selection that goes on past a line's end.
+constexpr int kPastLineEnd = INT_MAX;
+// Marked characters carry bit 7 in the low byte of their style value, so only styles below it
+// can be marked.
+constexpr StyleValue kMarkBit = 0x80;
+
+std::int64_t SteadyMilliseconds() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+// The columns of `line` that the selection covers, [from, to).
+std::optional<std::pair<int, int>> SelectedColumns(const CaretModel& caret, int line) {
+    if (!caret.HasSelection()) return std::nullopt;
+    const TextPosition start = caret.SelectionStart();
+    const TextPosition end = caret.SelectionEnd();
+    if (line < start.line || line > end.line) return std::nullopt;
+    const int from = line == start.line ? start.column : 0;
+    const int to = line == end.line ? end.column : kPastLineEnd;
+    if (to <= from) return std::nullopt;
+    return std::pair{from, to};
+}
 
 } // namespace
 
 CAnsiEditView::CAnsiEditView(unsigned maxLineLength, int maxLineCount, std::uint8_t options,
                              const std::string& resourceName, QWidget* parent)
-    : CAnsiView(resourceName, parent), model_(maxLineLength, maxLineCount, options, resourceName) {
+    : CAnsiView(resourceName, parent), model_(maxLineLength, maxLineCount, options, resourceName),
+      editor_(model_, *this), beep_([] { QApplication::beep(); }), clock_(SteadyMilliseconds),
+      runDrag_(
+          [](QDrag& drag, Qt::DropActions allowed) { return drag.exec(allowed, Qt::CopyAction); }) {
     VisibleLinesChanged();
+    viewport()->setAcceptDrops(true);
+    viewport()->setCursor(Qt::IBeamCursor);
+    blinkTimer_.setInterval(std::max(1, QApplication::cursorFlashTime() / 2));
+    connect(&blinkTimer_, &QTimer::timeout, this, &CAnsiEditView::BlinkCaret);
+    autoScrollTimer_.setInterval(kAutoScrollMs);
+    connect(&autoScrollTimer_, &QTimer::timeout, this, &CAnsiEditView::AutoScroll);
 }
 
 CAnsiEditView::~CAnsiEditView() {
@@ -73,8 +112,52 @@ int CAnsiEditView::SetLineStyles(int index, const std::uint8_t* ids, int count, 
 
 bool CAnsiEditView::Clear() {
     const bool wasModified = model_.Clear();
-    AfterChange();
+    editor_.Reset();
+    AfterInteraction();
     return wasModified;
+}
+
+int CAnsiEditView::SetCaret(int column, int line, int flags) {
+    const int result = editor_.SetCaret(column, line, flags);
+    AfterInteraction();
+    return result;
+}
+
+TextPosition CAnsiEditView::MoveTo(TextPosition to, bool extend) {
+    const TextPosition before = editor_.MoveTo(to, extend);
+    AfterInteraction();
+    return before;
+}
+
+void CAnsiEditView::SelectAll() {
+    editor_.SelectAll();
+    AfterInteraction();
+}
+
+int CAnsiEditView::CopySelection() {
+    return editor_.CopySelection();
+}
+
+bool CAnsiEditView::SetEditable(bool editable) {
+    return editor_.SetEditable(editable);
+}
+
+void CAnsiEditView::SetBracketRules(std::optional<BracketRules> rules) {
+    editor_.Caret().SetBracketRules(std::move(rules));
+}
+
+void CAnsiEditView::SetClipboardText(const std::string& bytes) {
+    QGuiApplication::clipboard()->setText(BytesToText(bytes));
+}
+
+std::optional<std::string> CAnsiEditView::ClipboardText() const {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.isNull()) return std::nullopt;
+    return TextToBytes(text);
+}
+
+void CAnsiEditView::PublishStatus(const std::string& text, const std::string& mode) {
+    emit StatusPublished(QString::fromStdString(text), QString::fromStdString(mode));
 }
 
 void CAnsiEditView::AfterChange() {
@@ -111,19 +194,65 @@ int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, in
     const int tabWidth = TabWidth::Get();
     const ColumnHit start = FindColumn(record->Text(), record->Length(), firstColumn, tabWidth);
     const int count = std::min(record->Length() - start.index, kMaxBytesDrawn);
-    if (count == 0) {
+    FillStyleValues(*record, start.index, count);
+    LineCells cells{record->Text() + start.index, styleValues_.data(), count, start.startColumn, 0};
+    const StyleValue lineEnd = record->Length() > 0
+                                   ? StyleValueAt(*record, record->Length() - 1)
+                                   : static_cast<StyleValue>(model_.DefaultStyleIndex());
+    flags |= OverlaySelection(line, start.index, start.startColumn, cells);
+    OverlayBracket(line, start.index, start.startColumn, flags);
+    if (count == 0 && !(flags & (LinePainter::kPaintOneMore | LinePainter::kPaintToEdge))) {
         // Scrolled past the end: the row goes on in the style the line ends in.
-        if (record->Length() > 0)
-            lines.Styles().Select(StyleValueAt(*record, record->Length() - 1));
+        lines.Styles().Select(lineEnd);
         return 0;
     }
-    FillStyleValues(*record, start.index, count);
-    const LineCells cells{record->Text() + start.index, styleValues_.data(), count,
-                          start.startColumn, 0};
     if (Utf8Display()) flags |= LinePainter::kUtf8Display;
     const int pixels = lines.DrawLine(rect, firstColumn, cells, flags, tabWidth);
+    // What follows the selection's one extra cell is the line's own background again.
+    if (flags & LinePainter::kPaintOneMore) lines.Styles().Select(lineEnd);
     const int cellWidth = CellSize().width();
     return (pixels + cellWidth - 1) / cellWidth;
+}
+
+// Paints the selected characters in the selection style; returns the drawing flags that carry
+// a selection on past the line's end.
+int CAnsiEditView::OverlaySelection(int line, int firstIndex, int startColumn, LineCells& cells) {
+    const std::optional<std::pair<int, int>> selected = SelectedColumns(editor_.Caret(), line);
+    if (!selected) return 0;
+    const std::optional<int> selectionIndex =
+        model_.Resources().Styles().IndexOfId(StyleTable::kSelectionId);
+    const StyleValue style = static_cast<StyleValue>(selectionIndex.value_or(0));
+    const TextLine& record = *GetLine(line);
+    const int tabWidth = TabWidth::Get();
+    int column = startColumn;
+    for (int k = 0; k < cells.count; ++k) {
+        if (column >= selected->first && column < selected->second) styleValues_[k] = style;
+        column = NextColumn(column, record.Text()[firstIndex + k], tabWidth);
+    }
+    if (selected->second != kPastLineEnd) return 0;
+    cells.styleAfter = style;
+    const bool toEdge = (EditOptions::Get() & EditOptions::kMarkToLineEnd) != 0;
+    return toEdge ? LinePainter::kPaintToEdge : LinePainter::kPaintOneMore;
+}
+
+// Marks the bracket at the caret and its partner, or with ranged matching all between them.
+void CAnsiEditView::OverlayBracket(int line, int firstIndex, int startColumn, int& flags) {
+    const BracketMatch& match = editor_.Caret().Bracket();
+    if (!match.active) return;
+    const TextPosition first = std::min(match.bracket, match.partner);
+    const TextPosition last = std::max(match.bracket, match.partner);
+    if (line < first.line || line > last.line) return;
+    const TextLine& record = *GetLine(line);
+    const int tabWidth = TabWidth::Get();
+    int column = startColumn;
+    for (std::size_t k = 0; k < styleValues_.size(); ++k) {
+        const TextPosition at{column, line};
+        const bool marked = match.ranged ? (first <= at && at <= last)
+                                         : (at == match.bracket || at == match.partner);
+        if (marked && (styleValues_[k] & 0xFF) < kMarkBit) styleValues_[k] |= kMarkBit;
+        column = NextColumn(column, record.Text()[firstIndex + static_cast<int>(k)], tabWidth);
+    }
+    flags |= LinePainter::kMarks;
 }
 
 } // namespace varnex

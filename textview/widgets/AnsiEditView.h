@@ -1,17 +1,26 @@
-// The text pane a host fills: owns lines and styles, loads and saves settings, draws its lines.
+// The text pane a host fills: owns lines and styles, loads and saves settings, draws its lines,
+// and turns keys and the mouse into caret moves, selections and edits.
 #pragma once
 
+#include "textview/model/PaneEditor.h"
+#include "textview/model/PaneKeys.h"
 #include "textview/model/PaneModel.h"
+#include "textview/model/PaneMouse.h"
+#include "textview/model/PanePlatform.h"
 #include "textview/widgets/AnsiView.h"
 
+#include <QDrag>
+#include <QTimer>
+
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace varnex {
 
-class CAnsiEditView : public CAnsiView {
+class CAnsiEditView : public CAnsiView, private PanePlatform {
     Q_OBJECT
 
 public:
@@ -36,6 +45,7 @@ public:
     const TextStyle* GetStyle(int index) const { return model_.GetStyle(index); }
     int SetLine(const std::uint8_t* text, int index, int length, int encodingFlags);
     int SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId, int stride);
+    // Also puts the caret back to (0, 0) without a selection.
     bool Clear();
     virtual const TextLine* GetLine(int index) const { return model_.GetLine(index); }
 
@@ -50,19 +60,96 @@ public:
     int PrintLine(LinePainter& lines, const QRect& rect, int line, int firstColumn, int columnCount,
                   int flags) override;
 
+    // The caret, the selection and what a host does with them.
+    const PaneEditor& Editor() const { return editor_; }
+    PaneEditor& Editor() { return editor_; }
+    int SetCaret(int column, int line, int flags);
+    TextPosition MoveTo(TextPosition to, bool extend);
+    void SelectAll();
+    int CopySelection();
+    // Returns whether the pane was editable before; a read-only pane refuses every edit.
+    bool SetEditable(bool editable);
+    bool ReadOnly() const { return editor_.ReadOnly(); }
+    // The status text goes to StatusPublished only while this is on and the pane has the focus.
+    void SetStatusOutput(bool on) { editor_.SetStatusOutput(on); }
+    void SetStatusHook(StatusHook hook) { editor_.SetStatusHook(std::move(hook)); }
+    void SetCaretHook(std::function<void()> hook) { editor_.SetCaretHook(std::move(hook)); }
+    void SetBracketRules(std::optional<BracketRules> rules);
+    void SetDragEnabled(bool enabled) { mouse_.SetDragEnabled(enabled); }
+
+    // Seams for tests: the beep, the clock of the triple click (milliseconds), and how a drag
+    // runs (QDrag::exec by default).
+    using DragRunner = std::function<Qt::DropAction(QDrag& drag, Qt::DropActions allowed)>;
+    void SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
+    void SetClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
+    void SetDragRunner(DragRunner runner) { runDrag_ = std::move(runner); }
+
+    // PanePlatform, which the host may use as well.
+    const ScrollState& Scroll() const override { return CAnsiView::Scroll(); }
+    void ScrollTo(int column, int line) override { CAnsiView::ScrollTo(column, line); }
+
+signals:
+    // The caret text and the insert-mode mark for the host's status bar.
+    void StatusPublished(const QString& text, const QString& mode);
+    // The pane got a selection or lost it: what copying may do changed.
+    void SelectionChanged();
+
 protected:
     void VisibleLinesChanged() override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Beep() override { beep_(); }
+    void SetClipboardText(const std::string& bytes) override;
+    std::optional<std::string> ClipboardText() const override;
+    void PublishStatus(const std::string& text, const std::string& mode) override;
+
     void AfterChange();
+    void AfterInteraction();
     StyleValue StyleValueAt(const TextLine& line, int index) const;
     void FillStyleValues(const TextLine& line, int first, int count);
+    int OverlaySelection(int line, int firstIndex, int startColumn, LineCells& cells);
+    void OverlayBracket(int line, int firstIndex, int startColumn, int& flags);
+
+    void StartDrag();
+    void AutoScroll();
+    void BlinkCaret();
+    void RestartBlink();
+    QRect CaretRect() const;
+    bool CaretShown() const;
+    Qt::DropAction DropActionFor(const QDropEvent& event) const;
 
     PaneModel model_;
+    PaneEditor editor_;
+    PaneKeys keys_;
+    PaneMouse mouse_;
     std::string optionsName_;
     std::vector<StyleValue> styleValues_;
     int shownLineCount_ = 0;
     int shownWidth_ = 0;
+    std::function<void()> beep_;
+    std::function<std::int64_t()> clock_;
+    DragRunner runDrag_;
+    QTimer blinkTimer_;
+    QTimer autoScrollTimer_;
+    bool caretVisible_ = true;
+    QRect paintedCaret_;
+    QPoint lastPointer_;
+    bool dragging_ = false; // this pane's own drag is running
+    bool droppedOnSelf_ = false;
+    bool hadSelection_ = false;
+    bool leftButtonHeld_ = false;
 };
 
 } // namespace varnex

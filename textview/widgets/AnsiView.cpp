@@ -134,6 +134,29 @@ void CAnsiView::resizeEvent(QResizeEvent* event) {
     LayOut();
 }
 
+namespace {
+
+int FloorDivide(int value, int divisor) {
+    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
+
+} // namespace
+
+PointerHit CAnsiView::HitAt(QPoint point) const {
+    const QSize cell = CellSize();
+    const int x = point.x() - MarginWidth();
+    const int line = std::max(0, scroll_.firstLine + FloorDivide(point.y(), cell.height()));
+    const int cellColumn = scroll_.firstColumn + FloorDivide(x, cell.width());
+    const int caretColumn = scroll_.firstColumn + FloorDivide(x + cell.width() / 2, cell.width());
+    return {{std::max(0, caretColumn), line}, {std::max(0, cellColumn), line}};
+}
+
+QRect CAnsiView::CellRect(TextPosition position) const {
+    const QSize cell = CellSize();
+    return QRect(MarginWidth() + (position.column - scroll_.firstColumn) * cell.width(),
+                 (position.line - scroll_.firstLine) * cell.height(), cell.width(), cell.height());
+}
+
 QRect CAnsiView::RowRect(int row) const {
     const int height = CellSize().height();
     return QRect(MarginWidth(), row * height, std::max(0, viewport()->width() - MarginWidth()),

@@ -1,6 +1,7 @@
 // The pane window: character cells, scrolling, the line-number margin and painting.
 #pragma once
 
+#include "textview/model/PaneMouse.h"
 #include "textview/model/PaneResources.h"
 #include "textview/model/PendingRepaint.h"
 #include "textview/model/ScrollState.h"
@@ -48,6 +49,11 @@ public:
     const ScrollState& Scroll() const { return scroll_; }
     // Scrolls so that (column, line) is the top left cell, as far as the text allows.
     void ScrollTo(int column, int line);
+
+    // The text position of a point of the viewport: the nearest caret position and the cell.
+    PointerHit HitAt(QPoint point) const;
+    // The viewport rectangle of the cell at `position` (it may lie outside the viewport).
+    QRect CellRect(TextPosition position) const;
 
     virtual int LineCount() const { return 0; }
     // Width of the widest line in columns, for the horizontal scroll range.

@@ -32,26 +32,34 @@ TEST(MarginLabel, FileLineNumbersBlanksAndTheMarker) {
     EXPECT_FALSE(MarginLabelFor(rows, Side::Left, 2, 1, 2).marker);
 }
 
+// A caret without a selection.
+StatusQuery At(int column, int row) {
+    return {{column, row}, {column, row}, SelectionState::None};
+}
+
 TEST(CaretStatus, NamesTheFilesLineAndColumnOnlyWhenTheCaretMoved) {
     const AlignedRows rows = ThreeRows();
     CaretStatus status;
-    EXPECT_EQ(status.Text(rows, Side::Right, {4, 2}), " Zeile: 2  Spalte: 5");
-    EXPECT_EQ(status.Text(rows, Side::Right, {4, 2}), std::nullopt);
-    EXPECT_EQ(status.Text(rows, Side::Right, {0, 1}), ""); // placeholder
-    EXPECT_EQ(status.Text(rows, Side::Right, {0, 3}), ""); // past the rows
-    EXPECT_EQ(status.Text(rows, Side::Left, {0, 1}), " Zeile: 2  Spalte: 1");
+    EXPECT_EQ(status.Text(rows, Side::Right, At(4, 2)), " Zeile: 2  Spalte: 5");
+    EXPECT_EQ(status.Text(rows, Side::Right, At(4, 2)), std::nullopt);
+    EXPECT_EQ(status.Text(rows, Side::Right, At(0, 1)), ""); // placeholder
+    EXPECT_EQ(status.Text(rows, Side::Right, At(0, 3)), ""); // past the rows
+    EXPECT_EQ(status.Text(rows, Side::Left, At(0, 1)), " Zeile: 2  Spalte: 1");
+    status.Forget();
+    EXPECT_EQ(status.Text(rows, Side::Left, At(0, 1)), " Zeile: 2  Spalte: 1")
+        << "a pane that regains the focus reports again";
 }
 
 TEST(CaretStatus, SelectionAddsTheDistanceToItsAnchor) {
     const AlignedRows rows = ThreeRows();
     CaretStatus status;
-    CaretReport caret{2, 2, true, 9, 0, false};
+    StatusQuery caret{{2, 2}, {9, 0}, SelectionState::OneLine};
     EXPECT_EQ(status.Text(rows, Side::Left, caret), " Zeile: 3  Spalte: 3 (7)");
-    caret.lineSelection = true;
-    caret.column = 3;
+    caret.selection = SelectionState::AcrossLines;
+    caret.caret.column = 3;
     EXPECT_EQ(status.Text(rows, Side::Left, caret), " Zeile: 3  Spalte: 4 (2)");
-    caret.anchorRow = 1; // a placeholder on the right: no distance there
-    caret.column = 5;
+    caret.anchor.line = 1; // a placeholder on the right: no distance there
+    caret.caret.column = 5;
     EXPECT_EQ(status.Text(rows, Side::Right, caret), " Zeile: 2  Spalte: 6");
 }
 

@@ -1,0 +1,228 @@
+// The text pane's input: keys, focus, mouse, drag and drop, and the blinking caret.
+#include "textview/widgets/AnsiEditView.h"
+
+#include "textview/widgets/ClipboardText.h"
+#include "textview/widgets/KeyMapping.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace varnex {
+
+namespace {
+
+// Width in pixels of the insert-mode caret; the overwrite caret covers the cell's lower part.
+constexpr int kInsertCaretWidth = 2;
+constexpr int kOverwriteCaretDivisor = 4;
+
+} // namespace
+
+// Tab and Shift+Tab are keys of the pane, not a way to the next widget.
+bool CAnsiEditView::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return CAnsiView::event(event);
+}
+
+void CAnsiEditView::keyPressEvent(QKeyEvent* event) {
+    const KeyPress press = KeyPressOf(*event);
+    const std::optional<std::uint8_t> typed = TypedCharacter(*event);
+    if (press.key == PaneKey::Other && !typed) {
+        event->ignore();
+        return;
+    }
+    if (press.key != PaneKey::Other) keys_.PressKey(editor_, press);
+    if (typed) keys_.TypeCharacter(editor_, *typed, press.shift);
+    event->accept();
+    AfterInteraction();
+}
+
+void CAnsiEditView::focusInEvent(QFocusEvent* event) {
+    CAnsiView::focusInEvent(event);
+    editor_.SetFocus(true);
+    RestartBlink();
+}
+
+void CAnsiEditView::focusOutEvent(QFocusEvent* event) {
+    CAnsiView::focusOutEvent(event);
+    editor_.SetFocus(false);
+    blinkTimer_.stop();
+    viewport()->update(paintedCaret_);
+}
+
+void CAnsiEditView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        CAnsiView::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    leftButtonHeld_ = true;
+    lastPointer_ = event->position().toPoint();
+    const bool otherButtons = (event->buttons() & ~Qt::LeftButton) != Qt::NoButton;
+    mouse_.Press(editor_, HitAt(lastPointer_), event->modifiers() & Qt::ShiftModifier, otherButtons,
+                 clock_());
+    AfterInteraction();
+}
+
+void CAnsiEditView::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    lastPointer_ = event->position().toPoint();
+    const PaneMouse::Motion motion = mouse_.Move(editor_, HitAt(lastPointer_));
+    if (motion == PaneMouse::Motion::StartDrag) {
+        StartDrag();
+    } else if (motion == PaneMouse::Motion::Selecting) {
+        const bool outside = !viewport()->rect().contains(lastPointer_);
+        if (outside && !autoScrollTimer_.isActive()) autoScrollTimer_.start();
+        if (!outside) autoScrollTimer_.stop();
+    }
+    AfterInteraction();
+}
+
+void CAnsiEditView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    leftButtonHeld_ = false;
+    autoScrollTimer_.stop();
+    mouse_.Release(editor_);
+    AfterInteraction();
+}
+
+void CAnsiEditView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    mouse_.DoubleClick(editor_, HitAt(event->position().toPoint()), clock_());
+    AfterInteraction();
+}
+
+// While the pointer is outside the pane with the button held, the text scrolls towards it and
+// the selection follows.
+void CAnsiEditView::AutoScroll() {
+    if (!leftButtonHeld_) {
+        autoScrollTimer_.stop();
+        return;
+    }
+    const QRect area = viewport()->rect().adjusted(MarginWidth(), 0, 0, 0);
+    const ScrollState& shown = Scroll();
+    int line = shown.firstLine;
+    int column = shown.firstColumn;
+    if (lastPointer_.y() < area.top()) --line;
+    if (lastPointer_.y() > area.bottom()) ++line;
+    if (lastPointer_.x() < area.left()) --column;
+    if (lastPointer_.x() > area.right()) ++column;
+    ScrollTo(std::max(column, 0), std::max(line, 0));
+    const QPoint inside(std::clamp(lastPointer_.x(), area.left(), area.right()),
+                        std::clamp(lastPointer_.y(), area.top(), area.bottom()));
+    mouse_.Move(editor_, HitAt(inside));
+    AfterInteraction();
+}
+
+void CAnsiEditView::StartDrag() {
+    auto* data = new QMimeData;
+    data->setText(BytesToText(editor_.SelectedText()));
+    QDrag drag(this);
+    drag.setMimeData(data);
+    droppedOnSelf_ = false;
+    dragging_ = true;
+    const Qt::DropActions allowed = ReadOnly() ? Qt::CopyAction : Qt::CopyAction | Qt::MoveAction;
+    const Qt::DropAction done = runDrag_(drag, allowed);
+    dragging_ = false;
+    // A move into another pane or program takes the text away from here.
+    if (done == Qt::MoveAction && !droppedOnSelf_) editor_.DeleteSelection();
+    mouse_.DragEnded(editor_, done != Qt::IgnoreAction);
+    AfterInteraction();
+}
+
+// Within the pane a drop moves the text unless Ctrl is held; from elsewhere it moves it too,
+// where the source allows that.
+Qt::DropAction CAnsiEditView::DropActionFor(const QDropEvent& event) const {
+    if (dragging_ && (event.modifiers() & Qt::ControlModifier)) return Qt::CopyAction;
+    return (event.possibleActions() & Qt::MoveAction) ? Qt::MoveAction : Qt::CopyAction;
+}
+
+void CAnsiEditView::dragEnterEvent(QDragEnterEvent* event) {
+    if (ReadOnly() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(DropActionFor(*event));
+    event->accept();
+}
+
+void CAnsiEditView::dragMoveEvent(QDragMoveEvent* event) {
+    if (ReadOnly() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(DropActionFor(*event));
+    event->accept();
+}
+
+void CAnsiEditView::dropEvent(QDropEvent* event) {
+    if (ReadOnly() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    const Qt::DropAction action = DropActionFor(*event);
+    const bool within = dragging_ && action == Qt::MoveAction;
+    const TextPosition at = HitAt(event->position().toPoint()).caret;
+    const bool dropped = DropText(editor_, at, TextToBytes(event->mimeData()->text()), within);
+    droppedOnSelf_ = dragging_;
+    event->setDropAction(action);
+    if (dropped) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+    AfterInteraction();
+}
+
+bool CAnsiEditView::CaretShown() const {
+    return hasFocus() && editor_.CaretEnabled() && caretVisible_;
+}
+
+QRect CAnsiEditView::CaretRect() const {
+    const QRect cell = CellRect(editor_.Caret().Caret());
+    if (editor_.InsertMode()) return QRect(cell.topLeft(), QSize(kInsertCaretWidth, cell.height()));
+    const int height = std::max(2, cell.height() / kOverwriteCaretDivisor);
+    return QRect(cell.left(), cell.bottom() + 1 - height, cell.width(), height);
+}
+
+void CAnsiEditView::paintEvent(QPaintEvent* event) {
+    CAnsiView::paintEvent(event);
+    paintedCaret_ = CaretRect();
+    if (!CaretShown() || paintedCaret_.left() < MarginWidth()) return;
+    QPainter painter(viewport());
+    painter.fillRect(paintedCaret_, palette().color(QPalette::Text));
+}
+
+void CAnsiEditView::BlinkCaret() {
+    caretVisible_ = !caretVisible_;
+    viewport()->update(CaretRect());
+}
+
+// A caret that just moved shows at once and blinks from there; a flash time of 0 means a
+// steady caret.
+void CAnsiEditView::RestartBlink() {
+    caretVisible_ = true;
+    blinkTimer_.stop();
+    if (QApplication::cursorFlashTime() > 0 && hasFocus()) blinkTimer_.start();
+    viewport()->update(paintedCaret_);
+    viewport()->update(CaretRect());
+}
+
+void CAnsiEditView::AfterInteraction() {
+    AfterChange();
+    RestartBlink();
+    if (editor_.Caret().HasSelection() == hadSelection_) return;
+    hadSelection_ = !hadSelection_;
+    emit SelectionChanged();
+}
+
+} // namespace varnex

@@ -1,0 +1,87 @@
+// Qt's key events as the pane's keys and typed characters.
+#include "textview/widgets/KeyMapping.h"
+
+#include "common/Windows1252.h"
+
+#include <array>
+#include <map>
+
+namespace varnex {
+
+namespace {
+
+// The eleven further macro keys, in the order of their indices 0x5B.., named by the character
+// they produce on a German keyboard, whatever key codes a layout gives them.
+constexpr std::array<char16_t, 11> kMacroCharacters = {u'ü', u'ö', u'ä', u'+', u'-', u',',
+                                                       u'.', u'#', u'ß', u'<', u'´'};
+constexpr int kFirstMacroCode = 0x5B;
+
+const std::map<int, PaneKey>& NamedKeys() {
+    static const std::map<int, PaneKey> keys{
+        {Qt::Key_Tab, PaneKey::Tab},       {Qt::Key_Backtab, PaneKey::Tab},
+        {Qt::Key_Insert, PaneKey::Insert}, {Qt::Key_Delete, PaneKey::Delete},
+        {Qt::Key_Home, PaneKey::Home},     {Qt::Key_End, PaneKey::End},
+        {Qt::Key_Left, PaneKey::Left},     {Qt::Key_Right, PaneKey::Right},
+        {Qt::Key_Up, PaneKey::Up},         {Qt::Key_Down, PaneKey::Down},
+        {Qt::Key_PageUp, PaneKey::PageUp}, {Qt::Key_PageDown, PaneKey::PageDown},
+        {Qt::Key_Clear, PaneKey::Clear},
+    };
+    return keys;
+}
+
+// Dead keys produce their accent only with the next key, but name it at once.
+char16_t CharacterOf(const QKeyEvent& event) {
+    if (!event.text().isEmpty()) return event.text().at(0).toLower().unicode();
+    if (event.key() == Qt::Key_Dead_Acute) return u'´';
+    if (event.key() >= 0x20 && event.key() <= 0xFF) return QChar(event.key()).toLower().unicode();
+    return 0;
+}
+
+std::optional<int> MacroCode(const QKeyEvent& event) {
+    const char16_t character = CharacterOf(event);
+    for (std::size_t k = 0; k < kMacroCharacters.size(); ++k) {
+        if (kMacroCharacters[k] == character) return kFirstMacroCode + static_cast<int>(k);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+KeyPress KeyPressOf(const QKeyEvent& event) {
+    KeyPress press;
+    press.shift = event.modifiers() & Qt::ShiftModifier;
+    press.ctrl = event.modifiers() & Qt::ControlModifier;
+    press.alt = event.modifiers() & Qt::AltModifier;
+    press.repeat = std::max(1, event.count());
+    const int key = event.key();
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) {
+        press.key = PaneKey::Character;
+        press.code = key;
+    } else if (const auto named = NamedKeys().find(key); named != NamedKeys().end()) {
+        press.key = named->second;
+        press.shift = press.shift || key == Qt::Key_Backtab;
+    } else if (const std::optional<int> macro = MacroCode(event)) {
+        press.key = PaneKey::MacroKey;
+        press.code = *macro;
+    }
+    return press;
+}
+
+std::optional<std::uint8_t> TypedCharacter(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return kBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return kEnter;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return kTabCharacter;
+    default:
+        break;
+    }
+    if (NamedKeys().count(event.key()) || event.text().size() != 1) return std::nullopt;
+    return UnicodeToWindows1252(event.text().at(0).unicode());
+}
+
+} // namespace varnex
