@@ -27,14 +27,18 @@ DoublePaneMenu::DoublePaneMenu(CTextDoubleWnd& window)
 
 QMenu* DoublePaneMenu::Build(Side side, QWidget* parent) {
     auto* menu = new QMenu(parent);
+    AddEntries(*menu, side);
+    return menu;
+}
+
+void DoublePaneMenu::AddEntries(QMenu& menu, Side side) {
     const bool hasFile = !window_.SideStateOf(side).path.empty();
     for (const CommandId id : kMenuCommands) {
-        QAction* action = menu->addAction(QString::fromStdString(LoadString(id)));
+        QAction* action = menu.addAction(QString::fromStdString(LoadString(id)));
         action->setData(id);
         action->setEnabled(hasFile);
         connect(action, &QAction::triggered, this, [this, id, side] { Run(id, side); });
     }
-    return menu;
 }
 
 bool DoublePaneMenu::Run(CommandId id, Side side) {

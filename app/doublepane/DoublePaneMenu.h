@@ -23,6 +23,8 @@ public:
     // A new menu for `side`, its entries greyed while that side has no file; the caller
     // owns it.
     QMenu* Build(Side side, QWidget* parent);
+    // Adds the two entries for `side` to `menu`.
+    void AddEntries(QMenu& menu, Side side);
     // Runs "Pfad kopieren" or "Editor starten" for `side`; false for other ids or no file.
     bool Run(CommandId id, Side side);
 

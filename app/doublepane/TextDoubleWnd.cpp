@@ -32,6 +32,15 @@ CTextDoubleWnd::CTextDoubleWnd(QWidget* parent) : QWidget(parent) {
     }
     setFocusProxy(&Pane(activeSide_));
     menu_ = new DoublePaneMenu(*this);
+    // A right click on a pane offers the side's path and editor before the pane's own entries.
+    for (const Side side : kBothSides) {
+        Pane(side).SetContextMenuHook([this, side](QMenu& menu, QPoint) {
+            contextSide_ = side;
+            menu_->AddEntries(menu, side);
+            menu.addSeparator();
+            return false;
+        });
+    }
     LayOut();
 }
 

@@ -33,6 +33,11 @@ int CaretModel::SetCaret(int column, int line, int flags) {
     return 1;
 }
 
+void CaretModel::ClearBracket() {
+    MarkBracket(bracket_);
+    bracket_ = {};
+}
+
 void CaretModel::Reset() {
     caret_ = anchor_ = {};
     selection_ = SelectionState::None;

@@ -50,6 +50,8 @@ public:
 
     // Moves the caret (flags of CaretMove); returns 1.
     int SetCaret(int column, int line, int flags);
+    // Drops the bracket highlight (an option that rules it changed).
+    void ClearBracket();
     // Back to (0, 0) without a selection or bracket highlight, as after clearing the text.
     void Reset();
 

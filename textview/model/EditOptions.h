@@ -32,6 +32,8 @@ public:
     // 0x80000 and, while word marking is unavailable, the marking mode keep their values.
     static void Load(std::uint32_t stored);
     static bool Changed() { return (Get() & kChanged) != 0; }
+    // Something saved with the options (a text register) changed.
+    static void MarkChanged() { Set(0, 0); }
     static void ClearChanged();
 };
 

@@ -1,10 +1,13 @@
-// Reads and writes the process-wide editor options ("Flags") and tab width ("Tabualtor").
+// Reads and writes the process-wide editor options ("Flags"), tab width ("Tabualtor") and text
+// registers ("Copy0" .. "Copy9").
 #include "textview/model/OptionSettings.h"
 
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
+#include "common/SettingsText.h"
 #include "textview/model/EditOptions.h"
 #include "textview/model/TabWidth.h"
+#include "textview/model/TextRegisters.h"
 
 namespace varnex {
 
@@ -13,6 +16,11 @@ namespace {
 constexpr std::string_view kOptionsValue = "Flags";
 // Spelled so on purpose: the value name other programs read and write.
 constexpr std::string_view kTabWidthValue = "Tabualtor";
+
+// "Copy0" .. "Copy9".
+std::string RegisterValue(int n) {
+    return "Copy" + std::to_string(n);
+}
 
 } // namespace
 
@@ -25,15 +33,23 @@ bool OptionSettings::Load(const std::string& path, Hive hive) {
     if (const std::optional<std::uint32_t> width = ReadNumber(key, kTabWidthValue)) {
         TabWidth::Set(TabWidth::FromStored(static_cast<std::int32_t>(*width)));
     }
+    for (int n = 0; n < TextRegisters::kCount; ++n) {
+        if (std::optional<std::string> text = ReadText(key, RegisterValue(n)))
+            TextRegisters::Restore(n, std::move(*text));
+    }
     return true;
 }
 
 bool OptionSettings::Save(const std::string& path) {
     SettingsKey key;
     if (!key.Open(Hive::CurrentUser, path, OpenMode::Create)) return false;
-    const bool written =
-        WriteNumber(key, kOptionsValue, EditOptions::Get() & ~EditOptions::kChanged) &&
-        WriteNumber(key, kTabWidthValue, static_cast<std::uint32_t>(TabWidth::Get()));
+    bool written = WriteNumber(key, kOptionsValue, EditOptions::Get() & ~EditOptions::kChanged) &&
+                   WriteNumber(key, kTabWidthValue, static_cast<std::uint32_t>(TabWidth::Get()));
+    for (int n = 0; n < TextRegisters::kCount; ++n) {
+        const std::string text = TextRegisters::Get(n).value_or(std::string());
+        if (text.size() + 1 < TextRegisters::kStoredLimit)
+            written = WriteText(key, RegisterValue(n), text) && written;
+    }
     if (written) EditOptions::ClearChanged();
     return written;
 }

@@ -1,4 +1,5 @@
-// Reads and writes the process-wide editor options ("Flags") and tab width ("Tabualtor").
+// Reads and writes the process-wide editor options ("Flags"), tab width ("Tabualtor") and text
+// registers ("Copy0" .. "Copy9").
 #pragma once
 
 #include "common/SettingsTypes.h"

@@ -7,6 +7,7 @@
 #include "textview/model/TabWidth.h"
 #include "textview/model/TextColumns.h"
 #include "textview/model/TextEdit.h"
+#include "textview/model/TextRegisters.h"
 #include "textview/model/WordJump.h"
 
 #include <algorithm>
@@ -114,10 +115,19 @@ std::string PaneEditor::LineWiseText(TextPosition start, TextPosition end) const
     return text;
 }
 
-int PaneEditor::CopySelection() {
+int PaneEditor::CopySelection(TextSlot target) {
     const std::string text = SelectedText();
     if (text.empty()) return 0;
-    platform_.SetClipboardText(text);
+    switch (target.kind) {
+    case TextSlot::Kind::Clipboard:
+        platform_.SetClipboardText(text);
+        break;
+    case TextSlot::Kind::Register:
+        TextRegisters::Set(target.number, text);
+        break;
+    case TextSlot::Kind::KeyMacro:
+        return 0;
+    }
     return static_cast<int>(text.size());
 }
 
@@ -126,49 +136,77 @@ bool PaneEditor::RefuseWhenReadOnly() {
     return readOnly_;
 }
 
-bool PaneEditor::CutSelection() {
-    if (RefuseWhenReadOnly()) return false;
-    return CopySelection() > 0 && DeleteSelection();
+bool PaneEditor::Allowed(EditRequest::Step step, int line) {
+    return !modifyHook_ || modifyHook_(EditRequest{step, line, group_});
 }
 
-bool PaneEditor::DeleteSelection() {
+bool PaneEditor::CutSelection(TextSlot target) {
     if (RefuseWhenReadOnly()) return false;
-    if (!caret_.HasSelection()) return false;
-    TextPosition start = caret_.SelectionStart();
-    TextPosition end = caret_.SelectionEnd();
-    if (start.line != end.line && LineSelection()) {
-        start.column = 0;
-        end = end.column > 0 ? TextPosition{0, end.line + 1} : TextPosition{0, end.line};
-    }
-    if (!DeleteTextRange(document_, start, end)) {
-        Beep();
-        return false;
-    }
-    caret_.SetCaret(start.column, start.line, CaretMove::kNoWrap);
+    return CopySelection(target) > 0 && DeleteSelection();
+}
+
+bool PaneEditor::DeleteSelection(bool byReplace) {
+    if (RefuseWhenReadOnly() || !caret_.HasSelection()) return false;
+    if (!Allowed(EditRequest::Step::Edit, caret_.SelectionStart().line)) return false;
+    if (!DeleteSelectionRecorded(byReplace)) return false;
     EnsureCaretVisible();
     return true;
 }
 
-bool PaneEditor::Paste() {
+bool PaneEditor::InsertText(TextSlot source) {
     if (RefuseWhenReadOnly()) return false;
-    const std::optional<std::string> text = platform_.ClipboardText();
-    return text && !text->empty() && InsertText(*text);
+    std::optional<std::string> text;
+    switch (source.kind) {
+    case TextSlot::Kind::Clipboard:
+        text = platform_.ClipboardText();
+        break;
+    case TextSlot::Kind::Register:
+        if (TextRegisters::StoredLength(source.number) >= 2)
+            text = TextRegisters::Get(source.number);
+        break;
+    case TextSlot::Kind::KeyMacro:
+        text = macros_.Of(source.number);
+        break;
+    }
+    return text && !text->empty() && InsertBytes(*text);
 }
 
-bool PaneEditor::InsertText(std::string_view bytes) {
-    if (RefuseWhenReadOnly()) return false;
-    if (caret_.HasSelection() && !DeleteSelection()) return false;
+bool PaneEditor::InsertBytes(std::string_view bytes) {
+    if (RefuseWhenReadOnly() || bytes.empty()) return false;
+    if (!Allowed(EditRequest::Step::Edit, caret_.Caret().line)) return false;
+    if (caret_.HasSelection() && !DeleteSelectionRecorded(false)) return false;
     TextPosition at = caret_.Caret();
     if (LineSelection() && bytes.find('\n') != std::string_view::npos) at.column = 0;
+    UndoRecord* record = BeginRecord(true);
     const std::optional<TextPosition> end = InsertTextAt(document_, at, bytes);
     if (!end) {
         Beep();
         return false;
     }
-    const TextPosition caret = (EditOptions::Get() & EditOptions::kInsertBeforeCaret) ? at : *end;
-    caret_.SetCaret(caret.column, caret.line, CaretMove::kNoWrap);
-    EnsureCaretVisible();
+    const bool before = (EditOptions::Get() & EditOptions::kInsertBeforeCaret) != 0;
+    record->kind =
+        UndoRecord::kInserted | (before ? UndoRecord::kCaretToStart : UndoRecord::kCaretToEnd);
+    record->start = at;
+    record->end = *end;
+    CommitRecord(record);
+    PlaceCaret(before ? at : *end);
     return true;
+}
+
+void PaneEditor::PlaceCaret(TextPosition at) {
+    caret_.SetCaret(at.column, at.line, CaretMove::kNoWrap);
+    EnsureCaretVisible();
+}
+
+bool PaneEditor::LoadKeyMacros(const std::optional<std::string>& name) {
+    const std::string root = document_.SettingsPath().value_or(std::string(kDefaultSettingsPath));
+    return macros_.Load(name, root);
+}
+
+void PaneEditor::Reset() {
+    caret_.Reset();
+    undo_.Clear();
+    group_ = false;
 }
 
 bool PaneEditor::SetEditable(bool editable) {
@@ -189,6 +227,7 @@ void PaneEditor::SetCaretEnabled(bool enabled) {
 // A pane that gains the focus always publishes, so that the status shows this pane's caret.
 void PaneEditor::SetFocus(bool focused) {
     focused_ = focused;
+    if (notify_) notify_(focused ? PaneNotification::FocusGained : PaneNotification::FocusLost, 0);
     if (!focused) return;
     publishedKey_.reset();
     UpdateStatus();

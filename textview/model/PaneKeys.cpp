@@ -133,6 +133,8 @@ bool PaneKeys::OnEditKey(PaneEditor& editor, const KeyPress& press) {
     const bool ctrlOnly = press.ctrl && !press.alt;
     if (press.key == PaneKey::Character && ctrlOnly) return CtrlCharacter(editor, press);
     if (press.key == PaneKey::Tab && ctrlOnly) return true;
+    if (press.key == PaneKey::MacroKey && ctrlOnly && editor.Macros().Of(press.code))
+        editor.InsertText(TextSlot::KeyMacro(press.code));
     switch (press.key) {
     case PaneKey::Insert:
         if (press.ctrl) {
@@ -147,7 +149,7 @@ bool PaneKeys::OnEditKey(PaneEditor& editor, const KeyPress& press) {
         if (press.shift) {
             editor.CutSelection();
         } else {
-            TypeCharacter(editor, kDeleteForward, false);
+            editor.EditChar(EditCode::kDeleteForward, true);
         }
         return true;
     case PaneKey::End:
@@ -171,9 +173,14 @@ bool PaneKeys::OnEditKey(PaneEditor& editor, const KeyPress& press) {
     }
 }
 
-// Ctrl with a digit or letter: the clipboard and selection shortcuts.
+// Ctrl with a digit or letter: its key macro (unless Shift is held), else the clipboard,
+// selection and undo shortcuts.
 bool PaneKeys::CtrlCharacter(PaneEditor& editor, const KeyPress& press) {
     ctrlShortcut_ = true;
+    if (!press.shift && editor.Macros().Of(press.code)) {
+        editor.InsertText(TextSlot::KeyMacro(press.code));
+        return false;
+    }
     switch (press.code) {
     case 'X':
         editor.CutSelection();
@@ -186,6 +193,12 @@ bool PaneKeys::CtrlCharacter(PaneEditor& editor, const KeyPress& press) {
         return true;
     case 'A':
         editor.SelectAll();
+        return true;
+    case 'Y':
+        editor.UndoRedo(1);
+        return true;
+    case 'Z':
+        editor.UndoRedo(-1);
         return true;
     default:
         return false;
@@ -223,13 +236,18 @@ void PaneKeys::DefaultKey(PaneEditor& editor, const KeyPress& press) {
     }
 }
 
-// Until the pane can edit, an editable pane takes no typed text; a read-only one refuses it.
-void PaneKeys::TypeCharacter(PaneEditor& editor, std::uint8_t character, bool) {
+// The character hook: Tab indents a selection across lines, DEL counts as Backspace, and the
+// control character of a Ctrl shortcut is not typed.
+void PaneKeys::TypeCharacter(PaneEditor& editor, std::uint8_t character, bool shift) {
+    constexpr std::uint8_t kDel = 127;
+    if (character == EditCode::kTab && editor.Caret().Selection() == SelectionState::AcrossLines &&
+        !editor.ReadOnly()) {
+        editor.IndentBlock(shift);
+        return;
+    }
+    if (character == kDel) character = EditCode::kBackspace;
     if (character < ' ' && ctrlShortcut_) return;
-    const bool editing = character >= ' ' || character == kDeleteForward ||
-                         character == kBackspace || character == kTabCharacter ||
-                         character == kEnter || character == 127;
-    if (editing && editor.ReadOnly()) editor.Beep();
+    editor.EditChar(character, true, shift);
 }
 
 } // namespace varnex

@@ -37,11 +37,6 @@ struct KeyPress {
 
 // The movement keys run at most this many times for one message, however long a key was held.
 inline constexpr int kMaxKeyRepeat = 30;
-// The character codes of the editing keys that reach the character hook.
-inline constexpr std::uint8_t kDeleteForward = 7;
-inline constexpr std::uint8_t kBackspace = 8;
-inline constexpr std::uint8_t kTabCharacter = 9;
-inline constexpr std::uint8_t kEnter = 13;
 
 class PaneKeys {
 public:

@@ -89,6 +89,7 @@ int PaneModel::AppendLine(const std::uint8_t* bytes, int length) {
     lines_.Insert(index, TextLine::Make(bytes, length, TabWidth::Get()));
     widestLine_ = std::max(widestLine_, lines_.At(index).Width());
     MarkLine(index);
+    if (hooks_.linesInserted) hooks_.linesInserted(index, 1);
     ScanFrom(index);
     return index;
 }
@@ -110,6 +111,7 @@ void PaneModel::ScanFrom(int index) {
         const std::uint8_t carried = line.scanB;
         scanner_->ScanLine(line, i > 0 ? lines_.At(i - 1).scanB : 0);
         MarkLine(i);
+        if (hooks_.stylesRecomputed) hooks_.stylesRecomputed(i);
         if (line.scanB == carried) break;
     }
 }
@@ -138,6 +140,7 @@ int PaneModel::SetLineStyles(int index, const std::uint8_t* ids, int count, int 
     if (index < 0 || index >= lines_.Count() || stride < 0) return 0;
     TextLine& line = lines_.At(index);
     MarkLine(index);
+    if (hooks_.stylesRecomputed) hooks_.stylesRecomputed(index);
     if (!ids) {
         line.DropStyles();
         return 1;
@@ -189,20 +192,25 @@ bool PaneModel::InsertLine(int index, const std::uint8_t* text, int length) {
     widestLine_ = std::max(widestLine_, lines_.At(index).Width());
     modified_ = true;
     repaint_.MarkAll();
+    if (hooks_.linesInserted) hooks_.linesInserted(index, 1);
     ScanFrom(index);
     return true;
 }
 
 void PaneModel::DeleteLines(int first, int count) {
     if (count <= 0 || first < 0 || first >= lines_.Count()) return;
+    count = std::min(count, lines_.Count() - first);
     lines_.Erase(first, count);
     modified_ = true;
+    if (hooks_.linesDeleted) hooks_.linesDeleted(first, count);
     repaint_.MarkAll();
     if (first < lines_.Count()) ScanFrom(first);
 }
 
 bool PaneModel::Clear() {
+    const int count = lines_.Count();
     lines_.Clear();
+    if (hooks_.linesDeleted) hooks_.linesDeleted(0, count);
     widestLine_ = 0;
     scanner_.reset();
     repaint_.MarkAll();

@@ -10,12 +10,21 @@
 #include "textview/model/TextConversion.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace varnex {
+
+// What a host may watch of the text: restyled lines, inserted lines, deleted lines.
+struct DocumentHooks {
+    std::function<void(int line)> stylesRecomputed;
+    std::function<void(int first, int count)> linesInserted;
+    // Also when every line was cleared.
+    std::function<void(int first, int count)> linesDeleted;
+};
 
 class PaneModel {
 public:
@@ -31,6 +40,7 @@ public:
     const PaneLimits& Limits() const { return limits_; }
 
     void SetSettingsPath(std::optional<std::string> path) { settingsPath_ = std::move(path); }
+    void SetHooks(DocumentHooks hooks) { hooks_ = std::move(hooks); }
     const std::optional<std::string>& SettingsPath() const { return settingsPath_; }
     // Where the group's font and styles are kept for `section`.
     std::string StylePath(const std::string& section) const;
@@ -103,6 +113,7 @@ private:
     int widestLine_ = 0;
     bool modified_ = false;
     std::vector<std::uint8_t> conversionBuffer_;
+    DocumentHooks hooks_;
 };
 
 } // namespace varnex

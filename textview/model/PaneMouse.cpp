@@ -69,7 +69,7 @@ bool DropText(PaneEditor& editor, TextPosition at, std::string_view bytes, bool 
         }
     }
     editor.MoveTo(at, false);
-    return editor.InsertText(bytes);
+    return editor.InsertBytes(bytes);
 }
 
 } // namespace varnex

@@ -76,44 +76,78 @@ std::string TextBetween(const PaneModel& document, TextPosition from, TextPositi
     return result;
 }
 
-std::optional<TextPosition> InsertTextAt(PaneModel& document, TextPosition at,
-                                         std::string_view bytes) {
+namespace {
+
+// The lines that take the place of line `at.line` when `bytes` go in at `at`.
+struct Insertion {
+    std::vector<std::string> lines;
+    std::size_t tailLength = 0; // bytes of the old line that follow the inserted text
+    bool pastEnd = false;       // `at` is the position after the last line
+    bool endsWithBreak = false; // past the end, a final line break makes no line of its own
+};
+
+Insertion PlanInsertion(const PaneModel& document, TextPosition at, std::string_view bytes) {
+    Insertion plan;
     const std::string text = LineText(document, at.line);
     const std::string head = HeadUpTo(text, at.column);
     const std::string tail = text.substr(std::min(head.size(), text.size()));
-    std::vector<std::string> parts = SplitLines(bytes);
-    parts.front().insert(0, head);
-    parts.back() += tail;
+    plan.lines = SplitLines(bytes);
+    plan.lines.front().insert(0, head);
+    plan.lines.back() += tail;
+    plan.tailLength = tail.size();
+    plan.pastEnd = at.line >= document.LineCount();
+    if (plan.pastEnd && plan.lines.size() > 1 && plan.lines.back().empty()) {
+        plan.lines.pop_back();
+        plan.endsWithBreak = true;
+    }
+    return plan;
+}
+
+bool FitsLimits(const PaneModel& document, const Insertion& plan) {
     const PaneLimits& limits = document.Limits();
-    const int added = static_cast<int>(parts.size()) - (at.line < document.LineCount() ? 1 : 0);
-    if (document.LineCount() + added > limits.maxLineCount) return std::nullopt;
-    for (const std::string& part : parts) {
-        if (static_cast<int>(part.size()) > limits.maxLineLength) return std::nullopt;
-    }
-    if (at.line < document.LineCount()) {
-        Store(document, at.line, parts.front());
+    const int added = static_cast<int>(plan.lines.size()) - (plan.pastEnd ? 0 : 1);
+    if (document.LineCount() + added > limits.maxLineCount) return false;
+    return std::all_of(plan.lines.begin(), plan.lines.end(), [&](const std::string& line) {
+        return static_cast<int>(line.size()) <= limits.maxLineLength;
+    });
+}
+
+void AddLine(PaneModel& document, int index, const std::string& text) {
+    document.InsertLine(index, reinterpret_cast<const std::uint8_t*>(text.data()),
+                        static_cast<int>(text.size()));
+}
+
+} // namespace
+
+std::optional<TextPosition> InsertTextAt(PaneModel& document, TextPosition at,
+                                         std::string_view bytes) {
+    const Insertion plan = PlanInsertion(document, at, bytes);
+    if (!FitsLimits(document, plan)) return std::nullopt;
+    if (plan.pastEnd) {
+        AddLine(document, at.line, plan.lines.front());
     } else {
-        document.InsertLine(at.line, reinterpret_cast<const std::uint8_t*>(parts.front().data()),
-                            static_cast<int>(parts.front().size()));
+        Store(document, at.line, plan.lines.front());
     }
-    for (std::size_t k = 1; k < parts.size(); ++k) {
-        const std::string& part = parts[k];
-        document.InsertLine(at.line + static_cast<int>(k),
-                            reinterpret_cast<const std::uint8_t*>(part.data()),
-                            static_cast<int>(part.size()));
-    }
-    const int endLine = at.line + static_cast<int>(parts.size()) - 1;
-    const std::string& last = parts.back();
+    for (std::size_t k = 1; k < plan.lines.size(); ++k)
+        AddLine(document, at.line + static_cast<int>(k), plan.lines[k]);
+    const int lineCount = static_cast<int>(plan.lines.size());
+    if (plan.endsWithBreak) return TextPosition{0, at.line + lineCount};
+    const std::string& last = plan.lines.back();
     const auto* lastBytes = reinterpret_cast<const std::uint8_t*>(last.data());
-    const int endIndex = static_cast<int>(last.size() - tail.size());
+    const int endIndex = static_cast<int>(last.size() - plan.tailLength);
     return TextPosition{
         IndexToColumn(lastBytes, static_cast<int>(last.size()), endIndex, TabWidth::Get()),
-        endLine};
+        at.line + lineCount - 1};
 }
 
 bool DeleteTextRange(PaneModel& document, TextPosition from, TextPosition to) {
     if (to < from) std::swap(from, to);
     if (from.line >= document.LineCount()) return true;
+    // From a line's start to the position after the last line: those lines go entirely.
+    if (to.line >= document.LineCount() && from.column == 0) {
+        document.DeleteLines(from.line, document.LineCount() - from.line);
+        return true;
+    }
     const std::string head = HeadUpTo(LineText(document, from.line), from.column);
     std::string tail;
     if (to.line < document.LineCount()) {

@@ -61,6 +61,9 @@ CAnsiEditView::CAnsiEditView(unsigned maxLineLength, int maxLineCount, std::uint
     connect(&blinkTimer_, &QTimer::timeout, this, &CAnsiEditView::BlinkCaret);
     autoScrollTimer_.setInterval(kAutoScrollMs);
     connect(&autoScrollTimer_, &QTimer::timeout, this, &CAnsiEditView::AutoScroll);
+    editor_.SetNotificationHook([this](PaneNotification notification, int value) {
+        emit Notification(static_cast<int>(notification), value);
+    });
 }
 
 CAnsiEditView::~CAnsiEditView() {

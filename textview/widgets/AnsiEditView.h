@@ -2,6 +2,7 @@
 // and turns keys and the mouse into caret moves, selections and edits.
 #pragma once
 
+#include "textview/model/PaneCommands.h"
 #include "textview/model/PaneEditor.h"
 #include "textview/model/PaneKeys.h"
 #include "textview/model/PaneModel.h"
@@ -17,6 +18,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+class QMenu;
 
 namespace varnex {
 
@@ -76,6 +79,24 @@ public:
     void SetCaretHook(std::function<void()> hook) { editor_.SetCaretHook(std::move(hook)); }
     void SetBracketRules(std::optional<BracketRules> rules);
     void SetDragEnabled(bool enabled) { mouse_.SetDragEnabled(enabled); }
+    void SetModifyHook(ModifyHook hook) { editor_.SetModifyHook(std::move(hook)); }
+    void SetDocumentHooks(DocumentHooks hooks) { model_.SetHooks(std::move(hooks)); }
+    // A read-only pane that forwards Tab reports it as a Notification instead of beeping.
+    void SetForwardTab(bool forward) { editor_.SetForwardTab(forward); }
+    // Reads the key macros (see KeyMacros); true when some were read.
+    bool LoadKeyMacros(const std::optional<std::string>& name);
+
+    // The pane's context menu: a host hook may fill the menu first and, returning true, take it
+    // over; otherwise the pane adds its entries and its base entries.
+    using ContextMenuHook = std::function<bool(QMenu& menu, QPoint globalPosition)>;
+    void SetContextMenuHook(ContextMenuHook hook) { contextMenuHook_ = std::move(hook); }
+    // The menu for a right click at `point` of the viewport, or null when the hook took it; the
+    // caller owns it.
+    QMenu* BuildContextMenu(QPoint point);
+    // Runs one of the pane's commands or register commands; false for other ids.
+    bool RunCommand(int id);
+    // The pane's command message: a sub-command with its argument, positions packed.
+    std::int64_t PaneCommand(PaneSubCommand command, std::int64_t argument);
 
     // Seams for tests: the beep, the clock of the triple click (milliseconds), and how a drag
     // runs (QDrag::exec by default).
@@ -93,6 +114,8 @@ signals:
     void StatusPublished(const QString& text, const QString& mode);
     // The pane got a selection or lost it: what copying may do changed.
     void SelectionChanged();
+    // Focus lost (0x2CF7) or gained (0x2CF8), Tab forwarded (0x2CF9, value 1 with Shift).
+    void Notification(int code, int value);
 
 protected:
     void VisibleLinesChanged() override;
@@ -108,6 +131,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void Beep() override { beep_(); }
@@ -149,6 +173,8 @@ private:
     bool dragging_ = false; // this pane's own drag is running
     bool droppedOnSelf_ = false;
     bool hadSelection_ = false;
+    ContextMenuHook contextMenuHook_;
+    TextPosition contextPosition_;
     bool leftButtonHeld_ = false;
 };
 

@@ -70,13 +70,13 @@ KeyPress KeyPressOf(const QKeyEvent& event) {
 std::optional<std::uint8_t> TypedCharacter(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Backspace:
-        return kBackspace;
+        return EditCode::kBackspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return kEnter;
+        return EditCode::kEnter;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        return kTabCharacter;
+        return EditCode::kTab;
     default:
         break;
     }

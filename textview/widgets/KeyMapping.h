@@ -1,6 +1,7 @@
 // Qt's key events as the pane's keys and typed characters.
 #pragma once
 
+#include "textview/model/PaneEditor.h"
 #include "textview/model/PaneKeys.h"
 
 #include <QKeyEvent>

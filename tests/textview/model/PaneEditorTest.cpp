@@ -138,12 +138,12 @@ TEST_F(PaneEditorTest, PasteReplacesTheSelectionAcrossLines) {
 TEST_F(PaneEditorTest, TheLimitsRefuseAnEditWhole) {
     EditedPane pane({"12345678"}, 2, 10);
     pane.editor.MoveTo({8, 0}, false);
-    EXPECT_FALSE(pane.editor.InsertText("abc"));
-    EXPECT_FALSE(pane.editor.InsertText("a\nb\nc"));
+    EXPECT_FALSE(pane.editor.InsertBytes("abc"));
+    EXPECT_FALSE(pane.editor.InsertBytes("a\nb\nc"));
     EXPECT_EQ(pane.platform.beeps, 2);
     EXPECT_EQ(pane.document.LineCount(), 1);
     EXPECT_EQ(pane.Line(0), "12345678");
-    EXPECT_TRUE(pane.editor.InsertText("9\n0"));
+    EXPECT_TRUE(pane.editor.InsertBytes("9\n0"));
     EXPECT_EQ(pane.Line(1), "0");
 }
 

@@ -98,7 +98,7 @@ TEST_F(PaneKeysTest, AReadOnlyPaneMovesCopiesAndSelectsButBeepsAtEdits) {
     EXPECT_EQ(pane.Caret(), (TextPosition{0, 1}));
     EXPECT_EQ(pane.platform.beeps, 0);
     keys.PressKey(pane.editor, Key(PaneKey::Delete));
-    keys.TypeCharacter(pane.editor, kBackspace, false);
+    keys.TypeCharacter(pane.editor, EditCode::kBackspace, false);
     keys.TypeCharacter(pane.editor, 'x', false);
     keys.PressKey(pane.editor, Ctrl('V'));
     EXPECT_EQ(pane.platform.beeps, 4);
