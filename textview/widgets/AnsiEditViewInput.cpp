@@ -41,7 +41,9 @@ void CAnsiEditView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (press.key != PaneKey::Other) keys_.PressKey(editor_, press);
-    if (typed) keys_.TypeCharacter(editor_, *typed, press.shift);
+    // A Ctrl shortcut types nothing, whatever character the platform makes of it.
+    const bool shortcut = press.key == PaneKey::Character && press.ctrl && !press.alt;
+    if (typed && !shortcut) keys_.TypeCharacter(editor_, *typed, press.shift);
     event->accept();
     AfterInteraction();
 }

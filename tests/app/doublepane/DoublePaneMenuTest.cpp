@@ -107,6 +107,25 @@ std::vector<std::string> EditorArgumentsAtRow(test::ShownView& shown, Side side,
     return editor.WaitForArguments();
 }
 
+TEST(DoublePaneMenu, APanesOwnMenuStartsWithItsSidesEntries) {
+    test::ShownView shown;
+    ASSERT_EQ(shown.Compare("left word\n", "right\n"), LoadResult::Ok);
+    CTextDoubleWnd& window = shown.view->DoublePane();
+    CComparePane& right = shown.Pane(Side::Right);
+    std::unique_ptr<QMenu> menu(right.BuildContextMenu(right.CellRect({2, 0}).center()));
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> actions = menu->actions();
+    ASSERT_GT(actions.size(), 4);
+    EXPECT_EQ(actions.at(0)->text(), "Pfad kopieren");
+    EXPECT_EQ(actions.at(1)->text(), "Editor starten");
+    EXPECT_TRUE(actions.at(2)->isSeparator());
+    EXPECT_EQ(actions.at(4)->text(), "&Kopiere Wort");
+    EXPECT_EQ(window.ContextSide(), Side::Right);
+    actions.at(0)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), shown.view->Path(Side::Right));
+    EXPECT_FALSE(actions.at(5)->isEnabled()) << "nothing is pasted into a compare pane";
+}
+
 TEST(DoublePaneMenu, EditorStartsAtTheLineShownAtTheTop) {
     test::ShownView shown(600, 60);
     std::string left, right = "x\n";
