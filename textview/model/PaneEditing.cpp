@@ -226,9 +226,11 @@ bool PaneEditor::DeleteForward(UndoRecord* record) {
 bool PaneEditor::Type(int code, UndoRecord* record) {
     const TextPosition caret = caret_.Caret();
     const TextLine& line = *document_.GetLine(caret.line);
+    // Inserting replaces the line record: nothing of `line` may be read afterwards.
+    const int lineWidth = line.Width();
     const std::string typed(1, static_cast<char>(code));
     record->kind |= UndoRecord::kInserted;
-    if (!InsertMode() && caret.column < line.Width()) {
+    if (!InsertMode() && caret.column < lineWidth) {
         const int tabWidth = TabWidth::Get();
         const int index = ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth);
         const int next = IndexToColumn(line.Text(), line.Length(), index + 1, tabWidth);
@@ -241,7 +243,7 @@ bool PaneEditor::Type(int code, UndoRecord* record) {
         Beep();
         return false;
     }
-    record->start = {std::min(caret.column, line.Width()), caret.line};
+    record->start = {std::min(caret.column, lineWidth), caret.line};
     record->end = *end;
     caret_.SetCaret(end->column, end->line, CaretMove::kNoWrap);
     return true;
