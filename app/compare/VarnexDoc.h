@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/commands/CommandTable.h"
-#include "app/dialogs/DialogRunner.h"
-#include "app/dialogs/MessageBoxCall.h"
 #include "engine/CompareEngine.h"
+#include "textview/dialogs/DialogRunner.h"
+#include "textview/dialogs/MessageBoxCall.h"
 
 #include <string>
 

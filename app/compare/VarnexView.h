@@ -4,9 +4,9 @@
 #include "app/commands/CommandTable.h"
 #include "app/compare/CaretStatus.h"
 #include "app/compare/ViewSettings.h"
-#include "app/dialogs/MessageBoxCall.h"
 #include "app/doublepane/MarginLabel.h"
 #include "engine/CompareEngine.h"
+#include "textview/dialogs/MessageBoxCall.h"
 
 #include <QString>
 #include <QWidget>

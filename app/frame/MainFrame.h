@@ -5,7 +5,7 @@
 #include "app/commands/CommandRouter.h"
 #include "app/commands/CommandTable.h"
 #include "app/commands/CommandTarget.h"
-#include "app/dialogs/DialogRunner.h"
+#include "textview/dialogs/DialogRunner.h"
 
 #include <QMainWindow>
 #include <QSize>

@@ -1,8 +1,8 @@
 // Start-up with -0: hand a file to a waiting instance, or wait in the dialog for one.
 #pragma once
 
-#include "app/dialogs/DialogRunner.h"
 #include "options/StartOptions.h"
+#include "textview/dialogs/DialogRunner.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 // The steps of start-up that decide what is compared, kept apart from the windows they act on.
 #pragma once
 
-#include "app/dialogs/MessageBoxCall.h"
 #include "options/StartOptions.h"
+#include "textview/dialogs/MessageBoxCall.h"
 
 #include <string>
 #include <vector>

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "app/commands/CommandTable.h"
-#include "app/dialogs/DialogRunner.h"
-#include "app/dialogs/MessageBoxCall.h"
 #include "app/startup/Handover.h"
 #include "app/startup/RecentFiles.h"
+#include "textview/dialogs/DialogRunner.h"
+#include "textview/dialogs/MessageBoxCall.h"
 
 #include <memory>
 #include <optional>

@@ -28,6 +28,11 @@ void EditOptions::Load(std::uint32_t stored) {
     currentOptions = (currentOptions & kept) | (stored & ~kept);
 }
 
+void EditOptions::SetWordMarkingAvailable(bool available) {
+    currentOptions = available ? currentOptions | kWordMarkingAvailable
+                               : currentOptions & ~kWordMarkingAvailable;
+}
+
 void EditOptions::ClearChanged() {
     currentOptions &= ~kChanged;
 }

@@ -21,7 +21,8 @@ public:
     static constexpr std::uint32_t kUnderscoreSeparates =
         0x8000; // "Das '_' nicht als Buchstaben …"
     static constexpr std::uint32_t kWordMarkingAvailable = 0x80000;
-    static constexpr std::uint32_t kWordMarkingMode = 0x300000;
+    static constexpr std::uint32_t kWordMarkingMode = 0x300000; // a WordMarkMode, shifted
+    static constexpr int kWordMarkingShift = 20;
     // Set by every change; a pane that closes while it is set saves the options.
     static constexpr std::uint32_t kChanged = 0x80000000u;
 
@@ -31,6 +32,8 @@ public:
     // Takes a stored "Flags" word. The changed marker, the two host-owned bits 0x40000 and
     // 0x80000 and, while word marking is unavailable, the marking mode keep their values.
     static void Load(std::uint32_t stored);
+    // The host offers word marking for this session; not a stored choice, so nothing changed.
+    static void SetWordMarkingAvailable(bool available);
     static bool Changed() { return (Get() & kChanged) != 0; }
     // Something saved with the options (a text register) changed.
     static void MarkChanged() { Set(0, 0); }

@@ -1,11 +1,12 @@
-// Reads and writes the process-wide editor options ("Flags"), tab width ("Tabualtor") and text
-// registers ("Copy0" .. "Copy9").
+// Reads and writes the process-wide editor options ("Flags"), tab width ("Tabualtor"), search
+// history ("Find") and text registers ("Copy0" .. "Copy9").
 #include "textview/model/OptionSettings.h"
 
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
 #include "common/SettingsText.h"
 #include "textview/model/EditOptions.h"
+#include "textview/model/SearchHistory.h"
 #include "textview/model/TabWidth.h"
 #include "textview/model/TextRegisters.h"
 
@@ -16,6 +17,7 @@ namespace {
 constexpr std::string_view kOptionsValue = "Flags";
 // Spelled so on purpose: the value name other programs read and write.
 constexpr std::string_view kTabWidthValue = "Tabualtor";
+constexpr std::string_view kSearchHistoryValue = "Find";
 
 // "Copy0" .. "Copy9".
 std::string RegisterValue(int n) {
@@ -33,6 +35,8 @@ bool OptionSettings::Load(const std::string& path, Hive hive) {
     if (const std::optional<std::uint32_t> width = ReadNumber(key, kTabWidthValue)) {
         TabWidth::Set(TabWidth::FromStored(static_cast<std::int32_t>(*width)));
     }
+    std::vector<std::string> history = ReadTextList(key, kSearchHistoryValue);
+    if (!history.empty()) SearchHistory::Restore(std::move(history));
     for (int n = 0; n < TextRegisters::kCount; ++n) {
         if (std::optional<std::string> text = ReadText(key, RegisterValue(n)))
             TextRegisters::Restore(n, std::move(*text));
@@ -44,7 +48,8 @@ bool OptionSettings::Save(const std::string& path) {
     SettingsKey key;
     if (!key.Open(Hive::CurrentUser, path, OpenMode::Create)) return false;
     bool written = WriteNumber(key, kOptionsValue, EditOptions::Get() & ~EditOptions::kChanged) &&
-                   WriteNumber(key, kTabWidthValue, static_cast<std::uint32_t>(TabWidth::Get()));
+                   WriteNumber(key, kTabWidthValue, static_cast<std::uint32_t>(TabWidth::Get())) &&
+                   WriteTextList(key, kSearchHistoryValue, SearchHistory::Entries());
     for (int n = 0; n < TextRegisters::kCount; ++n) {
         const std::string text = TextRegisters::Get(n).value_or(std::string());
         if (text.size() + 1 < TextRegisters::kStoredLimit)

@@ -1,5 +1,5 @@
-// Reads and writes the process-wide editor options ("Flags"), tab width ("Tabualtor") and text
-// registers ("Copy0" .. "Copy9").
+// Reads and writes the process-wide editor options ("Flags"), tab width ("Tabualtor"), search
+// history ("Find") and text registers ("Copy0" .. "Copy9").
 #pragma once
 
 #include "common/SettingsTypes.h"

@@ -20,7 +20,7 @@ std::optional<int> RegisterOf(int id, int first) {
 } // namespace
 
 std::vector<PaneMenuEntry> PaneMenuEntries(PaneEditor& editor, TextPosition at,
-                                           bool clipboardHasText, bool dialogsAvailable) {
+                                           bool clipboardHasText) {
     const bool selected = editor.Caret().HasSelection();
     const bool word = !selected && editor.CopyWordAt(at, false) != 0;
     const bool editable = !editor.ReadOnly();
@@ -33,10 +33,10 @@ std::vector<PaneMenuEntry> PaneMenuEntries(PaneEditor& editor, TextPosition at,
         {PaneCommandId::Paste, kMenuPaste, editable && clipboardHasText},
         {PaneCommandId::Clear, kMenuClear, selected},
         kSeparator,
-        {PaneCommandId::Find, kMenuFind, dialogsAvailable},
-        {PaneCommandId::Replace, kMenuReplace, dialogsAvailable && editable},
+        {PaneCommandId::Find, kMenuFind, true},
+        {PaneCommandId::Replace, kMenuReplace, editable},
         kSeparator,
-        {PaneCommandId::Options, kMenuOptions, dialogsAvailable},
+        {PaneCommandId::Options, kMenuOptions, true},
     };
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,16 +46,32 @@ enum class PaneSubCommand : int {
     Anchor = 0x5,          // result: the selection's fixed end
     SetOptions = 0x10,     // pointer to an OptionChange; result: the options before
     Options = 0x11,        // result: the options
-    Search = 0x12,
-    Replace = 0x13,
-    CellSize = 0x14,    // result: the cell's width and height, packed like a position
-    SetTabWidth = 0x15, // columns 1..32; result: the width before
+    Search = 0x12,         // pointer to a SearchRequest
+    Replace = 0x13,        // pointer to a ReplaceRequest
+    CellSize = 0x14,       // result: the cell's width and height, packed like a position
+    SetTabWidth = 0x15,    // columns 1..32; result: the width before
 };
 
 // What SetOptions points to: the bits of `mask` take the values in `value`.
 struct OptionChange {
     std::uint32_t value = 0;
     std::uint32_t mask = 0;
+};
+
+// What Search points to: the text (searched with the pane's search flags) and whether to go
+// on from the last hit. The result is 1 for a hit, 0 for none, -1 for a pattern in error.
+struct SearchRequest {
+    std::string text;
+    bool continuing = false;
+};
+
+// What Replace points to. The result is the number of replacements, -1 for a pattern in error.
+struct ReplaceRequest {
+    static constexpr std::uint32_t kWholeFile = 2;
+    static constexpr std::uint32_t kInSelection = 0xC002;
+    std::uint32_t flags = kWholeFile;
+    std::string text;
+    std::string replacement;
 };
 
 // Positions travel as line × 65536 + column, both halves signed 16-bit numbers.
@@ -74,9 +91,9 @@ struct PaneMenuEntry {
 };
 
 // The pane's entries for a right click at `at` (the word there decides the copy entry when
-// nothing is selected); `clipboardHasText` and the dialogs a host offers grey the others.
+// nothing is selected); the selection, the clipboard and a read-only pane grey the others.
 std::vector<PaneMenuEntry> PaneMenuEntries(PaneEditor& editor, TextPosition at,
-                                           bool clipboardHasText, bool dialogsAvailable);
+                                           bool clipboardHasText);
 
 // Runs a command of the pane or a register command; false when `id` is none of them.
 bool RunPaneCommand(PaneEditor& editor, int id, TextPosition contextPosition);

@@ -256,29 +256,14 @@ bool PaneEditor::IndentBlock(bool unindent) {
     const int first = start.line;
     const int last = std::min(end.column > 0 ? end.line : end.line - 1, document_.LineCount() - 1);
     if (last < first || !Allowed(EditRequest::Step::Edit, first)) return false;
-    std::string before, after;
+    std::vector<std::string> lines;
+    bool changed = false;
     for (int line = first; line <= last; ++line) {
         const std::string text = LineBytes(*document_.GetLine(line));
-        const std::string changed = unindent ? Unindented(text) : "\t" + text;
-        if (static_cast<int>(changed.size()) > document_.Limits().maxLineLength) {
-            Beep();
-            return false;
-        }
-        before += (line > first ? "\n" : "") + text;
-        after += (line > first ? "\n" : "") + changed;
+        lines.push_back(unindent ? Unindented(text) : "\t" + text);
+        changed = changed || lines.back() != text;
     }
-    if (before == after) return false;
-    const TextPosition blockEnd{document_.GetLine(last)->Width(), last};
-    UndoRecord* removed = BeginRecord(true);
-    removed->kind = UndoRecord::kDeleted;
-    if (!Replace({0, first}, blockEnd, "", removed)) return false;
-    CommitRecord(removed);
-    group_ = true;
-    UndoRecord* inserted = BeginRecord(true);
-    inserted->kind = UndoRecord::kInserted | UndoRecord::kCaretToEnd;
-    if (!Replace({0, first}, {0, first}, after, inserted)) return false;
-    inserted->after = caret_.Caret();
-    CommitRecord(inserted);
+    if (!changed || !ReplaceLines(first, last, lines)) return false;
     MoveTo({0, first}, false);
     MoveTo({0, last + 1}, true);
     return true;

@@ -5,13 +5,17 @@
 #include "textview/model/KeyMacros.h"
 #include "textview/model/PanePlatform.h"
 #include "textview/model/PaneStatus.h"
+#include "textview/model/Search.h"
 #include "textview/model/UndoRing.h"
+#include "textview/model/WordMarks.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 namespace varnex {
 
@@ -107,6 +111,24 @@ public:
     bool UndoRedo(int direction);
     const UndoRing& Undo() const { return undo_; }
 
+    // The search flags (SearchFlags bits) of this pane; returns the word before.
+    std::uint32_t SetSearchFlags(std::uint32_t flags, std::uint32_t mask);
+    std::uint32_t CurrentSearchFlags() const { return searchFlags_; }
+    // Searches `text` with the pane's flags from the caret (from the text's start or end with
+    // kWholeText, unless `continuing`), selects the hit and brings it into view.
+    SearchOutcome Search(std::string_view text, bool continuing = false);
+    // Replaces the hit the last search selected (still selected) by `replacement`, groups put
+    // in; false when the selection is no longer that hit.
+    bool ReplaceFound(std::string_view replacement);
+    // Replaces every match in the whole text or in the selection as one undo step; the number
+    // of replacements, or the pattern's error.
+    std::variant<int, PatternError> ReplaceAll(std::string_view text, std::string_view replacement,
+                                               bool inSelection);
+    // The word the search asks the pane to mark (word marking); an empty word marks none.
+    void SetHighlightWord(HighlightWord word);
+    // That word while the search flag "Wort hervorheben" is on.
+    std::optional<HighlightWord> Highlight() const;
+
     bool ReadOnly() const { return readOnly_; }
     // Returns whether the pane was editable before.
     bool SetEditable(bool editable);
@@ -160,8 +182,14 @@ private:
     bool JoinsBack(const UndoRecord& record);
     bool JoinsForward(const UndoRecord& done);
 
+    bool ReplaceLines(int first, int last, const std::vector<std::string>& lines);
+
     PaneModel& document_;
     PanePlatform& platform_;
+    std::uint32_t searchFlags_ = 0;
+    std::optional<TextMatch> lastHit_;
+    std::optional<SearchPattern> lastPattern_;
+    HighlightWord highlight_;
     CaretModel caret_;
     UndoRing undo_;
     KeyMacros macros_;

@@ -20,7 +20,8 @@ constexpr int kIdLimit = 256;
 PaneModel::PaneModel(unsigned maxLineLength, int maxLineCount, std::uint8_t options,
                      const std::string& resourceName)
     : resources_(PaneResources::Join(resourceName)),
-      limits_(PaneLimits::Make(maxLineLength, maxLineCount)), options_(options) {
+      limits_(PaneLimits::Make(maxLineLength, maxLineCount)), options_(options),
+      measuredTabWidth_(TabWidth::Get()) {
     resources_->Styles().EnsureSelectionStyle();
 }
 
@@ -212,11 +213,25 @@ bool PaneModel::Clear() {
     lines_.Clear();
     if (hooks_.linesDeleted) hooks_.linesDeleted(0, count);
     widestLine_ = 0;
+    measuredTabWidth_ = TabWidth::Get();
     scanner_.reset();
     repaint_.MarkAll();
     const bool wasModified = modified_;
     modified_ = false;
     return wasModified;
+}
+
+void PaneModel::Remeasure() {
+    const int tabWidth = TabWidth::Get();
+    if (tabWidth == measuredTabWidth_) return;
+    measuredTabWidth_ = tabWidth;
+    widestLine_ = 0;
+    for (int index = 0; index < lines_.Count(); ++index) {
+        TextLine& line = lines_.At(index);
+        line.Remeasure(tabWidth);
+        widestLine_ = std::max(widestLine_, line.Width());
+    }
+    repaint_.MarkAll();
 }
 
 } // namespace varnex

@@ -80,6 +80,9 @@ public:
     bool Modified() const { return modified_; }
     // Widest line (in columns) stored since the last Clear.
     int WidestLine() const { return widestLine_; }
+    // Lays every line out again when the tab width changed since, and marks the pane for
+    // repainting.
+    void Remeasure();
 
     // -1 while a syntax configuration colours the text, else 0.
     int DefaultStyleId() const { return scanner_ ? -1 : 0; }
@@ -111,6 +114,7 @@ private:
     int visibleFirst_ = 0;
     int visibleCount_ = 0;
     int widestLine_ = 0;
+    int measuredTabWidth_;
     bool modified_ = false;
     std::vector<std::uint8_t> conversionBuffer_;
     DocumentHooks hooks_;

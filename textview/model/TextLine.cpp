@@ -47,6 +47,12 @@ std::uint8_t* TextLine::EnsureStyles() {
     return styles_.get();
 }
 
+void TextLine::Remeasure(int tabWidth) {
+    const LineMeasure measure = MeasureLine(Text(), length_, tabWidth);
+    indent_ = Field(measure.indent);
+    width_ = Field(measure.width);
+}
+
 void TextLine::KeepStateOf(const TextLine& previous) {
     hostWord = previous.hostWord;
     scanA = previous.scanA;

@@ -43,6 +43,9 @@ public:
     std::uint8_t* EnsureStyles();
     void DropStyles() { styles_.reset(); }
 
+    // Measures indent and width again, for a new tab width.
+    void Remeasure(int tabWidth);
+
     // Carries over what survives a text replacement: host word and scan bytes.
     void KeepStateOf(const TextLine& previous);
 

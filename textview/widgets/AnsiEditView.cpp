@@ -71,6 +71,7 @@ CAnsiEditView::~CAnsiEditView() {
 }
 
 bool CAnsiEditView::LoadSettings(const std::string& section, bool machineWide) {
+    settingsSection_ = section;
     const StyleLoadResult result = model_.LoadStyles(section, machineWide);
     if (result.fontRead) SetFont(0, {});
     if (result.colorsRead) ForEachGroupPane([](CAnsiView& pane) { pane.viewport()->update(); });
@@ -81,13 +82,31 @@ bool CAnsiEditView::SaveSettings(const std::string& section) {
     return StyleSettings::Save(Resources(), model_.StylePath(section));
 }
 
+bool CAnsiEditView::ChooseFont() {
+    const std::optional<QFont> chosen =
+        chooseFont_(FontOfSpec(Resources().Font(), Fonts().Family()), window());
+    if (!chosen) return false;
+    Resources().Font() = FontSpecOfChoice(*chosen);
+    SetFont(0, {});
+    SaveSettings(settingsSection_);
+    ForEachGroupPane([](CAnsiView& pane) { pane.viewport()->update(); });
+    // Larger cells show fewer lines: the caret stays in sight.
+    editor_.EnsureCaretVisible();
+    return true;
+}
+
 bool CAnsiEditView::LoadOptions(const std::string& name, bool machineWide) {
     optionsName_ = name;
     if (!OptionSettings::Load(model_.OptionsPath(name), HiveFor(machineWide))) return false;
+    ApplyLineNumberOption();
+    ForEachPane([](CAnsiView& pane) { pane.SharedSettingsChanged(); });
+    return true;
+}
+
+void CAnsiEditView::ApplyLineNumberOption() {
+    if (!marginFollowsOptions_) return;
     const bool lineNumbers = (EditOptions::Get() & EditOptions::kLineNumbers) != 0;
     SetLineNumberWidth(lineNumbers ? kOptionMarginWidth : -1);
-    ForEachGroupPane([](CAnsiView& pane) { pane.viewport()->update(); });
-    return true;
 }
 
 void CAnsiEditView::SetSyntax(const std::optional<std::string>& name) {
@@ -164,11 +183,19 @@ void CAnsiEditView::PublishStatus(const std::string& text, const std::string& mo
 }
 
 void CAnsiEditView::AfterChange() {
+    if (wordMarks_.Update(model_, editor_.Caret().Caret(), editor_.Highlight(), EditOptions::Get()))
+        model_.Repaint().MarkAll();
     RequestRepaint(model_.Repaint().Take());
     if (model_.LineCount() == shownLineCount_ && model_.WidestLine() == shownWidth_) return;
     shownLineCount_ = model_.LineCount();
     shownWidth_ = model_.WidestLine();
     ContentChanged();
+}
+
+void CAnsiEditView::SharedSettingsChanged() {
+    model_.Remeasure();
+    AfterChange();
+    CAnsiView::SharedSettingsChanged();
 }
 
 void CAnsiEditView::VisibleLinesChanged() {
@@ -204,6 +231,7 @@ int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, in
                                    : static_cast<StyleValue>(model_.DefaultStyleIndex());
     flags |= OverlaySelection(line, start.index, start.startColumn, cells);
     OverlayBracket(line, start.index, start.startColumn, flags);
+    OverlayWordMarks(line, start.index, flags);
     if (count == 0 && !(flags & (LinePainter::kPaintOneMore | LinePainter::kPaintToEdge))) {
         // Scrolled past the end: the row goes on in the style the line ends in.
         lines.Styles().Select(lineEnd);
@@ -256,6 +284,20 @@ void CAnsiEditView::OverlayBracket(int line, int firstIndex, int startColumn, in
         column = NextColumn(column, record.Text()[firstIndex + static_cast<int>(k)], tabWidth);
     }
     flags |= LinePainter::kMarks;
+}
+
+// Puts a bar under every marked word.
+void CAnsiEditView::OverlayWordMarks(int line, int firstIndex, int& flags) {
+    if (wordMarks_.Empty()) return;
+    const int drawn = static_cast<int>(styleValues_.size());
+    for (const ByteRange& word : wordMarks_.MarkedIn(model_, line)) {
+        for (int index = std::max(word.first, firstIndex);
+             index < std::min(word.last, firstIndex + drawn); ++index) {
+            StyleValue& value = styleValues_[static_cast<std::size_t>(index - firstIndex)];
+            if ((value & 0xFF) < kMarkBit) value |= kMarkBit;
+        }
+        flags |= LinePainter::kMarks;
+    }
 }
 
 } // namespace varnex

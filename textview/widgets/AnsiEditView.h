@@ -2,13 +2,16 @@
 // and turns keys and the mouse into caret moves, selections and edits.
 #pragma once
 
+#include "textview/dialogs/DialogSeams.h"
 #include "textview/model/PaneCommands.h"
 #include "textview/model/PaneEditor.h"
 #include "textview/model/PaneKeys.h"
 #include "textview/model/PaneModel.h"
 #include "textview/model/PaneMouse.h"
 #include "textview/model/PanePlatform.h"
+#include "textview/model/WordMarks.h"
 #include "textview/widgets/AnsiView.h"
+#include "textview/widgets/FontChooser.h"
 
 #include <QDrag>
 #include <QTimer>
@@ -54,8 +57,15 @@ public:
 
     // Writes the group's font and styles to the user's hive.
     bool SaveSettings(const std::string& section);
+    // Lets the user choose the group's font; on OK every pane of the group takes it and the
+    // group's settings are saved (under the section they were loaded from). False when
+    // cancelled.
+    bool ChooseFont();
+    void SetFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
     // Reads the editor options and tab width stored under the options path for `name`.
     bool LoadOptions(const std::string& name, bool machineWide);
+    // A host that draws its own margin keeps it whatever "Zeilennummern anzeigen" says.
+    void SetMarginFollowsOptions(bool follows) { marginFollowsOptions_ = follows; }
 
     const PaneModel& Model() const { return model_; }
     int LineCount() const override { return model_.LineCount(); }
@@ -98,12 +108,25 @@ public:
     // The pane's command message: a sub-command with its argument, positions packed.
     std::int64_t PaneCommand(PaneSubCommand command, std::int64_t argument);
 
+    // The pane's dialogs; each returns the dialog's result.
+    int OpenFindDialog();
+    int OpenReplaceDialog();
+    int OpenOptionsDialog();
+    // "Weitersuchen": the last search text on from the caret (the find dialog when there is
+    // none yet). "Bereich suchen": the selection's first line, or else the word at the caret, as
+    // plain text. Both report a miss in a message box; true on a hit.
+    bool FindNext();
+    bool FindSelected();
+    void SetDialogSeams(DialogSeams seams) { dialogSeams_ = std::move(seams); }
+
     // Seams for tests: the beep, the clock of the triple click (milliseconds), and how a drag
     // runs (QDrag::exec by default).
     using DragRunner = std::function<Qt::DropAction(QDrag& drag, Qt::DropActions allowed)>;
     void SetBeep(std::function<void()> beep) { beep_ = std::move(beep); }
     void SetClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
     void SetDragRunner(DragRunner runner) { runDrag_ = std::move(runner); }
+
+    void SharedSettingsChanged() override;
 
     // PanePlatform, which the host may use as well.
     const ScrollState& Scroll() const override { return CAnsiView::Scroll(); }
@@ -139,12 +162,18 @@ private:
     std::optional<std::string> ClipboardText() const override;
     void PublishStatus(const std::string& text, const std::string& mode) override;
 
+    friend class PaneSearchTarget;
     void AfterChange();
+    void ApplyLineNumberOption();
+    bool SearchAndReport(const std::string& text);
+    std::int64_t RunSearchRequest(const SearchRequest* request);
+    std::int64_t RunReplaceRequest(const ReplaceRequest* request);
     void AfterInteraction();
     StyleValue StyleValueAt(const TextLine& line, int index) const;
     void FillStyleValues(const TextLine& line, int first, int count);
     int OverlaySelection(int line, int firstIndex, int startColumn, LineCells& cells);
     void OverlayBracket(int line, int firstIndex, int startColumn, int& flags);
+    void OverlayWordMarks(int line, int firstIndex, int& flags);
 
     void StartDrag();
     void AutoScroll();
@@ -158,7 +187,12 @@ private:
     PaneEditor editor_;
     PaneKeys keys_;
     PaneMouse mouse_;
+    WordMarks wordMarks_;
     std::string optionsName_;
+    std::string settingsSection_;
+    bool marginFollowsOptions_ = true;
+    FontChooser chooseFont_ = ChooseFixedPitchFont;
+    DialogSeams dialogSeams_;
     std::vector<StyleValue> styleValues_;
     int shownLineCount_ = 0;
     int shownWidth_ = 0;

@@ -25,15 +25,14 @@ bool CAnsiEditView::LoadKeyMacros(const std::optional<std::string>& name) {
     return editor_.LoadKeyMacros(name);
 }
 
-// The find, replace, options, colours and font dialogs are not there yet: their entries stay
-// greyed rather than doing nothing.
+// The colours dialog is not there yet: its entry stays greyed rather than doing nothing.
 QMenu* CAnsiEditView::BuildContextMenu(QPoint point) {
     auto menu = std::make_unique<QMenu>(this);
     if (contextMenuHook_ && contextMenuHook_(*menu, viewport()->mapToGlobal(point))) return nullptr;
     if (!editor_.Caret().HasSelection()) contextPosition_ = HitAt(point).caret;
     const bool clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
     for (const PaneMenuEntry& entry :
-         PaneMenuEntries(editor_, contextPosition_, clipboardHasText, false)) {
+         PaneMenuEntries(editor_, contextPosition_, clipboardHasText)) {
         if (!entry.id) {
             menu->addSeparator();
             continue;
@@ -45,11 +44,12 @@ QMenu* CAnsiEditView::BuildContextMenu(QPoint point) {
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     }
     menu->addSeparator();
-    for (const std::string_view text : {kMenuColours, kMenuFonts}) {
-        QAction* action =
-            menu->addAction(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-        action->setEnabled(false);
-    }
+    menu->addAction(QString::fromUtf8(kMenuColours.data(), static_cast<int>(kMenuColours.size())))
+        ->setEnabled(false);
+    QAction* fonts =
+        menu->addAction(QString::fromUtf8(kMenuFonts.data(), static_cast<int>(kMenuFonts.size())));
+    const int fontsId = static_cast<int>(PaneCommandId::Fonts);
+    connect(fonts, &QAction::triggered, this, [this, fontsId] { RunCommand(fontsId); });
     return menu.release();
 }
 
@@ -61,6 +61,22 @@ void CAnsiEditView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool CAnsiEditView::RunCommand(int id) {
+    switch (static_cast<PaneCommandId>(id)) {
+    case PaneCommandId::Find:
+        OpenFindDialog();
+        return true;
+    case PaneCommandId::Replace:
+        OpenReplaceDialog();
+        return true;
+    case PaneCommandId::Options:
+        OpenOptionsDialog();
+        return true;
+    case PaneCommandId::Fonts:
+        ChooseFont();
+        return true;
+    default:
+        break;
+    }
     const bool known = RunPaneCommand(editor_, id, contextPosition_);
     AfterInteraction();
     return known;
@@ -97,12 +113,9 @@ std::int64_t CAnsiEditView::PaneCommand(PaneSubCommand command, std::int64_t arg
         const auto* change = reinterpret_cast<const OptionChange*>(argument);
         if (!change) return EditOptions::Get();
         result = EditOptions::Set(change->value, change->mask);
-        if (change->mask & EditOptions::kLineNumbers) {
-            const bool shown = (EditOptions::Get() & EditOptions::kLineNumbers) != 0;
-            SetLineNumberWidth(shown ? kOptionMarginWidth : -1);
-        }
+        if (change->mask & EditOptions::kLineNumbers) ApplyLineNumberOption();
         if (change->mask & kBracketRelevantOptions) editor_.Caret().ClearBracket();
-        viewport()->update();
+        ForEachPane([](CAnsiView& pane) { pane.SharedSettingsChanged(); });
         break;
     }
     case PaneSubCommand::Options:
@@ -114,13 +127,14 @@ std::int64_t CAnsiEditView::PaneCommand(PaneSubCommand command, std::int64_t arg
         const int columns = static_cast<int>(argument);
         if (columns != TabWidth::Get() && TabWidth::Set(columns)) {
             EditOptions::MarkChanged();
-            ForEachGroupPane([](CAnsiView& pane) { pane.viewport()->update(); });
+            ForEachPane([](CAnsiView& pane) { pane.SharedSettingsChanged(); });
         }
         break;
     }
     case PaneSubCommand::Search:
+        return RunSearchRequest(reinterpret_cast<const SearchRequest*>(argument));
     case PaneSubCommand::Replace:
-        break;
+        return RunReplaceRequest(reinterpret_cast<const ReplaceRequest*>(argument));
     }
     AfterInteraction();
     return result;

@@ -56,6 +56,17 @@ void CAnsiView::ForEachGroupPane(const std::function<void(CAnsiView&)>& action) 
     }
 }
 
+void CAnsiView::ForEachPane(const std::function<void(CAnsiView&)>& action) {
+    const std::vector<CAnsiView*> panes = LivePanes();
+    for (CAnsiView* pane : panes)
+        action(*pane);
+}
+
+void CAnsiView::SharedSettingsChanged() {
+    ContentChanged();
+    viewport()->update();
+}
+
 void CAnsiView::SetFont(int size, const std::string& face) {
     if (size != 0) resources_->Font() = FontSpec::ForSize(size, face);
     resources_->SetFonts(std::make_unique<FontSet>(resources_->Font()));

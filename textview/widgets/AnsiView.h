@@ -63,6 +63,9 @@ public:
                           int columnCount, int flags);
     virtual void PrintLineNumber(QPainter& painter, const QRect& rect, int line);
 
+    // The process-wide editor options or tab width changed: lay out and draw again.
+    virtual void SharedSettingsChanged();
+
 signals:
     void ScrollPositionChanged(int firstColumn, int firstLine);
 
@@ -77,8 +80,9 @@ protected:
     void ContentChanged();
     // Called whenever the first visible line or the visible line count changed.
     virtual void VisibleLinesChanged() {}
-    // Runs `action` on every pane of this pane's group.
+    // Runs `action` on every pane of this pane's group, or of the whole program.
     void ForEachGroupPane(const std::function<void(CAnsiView&)>& action);
+    static void ForEachPane(const std::function<void(CAnsiView&)>& action);
 
 private:
     void LayOut();

@@ -16,7 +16,7 @@ using test::EditedPane;
 // Entry text → enabled, separators left out.
 std::map<std::string, bool> Entries(EditedPane& pane, TextPosition at, bool clipboard) {
     std::map<std::string, bool> entries;
-    for (const PaneMenuEntry& entry : PaneMenuEntries(pane.editor, at, clipboard, true)) {
+    for (const PaneMenuEntry& entry : PaneMenuEntries(pane.editor, at, clipboard)) {
         if (entry.id) entries[std::string(entry.text)] = entry.enabled;
     }
     return entries;

@@ -1,4 +1,5 @@
-// Text registers (kept in the settings across a restart) and key macros read from "Accel".
+// Text registers and the search history (kept in the settings across a restart) and key macros
+// read from "Accel".
 #include "common/SettingsKey.h"
 #include "common/SettingsText.h"
 #include "tests/textview/support/FakePlatform.h"
@@ -7,6 +8,7 @@
 #include "textview/model/OptionSettings.h"
 #include "textview/model/PaneCommands.h"
 #include "textview/model/PaneKeys.h"
+#include "textview/model/SearchHistory.h"
 #include "textview/model/TextRegisters.h"
 
 #include <gtest/gtest.h>
@@ -42,14 +44,17 @@ TEST_F(RegistersTest, CopyInsertAndTheRegisterCommands) {
     EXPECT_FALSE(RunPaneCommand(pane.editor, kInsertRegister + 10, {}));
 }
 
-TEST_F(RegistersTest, RegistersSurviveARestartThroughTheSettings) {
+TEST_F(RegistersTest, RegistersAndSearchesSurviveARestartThroughTheSettings) {
     const std::string path = "Software\\Tamsel\\Test\\Registers";
+    SearchHistory::Restore({"latest", "Äpfel", "oldest"});
     TextRegisters::Set(0, "zero");
     TextRegisters::Set(7, "seven\nlines");
     TextRegisters::Set(8, std::string(300, 'x'));
     ASSERT_TRUE(OptionSettings::Save(path));
     TextRegisters::Clear();
+    SearchHistory::Restore({});
     ASSERT_TRUE(OptionSettings::Load(path, Hive::CurrentUser));
+    EXPECT_EQ(SearchHistory::Entries(), (std::vector<std::string>{"latest", "Äpfel", "oldest"}));
     EXPECT_EQ(TextRegisters::Get(0), "zero");
     EXPECT_EQ(TextRegisters::Get(7), "seven\nlines");
     EXPECT_FALSE(TextRegisters::Get(8).has_value()) << "long registers live for the session only";

@@ -1,0 +1,109 @@
+// The pane's find, replace and options dialogs, "Weitersuchen" and "Bereich suchen", and the
+// search and replace requests of its command message.
+#include "textview/widgets/AnsiEditView.h"
+
+#include "textview/dialogs/DialogText.h"
+#include "textview/dialogs/FindDlg.h"
+#include "textview/dialogs/OptionsDlg.h"
+#include "textview/dialogs/ReplaceDlg.h"
+#include "textview/model/EditOptions.h"
+#include "textview/model/PaneTexts.h"
+#include "textview/model/SearchHistory.h"
+#include "textview/model/TabWidth.h"
+#include "textview/model/TextColumns.h"
+#include "textview/model/WordJump.h"
+#include "textview/widgets/ClipboardText.h"
+#include "textview/widgets/PaneSearchTarget.h"
+
+namespace varnex {
+
+namespace {
+
+// The selection's first line, the text a dialog starts with.
+std::string FirstSelectedLine(const PaneEditor& editor) {
+    const std::string selected = editor.SelectedText();
+    return selected.substr(0, selected.find('\n'));
+}
+
+std::string WordAtCaret(const PaneEditor& editor) {
+    const TextPosition caret = editor.Caret().Caret();
+    const TextLine* line = editor.Document().GetLine(caret.line);
+    if (!line) return {};
+    const int index = ColumnToIndex(line->Text(), line->Length(), caret.column, TabWidth::Get());
+    const ByteRange word = WordTouching(line->Text(), line->Length(), index, EditOptions::Get());
+    return std::string(reinterpret_cast<const char*>(line->Text()) + word.first,
+                       static_cast<std::size_t>(word.last - word.first));
+}
+
+} // namespace
+
+int CAnsiEditView::OpenFindDialog() {
+    PaneSearchTarget target(*this);
+    return RunFindDialog(target, dialogSeams_, this, BytesToText(FirstSelectedLine(editor_)));
+}
+
+int CAnsiEditView::OpenReplaceDialog() {
+    PaneSearchTarget target(*this);
+    return RunReplaceDialog(target, dialogSeams_, this, BytesToText(FirstSelectedLine(editor_)));
+}
+
+int CAnsiEditView::OpenOptionsDialog() {
+    PaneSearchTarget target(*this);
+    return RunOptionsDialog(target, dialogSeams_, this);
+}
+
+bool CAnsiEditView::FindNext() {
+    if (SearchHistory::Entries().empty()) return OpenFindDialog() == QDialog::Accepted;
+    return SearchAndReport(SearchHistory::Entries().front());
+}
+
+// The selected text is looked for as it stands, whatever the search flags say about regular
+// expressions; the flags are as before afterwards.
+bool CAnsiEditView::FindSelected() {
+    std::string text = FirstSelectedLine(editor_);
+    if (text.empty()) text = WordAtCaret(editor_);
+    if (text.empty()) {
+        editor_.Beep();
+        return false;
+    }
+    SearchHistory::Add(text);
+    const std::uint32_t flags =
+        editor_.SetSearchFlags(0, SearchFlags::kRegex | SearchFlags::kWholeText);
+    const bool found = SearchAndReport(text);
+    editor_.SetSearchFlags(flags, SearchFlags::kRegex | SearchFlags::kWholeText);
+    return found;
+}
+
+// Goes on from the caret and says so when nothing more is found.
+bool CAnsiEditView::SearchAndReport(const std::string& text) {
+    const SearchOutcome outcome = editor_.Search(text, true);
+    AfterInteraction();
+    if (outcome.found) return true;
+    const QString caption = DialogText(kFindCaption);
+    if (outcome.error) {
+        dialogSeams_.showMessage(this, QMessageBox::Critical, caption,
+                                 DialogTextWithNumber(kBadPatternText, outcome.error->offset));
+    } else {
+        dialogSeams_.showMessage(this, QMessageBox::Information, caption,
+                                 DialogText(kNotFoundText));
+    }
+    return false;
+}
+
+std::int64_t CAnsiEditView::RunSearchRequest(const SearchRequest* request) {
+    if (!request) return 0;
+    const SearchOutcome outcome = editor_.Search(request->text, request->continuing);
+    AfterInteraction();
+    return outcome.error ? -1 : outcome.found ? 1 : 0;
+}
+
+std::int64_t CAnsiEditView::RunReplaceRequest(const ReplaceRequest* request) {
+    if (!request) return 0;
+    const bool inSelection = request->flags == ReplaceRequest::kInSelection;
+    const auto result = editor_.ReplaceAll(request->text, request->replacement, inSelection);
+    AfterInteraction();
+    if (const int* count = std::get_if<int>(&result)) return *count;
+    return -1;
+}
+
+} // namespace varnex

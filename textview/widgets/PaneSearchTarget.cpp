@@ -1,0 +1,67 @@
+// The pane as its dialogs see it.
+#include "textview/widgets/PaneSearchTarget.h"
+
+#include "textview/widgets/AnsiEditView.h"
+
+namespace varnex {
+
+std::uint32_t PaneSearchTarget::SetSearchFlags(std::uint32_t flags, std::uint32_t mask) {
+    const std::uint32_t before = pane_.Editor().SetSearchFlags(flags, mask);
+    pane_.AfterInteraction();
+    return before;
+}
+
+std::uint32_t PaneSearchTarget::CurrentSearchFlags() const {
+    return pane_.Editor().CurrentSearchFlags();
+}
+
+SearchOutcome PaneSearchTarget::Search(const std::string& text, bool continuing) {
+    const SearchOutcome outcome = pane_.Editor().Search(text, continuing);
+    pane_.AfterInteraction();
+    return outcome;
+}
+
+bool PaneSearchTarget::ReplaceFound(const std::string& replacement) {
+    const bool replaced = pane_.Editor().ReplaceFound(replacement);
+    pane_.AfterInteraction();
+    return replaced;
+}
+
+std::variant<int, PatternError> PaneSearchTarget::ReplaceAll(const std::string& text,
+                                                             const std::string& replacement,
+                                                             bool inSelection) {
+    auto result = pane_.Editor().ReplaceAll(text, replacement, inSelection);
+    pane_.AfterInteraction();
+    return result;
+}
+
+void PaneSearchTarget::SetWordHighlight(std::uint32_t flags, const std::string& word) {
+    pane_.Editor().SetHighlightWord(
+        {word, (flags & kHighlightIgnoreCase) != 0, (flags & kHighlightWholeWords) != 0});
+    pane_.AfterInteraction();
+}
+
+void PaneSearchTarget::SetEditOptions(std::uint32_t options, std::uint32_t mask) {
+    OptionChange change{options, mask};
+    pane_.PaneCommand(PaneSubCommand::SetOptions, reinterpret_cast<std::int64_t>(&change));
+}
+
+void PaneSearchTarget::SetTabWidth(int columns) {
+    pane_.PaneCommand(PaneSubCommand::SetTabWidth, columns);
+}
+
+QRect PaneSearchTarget::HitRowOnScreen() const {
+    const QRect cell = pane_.CellRect(pane_.Editor().Caret().Caret());
+    const QRect row(0, cell.top(), pane_.viewport()->width(), cell.height());
+    return QRect(pane_.viewport()->mapToGlobal(row.topLeft()), row.size());
+}
+
+bool PaneSearchTarget::HasSelection() const {
+    return pane_.Editor().Caret().HasSelection();
+}
+
+void PaneSearchTarget::Beep() {
+    pane_.Editor().Beep();
+}
+
+} // namespace varnex
