@@ -15,6 +15,7 @@
 #include "common/FileProbe.h"
 #include "res/CommandId.h"
 #include "res/StringId.h"
+#include "textview/model/EditOptions.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -47,6 +48,7 @@ CVarnexView::CVarnexView(QWidget* parent) : QWidget(parent), viewMode_(ReadViewM
         pane.SetSettingsPath(std::string(PaneLineStyler::kSettingsPath));
         pane.SetMarginSource([this, side](int row) { return MarginFor(side, row); });
         pane.SetStatusOutput(true);
+        pane.SetMarginFollowsOptions(false);
         pane.SetStatusHook(
             [this, side](const StatusQuery& query, std::uint64_t previousKey, std::string& text) {
                 return StatusFor(side, query, previousKey, text);
@@ -57,6 +59,10 @@ CVarnexView::CVarnexView(QWidget* parent) : QWidget(parent), viewMode_(ReadViewM
     // them.
     doublePane_->Pane(Side::Left).LoadSettings("", true);
     doublePane_->Pane(Side::Left).LoadSettings("", false);
+    // The editor options likewise; the view marks words, so the marking mode is taken too.
+    EditOptions::SetWordMarkingAvailable(true);
+    doublePane_->Pane(Side::Left).LoadOptions("", true);
+    doublePane_->Pane(Side::Left).LoadOptions("", false);
     setFocusProxy(doublePane_);
     connect(doublePane_, &CTextDoubleWnd::PanesScrolled, this, &CVarnexView::OnPanesScrolled);
     connect(bar_, &OverviewBar::DoubleClicked, this, &CVarnexView::OnBarDoubleClicked);
@@ -65,6 +71,11 @@ CVarnexView::CVarnexView(QWidget* parent) : QWidget(parent), viewMode_(ReadViewM
 
 CVarnexView::~CVarnexView() {
     WriteViewModes(viewMode_, barMode_);
+}
+
+void CVarnexView::SetPaneDialogs(const DialogSeams& seams) {
+    for (const Side side : kBothSides)
+        doublePane_->Pane(side).SetDialogSeams(seams);
 }
 
 const std::string& CVarnexView::Path(Side side) const {

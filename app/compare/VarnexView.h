@@ -6,6 +6,7 @@
 #include "app/compare/ViewSettings.h"
 #include "app/doublepane/MarginLabel.h"
 #include "engine/CompareEngine.h"
+#include "textview/dialogs/DialogSeams.h"
 #include "textview/dialogs/MessageBoxCall.h"
 
 #include <QString>
@@ -84,6 +85,8 @@ public:
 
     // Replaces the function that shows message boxes (the too-many-rows warning).
     void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
+    // How the panes' find, replace and options dialogs and their messages are shown.
+    void SetPaneDialogs(const DialogSeams& seams);
 
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CommandState& state) override;
@@ -106,6 +109,8 @@ private:
     CommandState ViewModeState(CommandId id) const;
     void RunToggleBarMode(CommandId id);
     CommandState BarModeState(CommandId id) const;
+    void RunChooseFont(CommandId id);
+    CommandState ChooseFontState(CommandId id) const;
 
     LoadResult RunCompare(const std::string& firstPath, const std::string& secondPath);
     void HandSidesToDoublePane();

@@ -1,6 +1,7 @@
 // The compare view's commands and when each is enabled or checked, dispatched by table.
 #include "app/compare/VarnexView.h"
 
+#include "app/doublepane/ComparePane.h"
 #include "app/doublepane/TextDoubleWnd.h"
 
 namespace varnex {
@@ -45,6 +46,7 @@ const CommandTable<CVarnexView>& CVarnexView::Commands() {
         {kCmdCharWiseNoBlanks, &CVarnexView::RunCompareMode, &CVarnexView::CompareModeState},
         {kCmdToggleViewMode, &CVarnexView::RunToggleViewMode, &CVarnexView::ViewModeState},
         {kCmdToggleBarMode, &CVarnexView::RunToggleBarMode, &CVarnexView::BarModeState},
+        {kCmdFont, &CVarnexView::RunChooseFont, &CVarnexView::ChooseFontState},
     };
     return commands;
 }
@@ -99,6 +101,15 @@ void CVarnexView::RunToggleBarMode(CommandId) {
 
 CommandState CVarnexView::BarModeState(CommandId) const {
     return {true, barMode_ == BarMode::Summary};
+}
+
+// Both panes share one font group, so the left pane's dialog serves them both.
+void CVarnexView::RunChooseFont(CommandId) {
+    doublePane_->Pane(Side::Left).ChooseFont();
+}
+
+CommandState CVarnexView::ChooseFontState(CommandId) const {
+    return {true, false};
 }
 
 } // namespace varnex

@@ -37,6 +37,9 @@ const CommandTable<CComparePane>& CComparePane::Commands() {
     static const CommandTable<CComparePane> commands{
         {kCmdCopy, &CComparePane::Copy, &CComparePane::CopyState},
         {kCmdSelectAll, &CComparePane::SelectAllLines, &CComparePane::SelectAllState},
+        {kCmdFind, &CComparePane::Find, &CComparePane::SearchState},
+        {kCmdFindNext, &CComparePane::Find, &CComparePane::SearchState},
+        {kCmdFindSelected, &CComparePane::Find, &CComparePane::SearchState},
     };
     return commands;
 }
@@ -62,6 +65,16 @@ void CComparePane::SelectAllLines(CommandId) {
 }
 
 CommandState CComparePane::SelectAllState(CommandId) const {
+    return {LineCount() > 0, false};
+}
+
+void CComparePane::Find(CommandId id) {
+    if (id == kCmdFind) OpenFindDialog();
+    if (id == kCmdFindNext) FindNext();
+    if (id == kCmdFindSelected) FindSelected();
+}
+
+CommandState CComparePane::SearchState(CommandId) const {
     return {LineCount() > 0, false};
 }
 

@@ -10,7 +10,8 @@
 
 namespace varnex {
 
-// The pane's own commands (copy, select all) come through the route while it is the active one.
+// The pane's own commands (copy, select all, the searches) come through the route while it is
+// the active one.
 class CComparePane : public CAnsiEditView, public CommandTarget {
     Q_OBJECT
 
@@ -43,6 +44,8 @@ private:
     CommandState CopyState(CommandId id) const;
     void SelectAllLines(CommandId id);
     CommandState SelectAllState(CommandId id) const;
+    void Find(CommandId id);
+    CommandState SearchState(CommandId id) const;
 
     MarginSource marginSource_;
     MarkerIcon marker_;

@@ -1,0 +1,163 @@
+// Searching a comparison as a user does it from the main window: F3, Ctrl+F3 and the find
+// dialog in the pane with the focus, the other pane following; marked words; the font command
+// and the editor options the view reads at start.
+#include "tests/app/frame/FrameTestSupport.h"
+
+#include "app/doublepane/TextDoubleWnd.h"
+#include "common/SettingsKey.h"
+#include "common/SettingsNumbers.h"
+#include "common/SettingsText.h"
+#include "res/CommandId.h"
+#include "tests/textview/support/SavedPaneGlobals.h"
+#include "textview/model/EditOptions.h"
+#include "textview/model/SearchHistory.h"
+#include "textview/model/TabWidth.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace varnex {
+namespace {
+
+using test::ShownFrame;
+
+constexpr std::string_view kEditorPath = "Software\\Tamsel\\Scribent\\Text";
+
+std::string Rows(int count, int wordRow, const std::string& word) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += (i == wordRow ? "the " + word : "row " + std::to_string(i)) + "\n";
+    return text;
+}
+
+class CompareSearchTest : public test::PaneGlobalsTest {
+protected:
+    CompareSearchTest() {
+        SearchHistory::Restore({});
+        for (const Side side : kBothSides) {
+            DialogSeams seams;
+            seams.run = [this](QDialog& dialog) { return dialogs.Run(dialog); };
+            seams.showMessage = [this](QWidget*, QMessageBox::Icon, const QString&,
+                                       const QString& text) { messages.push_back(text); };
+            Pane(side).SetDialogSeams(seams);
+        }
+    }
+
+    void Compare(const std::string& left, const std::string& right) {
+        frame->View().LoadAndCompare(test::WriteScratchFile("search-left.txt", left),
+                                     test::WriteScratchFile("search-right.txt", right));
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame.frame.get()));
+    }
+    CComparePane& Pane(Side side) { return frame->View().DoublePane().Pane(side); }
+
+    ShownFrame frame;
+    test::DialogRecorder dialogs;
+    QStringList messages;
+};
+
+TEST_F(CompareSearchTest, TheFindDialogFindsAWordFarDownAndF3FindsTheNext) {
+    std::string left = Rows(60000, 41000, "needle");
+    left.replace(left.find("row 50000\n"), 9, "needle 50000");
+    Compare(left, Rows(60000, 41000, "needle"));
+    Pane(Side::Right).setFocus();
+    QApplication::processEvents();
+    dialogs.answer = [](QDialog& dialog) {
+        dialog.findChild<QComboBox*>()->setEditText(QStringLiteral("needle"));
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("OK")) button->click();
+        }
+        return dialog.result();
+    };
+    ASSERT_TRUE(frame->RunCommand(kCmdFind));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(Pane(Side::Right).Editor().Caret().SelectionStart(), (TextPosition{4, 41000}));
+    QApplication::processEvents();
+    const int top = Pane(Side::Right).Scroll().firstLine;
+    EXPECT_LE(top, 41000);
+    EXPECT_GT(top + Pane(Side::Right).Scroll().visibleLines, 41000);
+    EXPECT_EQ(Pane(Side::Left).Scroll().firstLine, top) << "the other pane follows";
+
+    Pane(Side::Left).setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(frame->RunCommand(kCmdFindNext)) << "F3 in the other pane";
+    ASSERT_TRUE(frame->RunCommand(kCmdFindNext));
+    EXPECT_EQ(Pane(Side::Left).Editor().Caret().SelectionStart(), (TextPosition{0, 50000}));
+    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_TRUE(frame->RunCommand(kCmdFindNext));
+    EXPECT_EQ(messages, QStringList{"Text wurde nicht gefunden !"});
+}
+
+TEST_F(CompareSearchTest, CtrlF3SearchesTheWordAtTheCaret) {
+    Compare("alpha beta\nbeta\n", "alpha\n");
+    Pane(Side::Left).setFocus();
+    QTest::keyClick(&Pane(Side::Left), Qt::Key_End);
+    ASSERT_TRUE(frame->RunCommand(kCmdFindSelected));
+    EXPECT_EQ(Pane(Side::Left).Editor().Caret().SelectionStart(), (TextPosition{0, 1}));
+    EXPECT_EQ(SearchHistory::Entries().front(), "beta");
+}
+
+TEST_F(CompareSearchTest, TheWordAtTheCaretIsMarkedWhenTheOptionsSaySo) {
+    Compare("mark this mark\nmark\n", "other\n");
+    EXPECT_TRUE(EditOptions::Get() & EditOptions::kWordMarkingAvailable) << "the view offers it";
+    OptionChange change{0x100000, EditOptions::kWordMarkingMode};
+    Pane(Side::Left)
+        .PaneCommand(PaneSubCommand::SetOptions, reinterpret_cast<std::intptr_t>(&change));
+    Pane(Side::Left).setFocus();
+    QApplication::processEvents();
+    const QImage image = test::GrabPane(Pane(Side::Left));
+    const QColor bar(0xFF, 0x80, 0x80);
+    const auto barUnder = [&](int column, int row) {
+        const QRect cell = test::CellRect(Pane(Side::Left), column, row);
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            if (image.pixelColor(cell.center().x(), y) == bar) return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(barUnder(1, 0));
+    EXPECT_TRUE(barUnder(11, 0));
+    EXPECT_TRUE(barUnder(2, 1));
+    EXPECT_FALSE(barUnder(6, 0)) << "\"this\" is another word";
+}
+
+TEST_F(CompareSearchTest, TheFontCommandServesBothPanesAndIsKeptForTheNextStart) {
+    Compare("x\n", "y\n");
+    const int before = Pane(Side::Right).CellSize().height();
+    int asked = 0;
+    Pane(Side::Left).SetFontChooser([&](const QFont& initial, QWidget*) -> std::optional<QFont> {
+        ++asked;
+        QFont chosen(initial);
+        chosen.setPixelSize(40);
+        return chosen;
+    });
+    ASSERT_TRUE(frame->RunCommand(kCmdFont));
+    EXPECT_EQ(asked, 1);
+    EXPECT_GT(Pane(Side::Right).CellSize().height(), before);
+    SettingsKey key;
+    ASSERT_TRUE(key.Open(Hive::CurrentUser, kEditorPath, OpenMode::Read));
+    EXPECT_EQ(key.ValueSize("Font"), 44);
+}
+
+TEST(CompareSearchOptions, TheViewReadsTheStoredEditorOptions) {
+    test::SavedPaneGlobals saved;
+    test::FreshUserHive hive;
+    {
+        SettingsKey key;
+        ASSERT_TRUE(key.Open(Hive::CurrentUser, kEditorPath, OpenMode::Create));
+        ASSERT_TRUE(WriteNumber(key, "Flags", 0x200000 | EditOptions::kBracketSearch));
+        ASSERT_TRUE(WriteNumber(key, "Tabualtor", 40));
+        ASSERT_TRUE(WriteTextList(key, "Find", {"older", "old"}));
+    }
+    TabWidth::Set(8);
+    CVarnexView view;
+    EXPECT_EQ(TabWidth::Get(), 4) << "a stored width outside 1..32 becomes 4";
+    EXPECT_EQ(EditOptions::Get() & EditOptions::kWordMarkingMode, 0x200000u);
+    EXPECT_TRUE(EditOptions::Get() & EditOptions::kBracketSearch);
+    EXPECT_EQ(SearchHistory::Entries(), (std::vector<std::string>{"older", "old"}));
+}
+
+} // namespace
+} // namespace varnex
