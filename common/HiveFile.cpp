@@ -4,6 +4,7 @@
 #include "common/FileLock.h"
 #include "common/FileProbe.h"
 #include "common/HiveFormat.h"
+#include "common/HiveLayers.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -93,8 +94,9 @@ void Warn(const std::string& path, const std::string& reason, const std::string&
 
 } // namespace
 
-HiveFile::HiveFile(std::string path)
-    : path_(std::move(path)), lockPath_(path_ + ".lock"), tree_(std::make_shared<HiveKey>()) {}
+HiveFile::HiveFile(std::string path, std::shared_ptr<const HiveKey> base)
+    : path_(std::move(path)), lockPath_(path_ + ".lock"), base_(std::move(base)),
+      ownTree_(std::make_shared<HiveKey>()), tree_(base_ ? base_ : ownTree_) {}
 
 std::shared_ptr<const HiveKey> HiveFile::Snapshot() {
     std::lock_guard guard(mutex_);
@@ -112,6 +114,7 @@ int HiveFile::Modify(const std::function<int(HiveKey&)>& change) {
     if (!Refresh(true) || damagedInPlace_) return kErrorStoreIo;
     auto changed = std::make_shared<HiveKey>(*tree_);
     if (const int error = change(*changed); error != kErrorSuccess) return error;
+    if (base_) changed = std::make_shared<HiveKey>(TopLayerOf(*changed, *base_, *ownTree_));
     if (const int error = WriteReplacing(FormatHive(*changed)); error != kErrorSuccess) {
         return error;
     }
@@ -187,7 +190,8 @@ bool HiveFile::MoveAside(const std::string& reason) {
 }
 
 void HiveFile::Cache(std::shared_ptr<const HiveKey> tree, const FileStamp& stamp) {
-    tree_ = std::move(tree);
+    ownTree_ = std::move(tree);
+    tree_ = base_ ? std::make_shared<const HiveKey>(MergeLayers(*base_, *ownTree_)) : ownTree_;
     stamp_ = stamp;
     loaded_ = true;
     damagedInPlace_ = false;

@@ -15,13 +15,16 @@ namespace varnex {
 // newest file, applies the change, writes a temporary file and renames it over the old one,
 // so readers always see a whole file and concurrent writers lose nothing. A damaged file is
 // renamed to "<file>.damaged" (".damaged.2", … when taken) and the hive starts empty.
+// A hive may lie over a base layer that readers see beneath the file's own keys and values;
+// the base is never written, and writes store in the file only what the base does not give.
 class HiveFile {
 public:
-    explicit HiveFile(std::string path);
+    explicit HiveFile(std::string path, std::shared_ptr<const HiveKey> base = nullptr);
 
     const std::string& Path() const { return path_; }
 
-    // The tree as the file holds it now; the file is parsed again only when it changed.
+    // The tree as the file holds it now, over the base layer; the file is parsed again only when
+    // it changed.
     std::shared_ptr<const HiveKey> Snapshot();
 
     // Applies `change` to the newest tree under the lock and stores the result. `change`
@@ -41,8 +44,10 @@ private:
 
     const std::string path_;
     const std::string lockPath_;
+    const std::shared_ptr<const HiveKey> base_;
     std::mutex mutex_;
-    std::shared_ptr<const HiveKey> tree_;
+    std::shared_ptr<const HiveKey> ownTree_; // what the file holds
+    std::shared_ptr<const HiveKey> tree_;    // what readers see: the file over the base
     FileStamp stamp_;
     bool loaded_ = false;
     bool damagedInPlace_ = false; // the cache stands for a damaged file that could not be moved

@@ -1,6 +1,7 @@
 // Which file backs each hive, and the one shared HiveFile per file in this process.
 #include "common/HiveFiles.h"
 
+#include "common/BuiltinSettings.h"
 #include "common/HiveFile.h"
 
 #include <cstdlib>
@@ -58,12 +59,16 @@ std::string HiveFilePath(Hive hive) {
 
 HiveFile* HiveFileFor(Hive hive) {
     static std::mutex mutex;
-    static std::map<std::string, std::unique_ptr<HiveFile>> files;
+    // Keyed by the path and whether the built-in layer lies below, should both hives share a file.
+    static std::map<std::pair<std::string, bool>, std::unique_ptr<HiveFile>> files;
     const std::string path = HiveFilePath(hive);
     if (path.empty()) return nullptr;
+    const bool overBuiltins = hive == Hive::LocalMachine;
     std::lock_guard guard(mutex);
-    std::unique_ptr<HiveFile>& file = files[path];
-    if (!file) file = std::make_unique<HiveFile>(path);
+    std::unique_ptr<HiveFile>& file = files[{path, overBuiltins}];
+    if (!file) {
+        file = std::make_unique<HiveFile>(path, overBuiltins ? BuiltinSettings() : nullptr);
+    }
     return file.get();
 }
 

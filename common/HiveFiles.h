@@ -14,7 +14,8 @@ class HiveFile;
 std::string HiveFilePath(Hive hive);
 
 // The shared HiveFile for the hive's current file path (the variables are read every time, so
-// a changed variable takes effect), or null for a hive without a file.
+// a changed variable takes effect), or null for a hive without a file. The machine-wide hive
+// lies over the settings built into the program.
 HiveFile* HiveFileFor(Hive hive);
 
 } // namespace varnex

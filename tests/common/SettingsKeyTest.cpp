@@ -268,8 +268,10 @@ TEST_F(SettingsKeyTest, MachineHiveThatCannotBeCreatedIsEmptyAndRefusesWrites) {
     WriteText((Folder() / "plain file").string(), "not a folder");
     setenv("TAMSEL_MACHINE_HIVE", (Folder() / "plain file" / "machine.reg").c_str(), 1);
     SettingsKey key;
-    EXPECT_FALSE(key.Open(Hive::LocalMachine, "Software", OpenMode::Read));
+    // Only the settings built into the program are left.
+    EXPECT_FALSE(key.Open(Hive::LocalMachine, "Software\\Elsewhere", OpenMode::Read));
     EXPECT_EQ(key.LastError(), kErrorReadOnly);
+    EXPECT_TRUE(key.Open(Hive::LocalMachine, "Software\\Tamsel\\Scribent\\Text", OpenMode::Read));
     EXPECT_FALSE(key.Open(Hive::LocalMachine, "Software", OpenMode::Create));
     EXPECT_EQ(key.LastError(), kErrorAccessDenied);
 }
