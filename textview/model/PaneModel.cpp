@@ -27,6 +27,10 @@ PaneModel::PaneModel(unsigned maxLineLength, int maxLineCount, std::uint8_t opti
 
 PaneModel::~PaneModel() = default;
 
+bool PaneModel::KeepsSettings() const {
+    return settingsPath_.has_value() || !resources_->Name().empty();
+}
+
 std::string PaneModel::StylePath(const std::string& section) const {
     const std::optional<std::string_view> path =
         settingsPath_ ? std::optional<std::string_view>(*settingsPath_) : std::nullopt;
@@ -120,8 +124,20 @@ void PaneModel::ScanFrom(int index) {
 void PaneModel::SetSyntax(const std::optional<std::string>& name) {
     scanner_.reset();
     if (name) scanner_ = SyntaxCatalog::Find(settingsPath_.value_or(resources_->Name()), *name);
+    // The group's styles are loaded by now; styles added later take effect with the next choice.
+    if (scanner_) scanner_->BindStyles(resources_->Styles());
     ResetSyntaxState();
     repaint_.MarkAll();
+}
+
+std::optional<std::bitset<256>> PaneModel::UsedStyles() const {
+    if (!scanner_) return std::nullopt;
+    return scanner_->UsedStyles();
+}
+
+std::optional<BracketRules> PaneModel::BracketRules() const {
+    if (!scanner_) return std::nullopt;
+    return scanner_->Brackets();
 }
 
 void PaneModel::ResetSyntaxState() {

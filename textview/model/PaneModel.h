@@ -9,6 +9,7 @@
 #include "textview/model/SyntaxScanner.h"
 #include "textview/model/TextConversion.h"
 
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -40,6 +41,8 @@ public:
     const PaneLimits& Limits() const { return limits_; }
 
     void SetSettingsPath(std::optional<std::string> path) { settingsPath_ = std::move(path); }
+    // A pane keeps settings under its settings path or its group's resource name.
+    bool KeepsSettings() const;
     void SetHooks(DocumentHooks hooks) { hooks_ = std::move(hooks); }
     const std::optional<std::string>& SettingsPath() const { return settingsPath_; }
     // Where the group's font and styles are kept for `section`.
@@ -53,6 +56,10 @@ public:
     // unknown name. Either way every line loses its style bytes and its carried scan state.
     void SetSyntax(const std::optional<std::string>& name);
     bool SyntaxActive() const { return scanner_ != nullptr; }
+    // The style indices the active configuration draws with; nothing without one.
+    std::optional<std::bitset<256>> UsedStyles() const;
+    // The active configuration's bracket pairs; nothing without one or when it has none.
+    std::optional<varnex::BracketRules> BracketRules() const;
 
     int AddStyle(std::uint32_t textColour, std::uint32_t background, const std::string& name,
                  std::uint32_t id, std::uint32_t fontFlags);

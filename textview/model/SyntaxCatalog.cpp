@@ -1,6 +1,8 @@
 // Finds the syntax colouring configuration stored under a name in a pane's settings.
 #include "textview/model/SyntaxCatalog.h"
 
+#include "textview/model/syntax/SyntaxSettings.h"
+
 namespace varnex {
 
 namespace {
@@ -14,7 +16,8 @@ SyntaxSource& Source() {
 
 std::unique_ptr<SyntaxScanner> SyntaxCatalog::Find(const std::string& settingsPath,
                                                    const std::string& name) {
-    if (!Source() || name.empty()) return nullptr;
+    if (name.empty()) return nullptr;
+    if (!Source()) return FindConfiguredScanner(settingsPath, name);
     return Source()(settingsPath, name);
 }
 

@@ -16,11 +16,12 @@ using SyntaxSource = std::function<std::unique_ptr<SyntaxScanner>(const std::str
 
 class SyntaxCatalog {
 public:
-    // No configuration reader is built in yet, so every name is unknown (colouring off)
-    // until a source is installed.
+    // Asks the installed source, else reads the configuration from the settings
+    // (FindConfiguredScanner); an empty name is never a configuration.
     static std::unique_ptr<SyntaxScanner> Find(const std::string& settingsPath,
                                                const std::string& name);
-    // Installs the reader of configurations for the whole process; an empty one removes it.
+    // Installs the reader of configurations for the whole process; an empty one brings back
+    // the settings.
     static void SetSource(SyntaxSource source);
 };
 
