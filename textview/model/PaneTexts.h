@@ -107,4 +107,19 @@ inline constexpr std::string_view kNoWordMarkingText = "Keine Worte markieren";
 inline constexpr std::string_view kCaretWordMarkingText = "Das Wort beim Cursor makieren ";
 inline constexpr std::string_view kSelectedWordMarkingText = "Nur ausgewählte Worte markieren";
 
+// The colours dialog.
+inline constexpr std::string_view kColoursCaption = "Farben einstellen";
+inline constexpr std::string_view kBoldText = "Fett";
+inline constexpr std::string_view kItalicText = "Kursiv";
+inline constexpr std::string_view kUnderlineText = "Unterstreichen";
+inline constexpr std::string_view kCurrentFormatOnlyText = "Nur für aktelles Format"; // as it read
+inline constexpr std::string_view kBackgroundGroup = "Hintergrundfarbe";
+inline constexpr std::string_view kTextColourGroup = "Textfarbe";
+// The two buttons have always been spelt differently.
+inline constexpr std::string_view kDefineBackgroundText = "Farbe defienieren";
+inline constexpr std::string_view kDefineTextColourText = "Farbe definieren";
+inline constexpr std::string_view kColourPreviewText = "AbcXyz";
+// A style without a name is listed by its id.
+inline constexpr std::string_view kUnnamedStyleText = "Stil %i";
+
 } // namespace varnex

@@ -104,7 +104,7 @@ bool StyleSettings::Save(const PaneResources& group, const std::string& path) {
     const StyleTable& styles = group.Styles();
     for (int index = 0; index < styles.Count(); ++index) {
         const TextStyle& style = *styles.Get(index);
-        if (style.id != 0) written = WriteStyle(key, style) && written;
+        if (style.id != 0 && style.kept) written = WriteStyle(key, style) && written;
     }
     return written;
 }

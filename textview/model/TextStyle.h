@@ -21,6 +21,9 @@ struct TextStyle {
     std::int32_t id = 0; // how hosts and settings name the style; 1..255 fit in style bytes
     std::uint32_t fontFlags = 0;
     std::string name;
+    // Styles a host derives for the session (a comparison's difference styles) are not
+    // written with the settings: read back, they would count as the group's own.
+    bool kept = true;
 };
 
 } // namespace varnex

@@ -95,6 +95,25 @@ bool CAnsiEditView::ChooseFont() {
     return true;
 }
 
+bool CAnsiEditView::ChooseColours() {
+    ColoursDialogSeams seams;
+    seams.run = dialogSeams_.run;
+    seams.chooseColour = chooseColour_;
+    seams.fontFor = [this](std::uint32_t fontFlags) { return Fonts().Variant(fontFlags); };
+    const auto repaintGroup = [this] {
+        ForEachGroupPane([](CAnsiView& pane) { pane.viewport()->update(); });
+    };
+    seams.changed = repaintGroup;
+    const std::optional<std::bitset<256>> used =
+        hostUsedStyles_ ? hostUsedStyles_ : model_.UsedStyles();
+    if (RunColoursDialog(Resources().Styles(), used, seams, window()) != QDialog::Accepted)
+        return false;
+    SaveSettings(settingsSection_);
+    repaintGroup();
+    emit ColoursChosen();
+    return true;
+}
+
 bool CAnsiEditView::LoadOptions(const std::string& name, bool machineWide) {
     optionsName_ = name;
     if (!OptionSettings::Load(model_.OptionsPath(name), HiveFor(machineWide))) return false;
@@ -111,6 +130,7 @@ void CAnsiEditView::ApplyLineNumberOption() {
 
 void CAnsiEditView::SetSyntax(const std::optional<std::string>& name) {
     model_.SetSyntax(name);
+    editor_.Caret().SetBracketRules(model_.BracketRules());
     AfterChange();
 }
 

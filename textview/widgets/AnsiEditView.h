@@ -2,6 +2,7 @@
 // and turns keys and the mouse into caret moves, selections and edits.
 #pragma once
 
+#include "textview/dialogs/ColoursDlg.h"
 #include "textview/dialogs/DialogSeams.h"
 #include "textview/model/PaneCommands.h"
 #include "textview/model/PaneEditor.h"
@@ -16,6 +17,7 @@
 #include <QDrag>
 #include <QTimer>
 
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -62,6 +64,13 @@ public:
     // cancelled.
     bool ChooseFont();
     void SetFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
+    // "Farben einstellen" over the group's styles; on OK the group's settings are saved, every
+    // pane of the group repaints and ColoursChosen is sent. False when cancelled.
+    bool ChooseColours();
+    void SetColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
+    // The style indices the colours dialog offers with "Nur für aktelles Format"; a host whose
+    // text is styled elsewhere gives them, else the active syntax configuration does.
+    void SetUsedStyles(std::optional<std::bitset<256>> used) { hostUsedStyles_ = std::move(used); }
     // Reads the editor options and tab width stored under the options path for `name`.
     bool LoadOptions(const std::string& name, bool machineWide);
     // A host that draws its own margin keeps it whatever "Zeilennummern anzeigen" says.
@@ -133,6 +142,8 @@ public:
     void ScrollTo(int column, int line) override { CAnsiView::ScrollTo(column, line); }
 
 signals:
+    // The colours dialog closed with OK: hosts that derive styles from the group's take them anew.
+    void ColoursChosen();
     // The caret text and the insert-mode mark for the host's status bar.
     void StatusPublished(const QString& text, const QString& mode);
     // The pane got a selection or lost it: what copying may do changed.
@@ -192,6 +203,8 @@ private:
     std::string settingsSection_;
     bool marginFollowsOptions_ = true;
     FontChooser chooseFont_ = ChooseFixedPitchFont;
+    ColourChooser chooseColour_ = ChooseColourWithDialog;
+    std::optional<std::bitset<256>> hostUsedStyles_;
     DialogSeams dialogSeams_;
     std::vector<StyleValue> styleValues_;
     int shownLineCount_ = 0;

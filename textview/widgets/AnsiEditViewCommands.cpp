@@ -44,8 +44,12 @@ QMenu* CAnsiEditView::BuildContextMenu(QPoint point) {
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     }
     menu->addSeparator();
-    menu->addAction(QString::fromUtf8(kMenuColours.data(), static_cast<int>(kMenuColours.size())))
-        ->setEnabled(false);
+    if (model_.KeepsSettings()) {
+        QAction* colours = menu->addAction(
+            QString::fromUtf8(kMenuColours.data(), static_cast<int>(kMenuColours.size())));
+        const int coloursId = static_cast<int>(PaneCommandId::Colours);
+        connect(colours, &QAction::triggered, this, [this, coloursId] { RunCommand(coloursId); });
+    }
     QAction* fonts =
         menu->addAction(QString::fromUtf8(kMenuFonts.data(), static_cast<int>(kMenuFonts.size())));
     const int fontsId = static_cast<int>(PaneCommandId::Fonts);
@@ -70,6 +74,9 @@ bool CAnsiEditView::RunCommand(int id) {
         return true;
     case PaneCommandId::Options:
         OpenOptionsDialog();
+        return true;
+    case PaneCommandId::Colours:
+        ChooseColours();
         return true;
     case PaneCommandId::Fonts:
         ChooseFont();

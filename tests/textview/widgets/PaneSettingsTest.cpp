@@ -2,10 +2,17 @@
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
 #include "tests/textview/support/SavedPaneGlobals.h"
+#include "textview/dialogs/ColourGrid.h"
+#include "textview/model/ColourPalette.h"
 #include "textview/model/EditOptions.h"
 #include "textview/model/TabWidth.h"
 #include "textview/widgets/AnsiEditView.h"
 #include "textview/widgets/FontSet.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +153,47 @@ TEST_F(PaneSettings, ChangedOptionsAreSavedWhenAPaneCloses) {
     ASSERT_TRUE(key.Read(bytes.data(), bytes.size(), "Flags", ValueType::Number));
     EXPECT_EQ(bytes[0] & 0x8, 0x8);
     EXPECT_EQ(bytes[3] & 0x80, 0);
+}
+
+// The context menu's "Farben einstellen": OK keeps and stores, Abbrechen leaves no trace.
+TEST_F(PaneSettings, TheColoursDialogChangesTheGroupAndOkStoresIt) {
+    const std::string path = "Software\\Tamsel\\Test\\Colours";
+    CAnsiEditView pane(2048, 100, 1, "ColoursGroup");
+    pane.SetSettingsPath(path);
+    const int comment = pane.AddStyle(0x112233, kWindowColour, "Kommentar", 30, 0);
+    int chosen = 0;
+    QObject::connect(&pane, &CAnsiEditView::ColoursChosen, [&chosen] { ++chosen; });
+    const auto pickRed = [comment](QDialog& dialog, bool ok) {
+        auto& colours = static_cast<CColoursDlg&>(dialog);
+        for (int row = 0; row < colours.StyleList().count(); ++row)
+            if (colours.StyleList().item(row)->data(Qt::UserRole).toInt() == comment)
+                colours.StyleList().setCurrentRow(row);
+        const QRect swatch = colours.TextGrid().SwatchRect(*PaletteIndexOf(0x0000FF));
+        QTest::mouseClick(&colours.TextGrid(), Qt::LeftButton, {}, swatch.center());
+        colours.BoldBox().click();
+        (ok ? colours.OkButton() : colours.CancelButton()).click();
+        return dialog.result();
+    };
+    DialogSeams seams;
+    seams.run = [&](QDialog& dialog) { return pickRed(dialog, false); };
+    pane.SetDialogSeams(seams);
+    EXPECT_FALSE(pane.RunCommand(static_cast<int>(PaneCommandId::Colours)) && chosen > 0);
+    EXPECT_EQ(pane.GetStyle(comment)->textColour, 0x112233u);
+    EXPECT_EQ(chosen, 0);
+    SettingsKey key;
+    EXPECT_FALSE(key.Open(Hive::CurrentUser, path + "\\Colors\\30", OpenMode::Read));
+
+    seams.run = [&](QDialog& dialog) { return pickRed(dialog, true); };
+    pane.SetDialogSeams(seams);
+    EXPECT_TRUE(pane.ChooseColours());
+    EXPECT_EQ(chosen, 1);
+    CAnsiEditView next(2048, 100, 1, "ColoursGroupReadAgain");
+    next.SetSettingsPath(path);
+    ASSERT_TRUE(next.LoadSettings("", false));
+    const std::optional<int> stored = next.Resources().Styles().IndexOfId(30);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(next.GetStyle(*stored)->textColour, 0x0000FFu);
+    EXPECT_EQ(next.GetStyle(*stored)->fontFlags, kFontBold);
 }
 
 } // namespace
