@@ -66,9 +66,14 @@ void CompareEngine::Compare(LineStyler* styler, RowSink& left, RowSink& right) {
     tooManyRows_ = rowCount >= kMaxRows;
 }
 
-// The difference styles join the panes' shared table once; every compare empties the panes.
+// The difference styles join the panes' shared table once and take the syntax styles' looks
+// anew on every compare, so changed colours show; every compare empties the panes.
 void CompareEngine::StartFilling(LineStyler* styler, RowSink& left, RowSink& right) {
-    if (!styles_.Registered()) styles_.Register(styler, left);
+    if (styles_.Registered()) {
+        styles_.Refresh(styler, left);
+    } else {
+        styles_.Register(styler, left);
+    }
     for (RowSink* sink : {&left, &right}) {
         sink->SetReadOnly(true);
         sink->Clear();

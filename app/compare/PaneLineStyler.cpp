@@ -26,6 +26,14 @@ StyleLook PaneLineStyler::GetStyleLook(int index) const {
 
 void PaneLineStyler::SetSyntax(const std::string& fileTypeKey) {
     pane_.SetSyntax(fileTypeKey);
+    const std::optional<std::bitset<256>> used = pane_.UsedStyles();
+    if (!used) return;
+    for (int index = 0; index < StyleCount(); ++index) {
+        const TextStyle* style = pane_.GetStyle(index);
+        if (style && index < static_cast<int>(used->size()) &&
+            used->test(static_cast<std::size_t>(index)))
+            usedStyleIds_.insert(style->id);
+    }
 }
 
 void PaneLineStyler::StyleLine(const std::uint8_t* text, int line, int length,

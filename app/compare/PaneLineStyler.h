@@ -6,6 +6,8 @@
 #include "textview/model/PaneModel.h"
 
 #include <cstdint>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,8 +31,15 @@ public:
                    std::vector<std::uint8_t>& styles) override;
     void Clear() override;
 
+    // The ids of the styles the configurations chosen so far draw with; empty while no file
+    // type had one.
+    const std::set<std::int32_t>& UsedStyleIds() const { return usedStyleIds_; }
+    // The active configuration's bracket pairs, when it has any.
+    std::optional<BracketRules> Brackets() const { return pane_.BracketRules(); }
+
 private:
     PaneModel pane_;
+    std::set<std::int32_t> usedStyleIds_;
 };
 
 } // namespace varnex

@@ -16,6 +16,7 @@
 #include "res/CommandId.h"
 #include "res/StringId.h"
 #include "textview/model/EditOptions.h"
+#include "textview/model/StyleTable.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -54,6 +55,7 @@ CVarnexView::CVarnexView(QWidget* parent) : QWidget(parent), viewMode_(ReadViewM
                 return StatusFor(side, query, previousKey, text);
             });
         connect(&pane, &CAnsiEditView::SelectionChanged, this, &CVarnexView::CommandStatesChanged);
+        connect(&pane, &CAnsiEditView::ColoursChosen, this, &CVarnexView::OnColoursChosen);
     }
     // The panes share the editor's font and colours: machine-wide values first, the user's over
     // them.
@@ -104,11 +106,38 @@ LoadResult CVarnexView::RunCompare(const std::string& firstPath, const std::stri
         PaneRowSink left(doublePane_->Pane(Side::Left));
         PaneRowSink right(doublePane_->Pane(Side::Right));
         result = engine_.LoadAndCompare(firstPath, secondPath, compareMode_, &styler, left, right);
+        OfferSyntaxOf(styler);
     }
     HandSidesToDoublePane();
     if (result == LoadResult::Ok) ShowResult();
     emit CommandStatesChanged();
     return result;
+}
+
+// The colours dialog offers the styles the files' formats draw with; brackets match as the
+// format pairs them (those in comments and strings too: the panes show the difference styles).
+void CVarnexView::OfferSyntaxOf(const PaneLineStyler& styler) {
+    const StyleTable& styles = doublePane_->Pane(Side::Left).Resources().Styles();
+    std::optional<std::bitset<256>> used;
+    if (!styler.UsedStyleIds().empty()) {
+        used.emplace().set(0);
+        for (const std::int32_t id : styler.UsedStyleIds()) {
+            const std::optional<int> index = styles.IndexOfId(id);
+            if (index && *index < static_cast<int>(used->size()))
+                used->set(static_cast<std::size_t>(*index));
+        }
+    }
+    std::optional<BracketRules> brackets = styler.Brackets();
+    if (brackets) brackets->excludedStyles = 0;
+    for (const Side side : kBothSides) {
+        doublePane_->Pane(side).SetUsedStyles(used);
+        doublePane_->Pane(side).SetBracketRules(brackets);
+    }
+}
+
+// The difference styles are derived from the chosen colours when the files are compared.
+void CVarnexView::OnColoursChosen() {
+    if (IsRegularFile(Path(Side::Left)) && IsRegularFile(Path(Side::Right))) Reload();
 }
 
 // The context menu needs each side's path and which file line each row shows.

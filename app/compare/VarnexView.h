@@ -22,6 +22,7 @@ namespace varnex {
 
 class CAnsiEditView;
 class CTextDoubleWnd;
+class PaneLineStyler;
 class OverviewBar;
 
 class CVarnexView : public QWidget, public CommandTarget {
@@ -113,6 +114,8 @@ private:
     CommandState ChooseFontState(CommandId id) const;
 
     LoadResult RunCompare(const std::string& firstPath, const std::string& secondPath);
+    void OfferSyntaxOf(const PaneLineStyler& styler);
+    void OnColoursChosen();
     void HandSidesToDoublePane();
     void ShowResult();
     void FitMarginToLineNumbers();

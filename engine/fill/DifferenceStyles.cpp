@@ -24,11 +24,15 @@ void DifferenceStyles::Register(const LineStyler* styler, RowSink& sink) {
     const int requested = styler ? std::max(styler->StyleCount(), 1) : 1;
     // Capping n keeps StyleBase + 4n <= 255; higher syntax indices fall back to index 0.
     syntaxCount_ = std::min(requested, (kMaxStyleId - styleBase_) / kGroupCount);
+    Refresh(styler, sink);
+    registered_ = true;
+}
+
+void DifferenceStyles::Refresh(const LineStyler* styler, RowSink& sink) {
     for (int group = 0; group < kGroupCount; ++group) {
         AddGroup(styler, sink, group, kGroupBackgrounds[group]);
     }
     sink.AddStyle(PlaceholderId(), kDefaultColour, kPlaceholderBackground, 0);
-    registered_ = true;
 }
 
 void DifferenceStyles::AddGroup(const LineStyler* styler, RowSink& sink, int group,

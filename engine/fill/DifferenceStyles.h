@@ -27,6 +27,9 @@ public:
     // Adds the 4n + 1 styles to the sink's table, n being the styler's style count (1 without
     // a styler). n is capped so that the highest id, StyleBase + 4n, stays within 255.
     void Register(const LineStyler* styler, RowSink& sink);
+    // Hands the registered ids to the sink again with the styler's current looks; a sink
+    // updates the styles it already has.
+    void Refresh(const LineStyler* styler, RowSink& sink);
 
     int StyleBase() const { return styleBase_; }
     int SyntaxStyleCount() const { return syntaxCount_; }

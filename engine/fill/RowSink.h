@@ -15,7 +15,8 @@ public:
     virtual void SetReadOnly(bool readOnly) = 0;
     // Number of styles the table holds now; the difference styles are placed after them.
     virtual int StyleCount() const = 0;
-    // Colours are 0x00BBGGRR; 0xFFFFFFFF means the window's default colour.
+    // Colours are 0x00BBGGRR; 0xFFFFFFFF means the window's default colour. Given an id it
+    // added before, the sink gives that style the new look.
     virtual void AddStyle(int id, std::uint32_t textColour, std::uint32_t background,
                           int fontFlags) = 0;
     // Row `row` shows `length` bytes (no line end). A sink may keep only as many as it holds.

@@ -8,6 +8,8 @@
 #include "common/SettingsNumbers.h"
 #include "common/SettingsText.h"
 #include "res/CommandId.h"
+#include "tests/support/ScopedVariable.h"
+#include "tests/support/ScratchFiles.h"
 #include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/model/EditOptions.h"
 #include "textview/model/SearchHistory.h"
@@ -16,6 +18,8 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +128,11 @@ TEST_F(CompareSearchTest, TheWordAtTheCaretIsMarkedWhenTheOptionsSaySo) {
 }
 
 TEST_F(CompareSearchTest, TheFontCommandServesBothPanesAndIsKeptForTheNextStart) {
+    // Hives of its own, so that only what this comparison stores is looked at.
+    const test::ScopedVariable ownUserHive("TAMSEL_USER_HIVE",
+                                           (test::ScratchFolder() / "font-user.reg").c_str());
+    const test::ScopedVariable ownMachineHive("TAMSEL_MACHINE_HIVE",
+                                              (test::ScratchFolder() / "font-machine.reg").c_str());
     Compare("x\n", "y\n");
     const int before = Pane(Side::Right).CellSize().height();
     int asked = 0;
@@ -139,6 +148,24 @@ TEST_F(CompareSearchTest, TheFontCommandServesBothPanesAndIsKeptForTheNextStart)
     SettingsKey key;
     ASSERT_TRUE(key.Open(Hive::CurrentUser, kEditorPath, OpenMode::Read));
     EXPECT_EQ(key.ValueSize("Font"), 44);
+    // The difference styles are made anew for every comparison and not stored: read back, they
+    // would pile up as the group's own styles.
+    ASSERT_TRUE(key.OpenSub("Colors"));
+    std::set<std::string> stored;
+    while (key.OpenSubNext()) {
+        stored.insert(key.KeyName());
+        key.Close();
+    }
+    EXPECT_TRUE(stored.count("1") && stored.count("2")) << "Standard and Markierung";
+    const StyleTable& styles = Pane(Side::Left).Resources().Styles();
+    int derived = 0;
+    for (int index = 0; index < styles.Count(); ++index) {
+        if (styles.Get(index)->kept) continue;
+        ++derived;
+        EXPECT_EQ(stored.count(std::to_string(styles.Get(index)->id)), 0u)
+            << "difference style " << styles.Get(index)->id;
+    }
+    EXPECT_GT(derived, 4);
 }
 
 TEST(CompareSearchOptions, TheViewReadsTheStoredEditorOptions) {

@@ -1,0 +1,91 @@
+// Source files compared in colour: the shipped configuration picked by the file type, the
+// difference backgrounds under it, and the colours dialog changing what the comparison shows.
+#include "tests/app/compare/ViewTestSupport.h"
+
+#include "textview/dialogs/ColourGrid.h"
+#include "textview/dialogs/ColoursDlg.h"
+#include "textview/model/ColourPalette.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace varnex {
+namespace {
+
+using test::ShownView;
+using test::WriteScratchFile;
+
+// The style drawing byte `column` of row `row`.
+const TextStyle* StyleAt(CComparePane& pane, int row, int column) {
+    const TextLine* line = pane.GetLine(row);
+    if (!line || !line->Styles() || column >= line->Length()) return nullptr;
+    return pane.Resources().Styles().Get(line->Styles()[column]);
+}
+
+class SyntaxColoursTest : public testing::Test {
+protected:
+    void Compare(const std::string& leftName, const std::string& rightName) {
+        ASSERT_EQ(shown.view->LoadAndCompare(WriteScratchFile(leftName, kLeft),
+                                             WriteScratchFile(rightName, kRight)),
+                  LoadResult::Ok);
+    }
+
+    static constexpr const char* kLeft = "// note\nint a = 1;\n";
+    static constexpr const char* kRight = "// note\nint b = 2;\n";
+    ShownView shown;
+};
+
+TEST_F(SyntaxColoursTest, CFilesShowCommentsAndKeywordsInColourOnTheDifferenceBackgrounds) {
+    Compare("colour-left.c", "colour-right.c");
+    CComparePane& left = shown.Pane(Side::Left);
+    const TextStyle* comment = StyleAt(left, 0, 3);
+    const TextStyle* type = StyleAt(left, 1, 0);
+    const TextStyle* name = StyleAt(left, 1, 4);
+    ASSERT_TRUE(comment && type && name);
+    EXPECT_NE(comment->textColour, name->textColour);
+    EXPECT_NE(type->textColour, name->textColour);
+    EXPECT_EQ(comment->background, kDefaultColour) << "an equal row";
+    EXPECT_EQ(name->background, kChangedBackground) << "a changed byte keeps its background";
+
+    Compare("colour-left.txt", "colour-right.txt");
+    ASSERT_TRUE(StyleAt(left, 0, 3) && StyleAt(left, 1, 4));
+    EXPECT_EQ(StyleAt(left, 0, 3)->textColour, StyleAt(left, 1, 4)->textColour)
+        << "no configuration for .txt";
+}
+
+TEST_F(SyntaxColoursTest, TheColoursDialogOffersTheFormatsStylesAndOkRecoloursTheComparison) {
+    Compare("dialog-left.c", "dialog-right.c");
+    CComparePane& left = shown.Pane(Side::Left);
+    ASSERT_NE(StyleAt(left, 0, 3), nullptr);
+    const std::uint32_t before = StyleAt(left, 0, 3)->textColour;
+    const std::uint32_t red = 0x0000FF;
+    ASSERT_NE(before, red);
+    int listed = 0;
+    DialogSeams seams;
+    seams.run = [&](QDialog& dialog) {
+        auto& colours = static_cast<CColoursDlg&>(dialog);
+        EXPECT_TRUE(colours.UsedOnlyBox().isEnabled());
+        listed = colours.StyleList().count();
+        for (int row = 0; row < listed; ++row) {
+            if (colours.StyleList().item(row)->text() == QStringLiteral("Kommentar"))
+                colours.StyleList().setCurrentRow(row);
+        }
+        const QRect swatch = colours.TextGrid().SwatchRect(*PaletteIndexOf(red));
+        QTest::mouseClick(&colours.TextGrid(), Qt::LeftButton, {}, swatch.center());
+        colours.OkButton().click();
+        return dialog.result();
+    };
+    left.SetDialogSeams(seams);
+    ASSERT_TRUE(left.RunCommand(static_cast<int>(PaneCommandId::Colours)));
+    EXPECT_GT(listed, 1);
+    EXPECT_LT(listed, 12) << "only the styles C draws with, none of the difference styles";
+    EXPECT_EQ(StyleAt(left, 0, 3)->textColour, red);
+    EXPECT_EQ(StyleAt(shown.Pane(Side::Right), 0, 3)->textColour, red);
+}
+
+} // namespace
+} // namespace varnex
