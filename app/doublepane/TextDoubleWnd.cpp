@@ -30,6 +30,8 @@ CTextDoubleWnd::CTextDoubleWnd(QWidget* parent) : QWidget(parent) {
                 [this, side] { OnPaneScrolled(side); });
         connect(pane, &CComparePane::FocusGained, this, [this, side] { OnPaneFocused(side); });
     }
+    // The panes show the same rows: they scroll over one range, so neither can run ahead.
+    Pane(Side::Left).SetScrollPartner(&Pane(Side::Right));
     setFocusProxy(&Pane(activeSide_));
     menu_ = new DoublePaneMenu(*this);
     // A right click on a pane offers the side's path and editor before the pane's own entries.

@@ -45,6 +45,8 @@ CAnsiView::CAnsiView(const std::string& resourceName, QWidget* parent)
 }
 
 CAnsiView::~CAnsiView() {
+    // Only the link goes: a pane being destroyed must not scroll or signal any more.
+    if (scrollPartner_) scrollPartner_->scrollPartner_ = nullptr;
     auto& panes = LivePanes();
     panes.erase(std::remove(panes.begin(), panes.end(), this), panes.end());
 }
@@ -95,14 +97,47 @@ void CAnsiView::LayOut() {
     viewport()->update();
 }
 
+void CAnsiView::SetScrollPartner(CAnsiView* partner) {
+    if (scrollPartner_ == partner) return;
+    if (scrollPartner_) scrollPartner_->scrollPartner_ = nullptr;
+    scrollPartner_ = partner;
+    if (partner) {
+        partner->SetScrollPartner(nullptr);
+        partner->scrollPartner_ = this;
+    }
+    UpdateScrollBars();
+}
+
+CAnsiView::ScrollLimits CAnsiView::OwnScrollLimits() const {
+    return {scroll_.MaxFirstLine(LineCount()), scroll_.fullLines,
+            scroll_.MaxFirstColumn(ContentColumns()), scroll_.fullColumns};
+}
+
+CAnsiView::ScrollLimits CAnsiView::JointScrollLimits() const {
+    ScrollLimits limits = OwnScrollLimits();
+    if (!scrollPartner_) return limits;
+    const ScrollLimits other = scrollPartner_->OwnScrollLimits();
+    limits.maxFirstLine = std::max(limits.maxFirstLine, other.maxFirstLine);
+    limits.linePage = std::min(limits.linePage, other.linePage);
+    limits.maxFirstColumn = std::max(limits.maxFirstColumn, other.maxFirstColumn);
+    limits.columnPage = std::min(limits.columnPage, other.columnPage);
+    return limits;
+}
+
+void CAnsiView::ApplyScrollLimits(const ScrollLimits& limits) {
+    QScrollBar* vertical = verticalScrollBar();
+    vertical->setRange(0, limits.maxFirstLine);
+    vertical->setPageStep(limits.linePage);
+    QScrollBar* horizontal = horizontalScrollBar();
+    horizontal->setRange(0, limits.maxFirstColumn);
+    horizontal->setPageStep(limits.columnPage);
+}
+
 void CAnsiView::UpdateScrollBars() {
     scrollBarsPending_ = false;
-    QScrollBar* vertical = verticalScrollBar();
-    vertical->setRange(0, scroll_.MaxFirstLine(LineCount()));
-    vertical->setPageStep(scroll_.fullLines);
-    QScrollBar* horizontal = horizontalScrollBar();
-    horizontal->setRange(0, scroll_.MaxFirstColumn(ContentColumns()));
-    horizontal->setPageStep(scroll_.fullColumns);
+    const ScrollLimits limits = JointScrollLimits();
+    ApplyScrollLimits(limits);
+    if (scrollPartner_) scrollPartner_->ApplyScrollLimits(limits);
 }
 
 // Filling a pane changes its extent once per line; the scroll bars follow once, afterwards.

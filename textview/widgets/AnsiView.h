@@ -66,6 +66,11 @@ public:
     // The process-wide editor options or tab width changed: lay out and draw again.
     virtual void SharedSettingsChanged();
 
+    // Two panes that show the rows of one comparison scroll as one: each takes the union of
+    // both scroll ranges and the smaller page, so that both can always show the same first
+    // row and column whatever scroll bars either has. Null ends the pairing.
+    void SetScrollPartner(CAnsiView* partner);
+
 signals:
     void ScrollPositionChanged(int firstColumn, int firstLine);
 
@@ -85,7 +90,17 @@ protected:
     static void ForEachPane(const std::function<void(CAnsiView&)>& action);
 
 private:
+    struct ScrollLimits {
+        int maxFirstLine = 0;
+        int linePage = 1;
+        int maxFirstColumn = 0;
+        int columnPage = 1;
+    };
+
     void LayOut();
+    ScrollLimits OwnScrollLimits() const;
+    ScrollLimits JointScrollLimits() const;
+    void ApplyScrollLimits(const ScrollLimits& limits);
     void UpdateScrollBars();
     void ApplyScroll();
     QRect RowRect(int row) const;
@@ -96,6 +111,7 @@ private:
     ScrollState scroll_;
     bool utf8Display_ = false;
     bool scrollBarsPending_ = false;
+    CAnsiView* scrollPartner_ = nullptr;
 };
 
 } // namespace varnex

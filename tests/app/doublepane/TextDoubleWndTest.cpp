@@ -94,6 +94,45 @@ TEST(CompareViewScrolling, OnePaneScrollsTheOtherAndTheViewLearnsThePosition) {
     EXPECT_EQ(shown.view->TopRow(), 75);
 }
 
+// Only the left file has a line wider than the panes, so only the left pane needs a
+// horizontal scroll bar, and fewer rows fit into it.
+void CheckBothPanesKeepTheSameFirstRowAndColumn(ShownView& shown) {
+    std::string left = NumberedLines(100, "line ");
+    const std::string right = left;
+    left.insert(left.find("line 6\n") + 6, std::string(300, 'x'));
+    ASSERT_EQ(shown.Compare(left, right), LoadResult::Ok);
+    QApplication::processEvents();
+    for (const Side scrolled : kBothSides) {
+        CComparePane& pane = shown.Pane(scrolled);
+        CComparePane& other = shown.Pane(OtherSide(scrolled));
+        pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum());
+        EXPECT_EQ(other.Scroll().firstLine, pane.Scroll().firstLine);
+        EXPECT_EQ(other.verticalScrollBar()->maximum(), pane.verticalScrollBar()->maximum());
+        pane.horizontalScrollBar()->setValue(50);
+        EXPECT_EQ(other.Scroll().firstColumn, 50) << "the narrower file's pane goes along";
+        pane.verticalScrollBar()->setValue(0);
+        pane.horizontalScrollBar()->setValue(0);
+    }
+}
+
+TEST(CompareViewScrolling, BothPanesShowTheSameRowsInEitherLayout) {
+    ShownView sideBySide(801, 400);
+    CheckBothPanesKeepTheSameFirstRowAndColumn(sideBySide);
+    ShownView stacked(801, 401);
+    ASSERT_TRUE(stacked.view->OnCommand(kCmdToggleViewMode));
+    CheckBothPanesKeepTheSameFirstRowAndColumn(stacked);
+}
+
+TEST(CompareViewScrolling, PanesOfDifferentSizesStillScrollAsOne) {
+    ShownView shown(801, 400);
+    CheckBothPanesKeepTheSameFirstRowAndColumn(shown);
+    shown.Pane(Side::Right).resize(200, 250);
+    QApplication::processEvents();
+    shown.Pane(Side::Right).verticalScrollBar()->setValue(1000);
+    EXPECT_EQ(shown.Pane(Side::Left).Scroll().firstLine,
+              shown.Pane(Side::Right).Scroll().firstLine);
+}
+
 TEST(CompareViewScrolling, FocusMakesAPaneTheActiveOne) {
     ShownView shown;
     shown.view->activateWindow();
