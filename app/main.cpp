@@ -1,6 +1,7 @@
 // The program varnex: compares two text files in a window.
 #include "app/startup/VarnexApp.h"
 #include "app/ui/IconResources.h"
+#include "app/ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    varnex::InstallGermanQtTranslations(application);
     varnex::EnsureIconResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/varnex.svg")));
     // The arguments as the bytes they are: file names need not be valid text.

@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-svg-dev libqt6svg6
   libpcre2-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core xvfb xauth diffutils
+  qt6-translations-l10n fonts-dejavu-core xvfb xauth diffutils
 )
 
 missing=()
