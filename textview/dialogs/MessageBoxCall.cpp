@@ -4,13 +4,41 @@
 #include "textview/dialogs/DialogText.h"
 #include "textview/model/PaneTexts.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace varnex {
+
+namespace {
+
+// Room the box keeps beside its text: icon, margins and frame.
+constexpr int kBoxFurniture = 160;
+
+} // namespace
+
+// A message box wraps its text at a width of its own choosing, which breaks even short
+// messages before their last word; the label is given the text's own width instead, as far as
+// the screen allows.
+void KeepMessageLinesWhole(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label) return;
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& line : box.text().split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const QScreen* screen = box.screen();
+    const int room = screen ? screen->availableGeometry().width() - kBoxFurniture : widest;
+    label->setMinimumWidth(std::min(widest + 1, room));
+}
 
 void ShowModalMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                          const QString& text) {
     QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    KeepMessageLinesWhole(box);
     box.exec();
 }
 
@@ -23,6 +51,7 @@ Answer AskModalQuestion(QWidget* parent, const QString& caption, const QString& 
     box.button(QMessageBox::Cancel)->setText(DialogText(kCancelText));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
+    KeepMessageLinesWhole(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

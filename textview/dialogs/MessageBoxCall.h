@@ -12,6 +12,10 @@ namespace varnex {
 using MessageBoxCall = std::function<void(QWidget* parent, QMessageBox::Icon icon,
                                           const QString& caption, const QString& text)>;
 
+// Gives the box's text the width of its longest line, as far as the screen allows, so that a
+// message does not break before its last word.
+void KeepMessageLinesWhole(QMessageBox& box);
+
 // Shows the message in a modal QMessageBox with an OK button.
 void ShowModalMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                          const QString& text);
