@@ -70,8 +70,8 @@ void CVarnexDoc::ReportLoad(LoadResult result, const std::string& first,
                             const std::string& second) {
     if (result == LoadResult::Ok) return;
     const QString text = result == LoadResult::FirstFileFailed
-                             ? UiTextWithPath(kStrFirstFileFailed, PathText(first))
-                             : UiTextWithPath(kStrSecondFileFailed, PathText(second));
+                             ? UiTextWithPath(kStrFirstFileFailed, PathDisplayText(first))
+                             : UiTextWithPath(kStrSecondFileFailed, PathDisplayText(second));
     messageBox_(&window_, QMessageBox::Critical, UiText(kStrCaptionError), text);
 }
 

@@ -4,19 +4,30 @@
 #include "app/doublepane/ComparePane.h"
 #include "app/doublepane/TextDoubleWnd.h"
 #include "app/editor/EditorChoice.h"
-#include "app/ui/PathText.h"
 #include "res/CommandId.h"
 #include "res/StringTable.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 
 #include <array>
 
 namespace varnex {
 
 namespace {
+
+// The path as its bytes, whatever they are, and as a file URL, which escapes every byte.
+QMimeData* PathMimeData(const std::string& path) {
+    auto* data = new QMimeData;
+    const QByteArray bytes = QByteArray::fromStdString(path);
+    data->setData(QStringLiteral("text/plain"), bytes);
+    data->setData(QStringLiteral("text/uri-list"),
+                  "file://" + bytes.toPercentEncoding("/") + "\r\n");
+    return data;
+}
 
 constexpr std::array<CommandId, 2> kMenuCommands{kCmdCopyPath, kCmdStartEditor};
 
@@ -50,7 +61,7 @@ bool DoublePaneMenu::Run(CommandId id, Side side) {
 bool DoublePaneMenu::CopyPath(Side side) {
     const std::string& path = window_.SideStateOf(side).path;
     if (path.empty()) return false;
-    QGuiApplication::clipboard()->setText(PathText(path));
+    QGuiApplication::clipboard()->setMimeData(PathMimeData(path));
     return true;
 }
 

@@ -59,14 +59,15 @@ void CompareStartFiles(CVarnexView& view, const StartOptions& options,
     bool comparable = true;
     for (const std::string& file : options.files) {
         if (IsRegularFile(file)) continue;
-        ReportError(messageBox, owner, UiTextWithPath(kStrFileNotComparable, PathText(file)));
+        ReportError(messageBox, owner,
+                    UiTextWithPath(kStrFileNotComparable, PathDisplayText(file)));
         comparable = false;
     }
     if (!comparable) return;
     const LoadResult result =
         view.LoadAndCompare(options.File(Side::Left), options.File(Side::Right));
     if (result == LoadResult::Ok) return;
-    const QString path = PathText(options.File(FailedSide(result)));
+    const QString path = PathDisplayText(options.File(FailedSide(result)));
     ReportError(messageBox, owner, UiTextWithPath(kStrFileNotOpened, path));
 }
 

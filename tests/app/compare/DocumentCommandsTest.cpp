@@ -4,9 +4,13 @@
 #include "app/compare/VarnexDoc.h"
 #include "app/dialogs/OpenFilesDlg.h"
 #include "app/doublepane/TextDoubleWnd.h"
+#include "app/ui/PathText.h"
 #include "res/CommandId.h"
 
 #include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
 
 #include <filesystem>
 
@@ -171,6 +175,41 @@ TEST(ReloadCommand, DisabledWithoutFilesAndReportsAVanishedFile) {
     EXPECT_EQ(started.messages[0].text,
               QString::fromUtf8("Die zweite Datei %1 konnte nicht geöffnet werden !")
                   .arg(QString::fromStdString(right)));
+}
+
+// A file name with byte 0xE4 (no UTF-8) goes through the open dialog, its history and F5
+// unchanged.
+TEST(OpenCommand, AFileNameThatIsNotUtf8SurvivesTheDialogAndTheReload) {
+    const std::string left = WriteScratchFile("open-m\xe4n.txt", "one\ntwo\n");
+    const std::string right = WriteScratchFile("open-right.txt", "one\n");
+    const std::string other = WriteScratchFile("open-other.txt", "one\nTWO\n");
+    StartedApp started({left, right});
+    // Through the controls, as a user's OK goes: the left field keeps what the dialog showed.
+    started.dialogs.answer = [&other](QDialog& dialog) {
+        auto& open = dynamic_cast<COpenFilesDlg&>(dialog);
+        open.show();
+        open.FileBox(Side::Right).setEditText(QString::fromStdString(other));
+        open.OkButton().click();
+        return open.result();
+    };
+    started.Frame().RunCommand(kCmdOpen);
+    EXPECT_TRUE(started.messages.empty());
+    EXPECT_EQ(started.View().Path(Side::Left), left);
+    EXPECT_EQ(started.View().Path(Side::Right), other);
+    WriteScratchFile("open-m\xe4n.txt", "changed\n");
+    started.Frame().RunCommand(kCmdReload);
+    EXPECT_TRUE(started.messages.empty());
+    EXPECT_EQ(RowText(started.View().DoublePane().Pane(Side::Left), 0), "changed");
+    // The history offers the name again, as the same bytes.
+    QString offered;
+    started.dialogs.answer = [&offered](QDialog& dialog) {
+        auto& open = dynamic_cast<COpenFilesDlg&>(dialog);
+        open.show();
+        if (open.FileBox(Side::Left).count() > 0) offered = open.FileBox(Side::Left).itemText(0);
+        return int(QDialog::Rejected);
+    };
+    started.Frame().RunCommand(kCmdOpen);
+    EXPECT_EQ(PathBytes(offered), left);
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 #include "res/CommandId.h"
 #include "tests/app/compare/ViewTestSupport.h"
 
+#include <QMimeData>
+#include <QUrl>
+
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -161,6 +164,25 @@ TEST(DoublePaneMenu, OnlyPlaceholdersBelowMeansNoLineArgument) {
     const std::string rightPath = test::WriteScratchFile(blanks + "right.txt", right);
     ASSERT_EQ(shown.view->LoadAndCompare(leftPath, rightPath), LoadResult::Ok);
     EXPECT_EQ(EditorArgumentsAtRow(shown, Side::Left, 10), std::vector<std::string>{leftPath});
+}
+
+// Byte 0xE4 alone is no UTF-8: the name is shown with a replacement character, but the
+// clipboard and the editor get the bytes themselves.
+TEST(DoublePaneMenu, APathThatIsNotUtf8IsCopiedAndHandedOnAsItsBytes) {
+    test::ShownView shown;
+    const std::string left = test::WriteScratchFile("m\xe4n.txt", "a\n");
+    ASSERT_EQ(shown.view->LoadAndCompare(left, test::WriteScratchFile("other.txt", "b\n")),
+              LoadResult::Ok);
+    CTextDoubleWnd& window = shown.view->DoublePane();
+    ASSERT_TRUE(window.ContextMenu().Run(kCmdCopyPath, Side::Left));
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->data(QStringLiteral("text/plain")).toStdString(), left);
+    ASSERT_EQ(copied->urls().size(), 1);
+    EXPECT_EQ(copied->urls().front().toEncoded().toStdString(),
+              "file://" + QByteArray::fromStdString(left).toPercentEncoding("/").toStdString());
+    EXPECT_EQ(EditorArgumentsAtRow(shown, Side::Left, 0),
+              (std::vector<std::string>{left, "-s:0:0"}));
 }
 
 } // namespace
