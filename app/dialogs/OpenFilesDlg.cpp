@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -64,6 +65,10 @@ void COpenFilesDlg::AddFileRow(QGridLayout& grid, Side side, StringId labelId) {
     auto* box = new QComboBox;
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // The history is offered in a list below the field, never written into it: what the user
+    // typed is what is opened. File names differ by case here.
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
     box->setMinimumWidth(kFileBoxMinimumWidth);
     auto* browse = new QToolButton;
     browse->setIcon(QIcon(QStringLiteral(":/icons/browse.svg")));

@@ -10,7 +10,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 namespace varnex {
@@ -173,6 +176,25 @@ TEST(OpenFilesHandover, OutsideHandoverModeNeitherHandoverNorOkStoresAPosition) 
     EXPECT_TRUE(shown.dialog.isVisible());
     shown.dialog.OkButton().click();
     EXPECT_EQ(ReadOpenDialogPosition({-1, -1}), QPoint(-1, -1));
+}
+
+TEST(OpenFilesDialog, HistoryIsOfferedBelowTheFieldNeverTypedIntoItAndByExactCase) {
+    FreshUserHive hive;
+    {
+        ShownDialog first("/tmp/files/b.txt", "/tmp/other.txt");
+        first.dialog.OkButton().click();
+    }
+    ShownDialog second;
+    QComboBox& box = second.dialog.FileBox(Side::Left);
+    box.lineEdit()->clear();
+    QTest::keyClicks(box.lineEdit(), "/tmp/files");
+    EXPECT_EQ(box.currentText(), "/tmp/files") << "no inline completion";
+    EXPECT_EQ(box.completer()->completionMode(), QCompleter::PopupCompletion);
+    EXPECT_EQ(box.completer()->currentCompletion(), "/tmp/files/b.txt");
+    box.lineEdit()->clear();
+    QTest::keyClicks(box.lineEdit(), "/TMP/f");
+    EXPECT_EQ(box.currentText(), "/TMP/f");
+    EXPECT_EQ(box.completer()->completionCount(), 0) << "another file on this platform";
 }
 
 } // namespace
