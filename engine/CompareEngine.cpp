@@ -41,14 +41,15 @@ void CompareEngine::CompareTexts(const std::string& firstName, std::vector<std::
     Compare(styler, left, right);
 }
 
-// The paths are kept and the rows emptied before anything is opened, so that a failed call
-// leaves paths to retry and no rows that belong to other texts.
+// The paths are kept and the rows and blocks emptied before anything is opened, so that a
+// failed call leaves paths to retry and nothing that belongs to other texts.
 void CompareEngine::Begin(const std::string& firstPath, const std::string& secondPath,
                           CompareMode mode) {
     left_.path = firstPath;
     right_.path = secondPath;
     mode_ = mode;
     rows_.Clear();
+    navigator_.Reset(0);
     tooManyRows_ = false;
 }
 

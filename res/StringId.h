@@ -15,6 +15,7 @@ enum StringId : int {
     kStrStatusPosition = 61209,
     kStrStatusDistance = 61210,
     kStrNumLock = 61211,
+    kStrNoDifferences = 61212, // status bar prompt after a comparison without a difference
 
     // Main window: title and menu bar.
     kStrAppTitle = 62000,

@@ -14,6 +14,7 @@ const std::unordered_map<int, std::string>& Table() {
     static const std::unordered_map<int, std::string> table{
         {kStrReady, "Bereit"},
         {kStrNumLock, "NUM"},
+        {kStrNoDifferences, "Keine Unterschiede gefunden"},
         {kStrFirstFileFailed, "Die erste Datei %s konnte nicht geöffnet werden !"},
         {kStrSecondFileFailed, "Die zweite Datei %s konnte nicht geöffnet werden !"},
         {kStrFileNotComparable, "Die Datei %s existiert nicht zum Vergleichen !"},

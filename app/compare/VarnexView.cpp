@@ -68,6 +68,7 @@ CVarnexView::CVarnexView(QWidget* parent) : QWidget(parent), viewMode_(ReadViewM
     setFocusProxy(doublePane_);
     connect(doublePane_, &CTextDoubleWnd::PanesScrolled, this, &CVarnexView::OnPanesScrolled);
     connect(bar_, &OverviewBar::DoubleClicked, this, &CVarnexView::OnBarDoubleClicked);
+    connect(bar_, &OverviewBar::Clicked, this, &CVarnexView::OnBarClicked);
     LayOut();
 }
 
@@ -109,7 +110,12 @@ LoadResult CVarnexView::RunCompare(const std::string& firstPath, const std::stri
         OfferSyntaxOf(styler);
     }
     HandSidesToDoublePane();
-    if (result == LoadResult::Ok) ShowResult();
+    if (result == LoadResult::Ok) {
+        ShowResult();
+    } else {
+        ShowNothing();
+    }
+    emit Compared(result == LoadResult::Ok && engine_.BlockCount() == 0);
     emit CommandStatesChanged();
     return result;
 }
@@ -149,12 +155,20 @@ void CVarnexView::HandSidesToDoublePane() {
     }
 }
 
+// A failed load leaves no rows: the panes, margins and bar show nothing of the files before,
+// and the titles name the files that were tried, which Reload tries again.
+void CVarnexView::ShowNothing() {
+    for (const Side side : kBothSides)
+        doublePane_->Pane(side).Clear();
+    ShowResult();
+}
+
 void CVarnexView::ShowResult() {
     markStart_ = markEnd_ = 0;
     caretStatus_ = {};
     if (!titlesGiven_) {
         for (const Side side : kBothSides)
-            titles_[IndexOf(side)] = PathText(Path(side));
+            titles_[IndexOf(side)] = PathDisplayText(Path(side));
     }
     UpdateTitles();
     FitMarginToLineNumbers();
@@ -267,15 +281,39 @@ void CVarnexView::OnPanesScrolled(int firstColumn, int firstRow) {
     if (firstRow == topRow_) return;
     topRow_ = firstRow;
     UpdateBarTop(firstRow);
+    UpdateVisibleFrame();
+}
+
+int CVarnexView::RowAtBar(int y) const {
+    const int total = engine_.Rows().Count();
+    const int summaryCount = static_cast<int>(summary_.size());
+    return barMode_ == BarMode::Window ? RowAtWindowClick(y, height_, total, barTop_)
+                                       : RowAtSummaryClick(y, height_, total, summaryCount);
 }
 
 void CVarnexView::OnBarDoubleClicked(int y) {
+    doublePane_->ScrollBoth(0, RowAtBar(y));
+}
+
+// A single click brings the place into the middle of the panes.
+void CVarnexView::OnBarClicked(int y) {
+    if (engine_.Rows().Count() == 0) return;
+    const int row = RowAtBar(y);
+    doublePane_->ScrollBoth(firstColumn_, std::max(0, row - RowsShown() / 2));
+}
+
+int CVarnexView::RowsShown() const {
+    return doublePane_->Pane(Side::Left).Scroll().fullLines;
+}
+
+void CVarnexView::UpdateVisibleFrame() {
     const int total = engine_.Rows().Count();
-    const int summaryCount = static_cast<int>(summary_.size());
-    const int row = barMode_ == BarMode::Window
-                        ? RowAtWindowClick(y, height_, total, barTop_)
-                        : RowAtSummaryClick(y, height_, total, summaryCount);
-    doublePane_->ScrollBoth(0, row);
+    const BarSpan span =
+        barMode_ == BarMode::Window
+            ? VisibleSpanInWindowMode(topRow_, RowsShown(), height_, total, barTop_)
+            : VisibleSpanInSummaryMode(topRow_, RowsShown(), height_, total,
+                                       static_cast<int>(summary_.size()));
+    bar_->SetVisibleSpan(span.top, span.bottom);
 }
 
 void CVarnexView::resizeEvent(QResizeEvent* event) {
@@ -309,19 +347,24 @@ void CVarnexView::UpdateBarTop(int topRow) {
     if (barMode_ == BarMode::Window) RefreshBar();
 }
 
+// Without rows (after a failed load) the bar stays empty rather than showing one equal entry.
 void CVarnexView::RebuildSummary() {
     if (barMode_ != BarMode::Summary || height_ <= 0) return;
-    summary_ = BuildSummary(engine_.Rows().Kinds(), engine_.Rows().Count(), height_);
+    const int total = engine_.Rows().Count();
+    summary_ = total > 0 ? BuildSummary(engine_.Rows().Kinds(), total, height_)
+                         : std::vector<std::uint8_t>();
 }
 
 void CVarnexView::RefreshBar() {
     if (barMode_ == BarMode::Summary) {
         bar_->SetEntries(summary_.data(), static_cast<int>(summary_.size()));
+        UpdateVisibleFrame();
         return;
     }
     const int total = engine_.Rows().Count();
     const int first = std::clamp(barTop_, 0, total);
     bar_->SetEntries(engine_.Rows().Kinds() + first, total - first);
+    UpdateVisibleFrame();
 }
 
 } // namespace varnex

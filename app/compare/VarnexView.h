@@ -95,6 +95,8 @@ public:
 signals:
     // The enabled or checked state of some of the view's commands may have changed.
     void CommandStatesChanged();
+    // A comparison ended: `identical` when it loaded both files and found no difference.
+    void Compared(bool identical);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -118,6 +120,7 @@ private:
     void OnColoursChosen();
     void HandSidesToDoublePane();
     void ShowResult();
+    void ShowNothing();
     void FitMarginToLineNumbers();
     void WarnOfTooManyRows();
     void PostJumpToFirst();
@@ -125,7 +128,11 @@ private:
     void RepaintPanes();
 
     void OnPanesScrolled(int firstColumn, int firstRow);
+    int RowAtBar(int y) const;
     void OnBarDoubleClicked(int y);
+    void OnBarClicked(int y);
+    int RowsShown() const;
+    void UpdateVisibleFrame();
     void LayOut();
     int BarWindowRows() const;
     void UpdateBarTop(int topRow);

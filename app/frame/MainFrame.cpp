@@ -130,6 +130,10 @@ void CMainFrame::BuildStatusBar() {
         statusBar()->addPermanentWidget(field);
     }
     statusBar()->addPermanentWidget(numLockPane_);
+    // Identical files are worth a word; any other result leaves the idle prompt.
+    connect(view_, &CVarnexView::Compared, this, [this](bool identical) {
+        promptPane_->setText(UiText(identical ? kStrNoDifferences : kStrReady));
+    });
     for (const Side side : kBothSides) {
         connect(&view_->DoublePane().Pane(side), &CAnsiEditView::StatusPublished, this,
                 &CMainFrame::ShowPaneStatus);

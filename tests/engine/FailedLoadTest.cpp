@@ -1,4 +1,5 @@
 // A compare whose file cannot be opened: result code, and what it keeps and what it resets.
+// The sinks are not touched: the host decides what a failed load shows.
 #include "engine/CompareEngine.h"
 #include "tests/engine/support/RecordingSink.h"
 
@@ -43,8 +44,13 @@ protected:
         EXPECT_EQ(engine_.FirstPath(), first);
         EXPECT_EQ(engine_.SecondPath(), second);
         EXPECT_EQ(engine_.Rows().Count(), 0);
-        EXPECT_EQ(engine_.BlockCount(), 2);
-        EXPECT_EQ(engine_.Navigator().CurrentBlock(), 1);
+        // Blocks of the texts before would lead into rows that are gone.
+        EXPECT_EQ(engine_.BlockCount(), 0);
+        EXPECT_EQ(engine_.Navigator().CurrentBlock(), -1);
+        for (const EngineCommandId id :
+             {EngineCommandId::FirstBlock, EngineCommandId::NextBlock,
+              EngineCommandId::PreviousBlock, EngineCommandId::LastBlock})
+            EXPECT_FALSE(engine_.QueryCommand(id).enabled);
         EXPECT_EQ(left_.clearCount, 1);
         EXPECT_EQ(right_.clearCount, 1);
         EXPECT_EQ(left_.lines.size(), leftBefore_.size());
@@ -61,7 +67,7 @@ protected:
     std::map<int, RecordedLine> rightBefore_;
 };
 
-TEST_F(FailedLoadTest, MissingFirstFileGivesOneAndKeepsPanesAndNavigation) {
+TEST_F(FailedLoadTest, MissingFirstFileGivesOneLeavesThePanesToTheHostAndNoBlocks) {
     const std::string missing = (folder_ / "missing.txt").string();
     EXPECT_EQ(Compare(missing, second_), LoadResult::FirstFileFailed);
     ExpectStateOfFailedCall(missing, second_);

@@ -1,6 +1,7 @@
 // The compare view on real file pairs: colours, too many rows, modes, reload, titles, settings.
 #include "tests/app/compare/ViewTestSupport.h"
 
+#include "app/overview/OverviewBar.h"
 #include "common/SettingsKey.h"
 #include "res/CommandId.h"
 #include "res/StringId.h"
@@ -110,20 +111,33 @@ TEST(CompareViewLimits, TooManyRowsWarnOnceAfterThePanesAreFilled) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(CompareViewLimits, FailedLoadsLeaveThePanesAndRestoreTheCursor) {
+// Nothing of the comparison before may stay: its text, numbers, blocks and bar would describe
+// files that are not the ones named.
+TEST(CompareViewLimits, AFailedLoadEmptiesTheViewNamesTheTriedFilesAndCanBeRetried) {
     ShownView shown;
-    ASSERT_EQ(shown.Compare("kept\n", "kept too\n"), LoadResult::Ok);
+    ASSERT_EQ(shown.Compare("kept\nsame\n", "kept too\nsame\n"), LoadResult::Ok);
+    ASSERT_TRUE(shown.view->Engine().QueryCommand(EngineCommandId::FirstBlock).enabled);
     const std::string present = test::WriteScratchFile("present.txt", "x\n");
     const std::string missing = (test::ScratchFolder() / "missing.txt").string();
     EXPECT_EQ(shown.view->LoadAndCompare(missing, present), LoadResult::FirstFileFailed);
-    EXPECT_EQ(shown.view->LoadAndCompare(present, test::ScratchFolder().string()),
-              LoadResult::SecondFileFailed);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    for (const Side side : kBothSides) {
+        EXPECT_EQ(shown.Pane(side).LineCount(), 0);
+        EXPECT_EQ(shown.view->MarginFor(side, 0).text, "");
+    }
+    EXPECT_EQ(shown.view->Bar().EntryCount(), 0);
+    for (const CommandId id : {kCmdFirstBlock, kCmdNextBlock, kCmdPreviousBlock, kCmdLastBlock}) {
+        CommandState state{true, false};
+        ASSERT_TRUE(shown.view->OnUpdateCommand(id, state));
+        EXPECT_FALSE(state.enabled) << id;
+    }
+    EXPECT_EQ(shown.view->Title(Side::Left).toStdString(), missing);
+    EXPECT_EQ(shown.view->Title(Side::Right).toStdString(), present);
+    EXPECT_TRUE(shown.messages.empty()) << "the caller reports the failure";
+    // Once the file is there, reloading compares the files that were tried.
+    test::WriteScratchFile("missing.txt", "y\n");
+    EXPECT_EQ(shown.view->Reload(), LoadResult::Ok);
     EXPECT_EQ(shown.Pane(Side::Left).LineCount(), 1);
-    EXPECT_EQ(
-        std::string(reinterpret_cast<const char*>(shown.Pane(Side::Right).GetLine(0)->Text())),
-        "kept too");
-    EXPECT_TRUE(shown.messages.empty());
 }
 
 TEST(CompareViewModes, ComparesAgainOnlyWhenTheModeChangesAndBothFilesExist) {
