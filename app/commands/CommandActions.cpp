@@ -1,11 +1,13 @@
 // One QAction per command id, shared by menu and toolbar, kept enabled and checked by the route.
 #include "app/commands/CommandActions.h"
 
+#include "app/commands/ShortcutTable.h"
 #include "app/commands/ToolBarTable.h"
 #include "res/StringTable.h"
 
 #include <QAction>
 #include <QIcon>
+#include <QKeySequence>
 
 namespace varnex {
 
@@ -22,11 +24,25 @@ QAction* CommandActions::Find(CommandId id) const {
     return found == actions_.end() ? nullptr : found->second;
 }
 
+namespace {
+
+// The command's first key, shown beside its tool tip: "Nächster (Alt+Down)".
+QString WithShortcutHint(const QString& toolTip, CommandId id) {
+    for (const ShortcutEntry& entry : MainShortcutTable()) {
+        if (entry.id != id) continue;
+        return toolTip + QStringLiteral(" (") +
+               QKeySequence(entry.key).toString(QKeySequence::NativeText) + QLatin1Char(')');
+    }
+    return toolTip;
+}
+
+} // namespace
+
 QAction* CommandActions::Make(CommandId id) {
     auto* action = new QAction(this);
     const QString toolTip = QString::fromStdString(CommandToolTip(id));
     action->setText(toolTip);
-    if (!toolTip.isEmpty()) action->setToolTip(toolTip);
+    if (!toolTip.isEmpty()) action->setToolTip(WithShortcutHint(toolTip, id));
     action->setStatusTip(QString::fromStdString(CommandPrompt(id)));
     action->setData(id);
     if (const char* icon = ToolBarIconOf(id)) action->setIcon(QIcon(QString::fromLatin1(icon)));

@@ -25,6 +25,11 @@ const std::vector<ShortcutEntry>& MainShortcutTable() {
         {QKeyCombination(Qt::Key_F6), kCmdNextPane},
         {Qt::SHIFT | Qt::Key_F6, kCmdPreviousPane},
         {Qt::SHIFT | Qt::Key_Insert, kCmdPaste},
+        // Through the differences without reaching for the mouse.
+        {Qt::ALT | Qt::Key_Down, kCmdNextBlock},
+        {Qt::ALT | Qt::Key_Up, kCmdPreviousBlock},
+        {Qt::ALT | Qt::Key_Home, kCmdFirstBlock},
+        {Qt::ALT | Qt::Key_End, kCmdLastBlock},
     };
     return shortcuts;
 }

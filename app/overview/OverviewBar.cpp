@@ -32,6 +32,24 @@ void OverviewBar::paintEvent(QPaintEvent*) {
     const int covered = PaintEntries(painter);
     painter.fillRect(kOverviewBarEdge, covered, width() - kOverviewBarEdge, height() - covered,
                      palette().color(QPalette::Button));
+    PaintVisibleFrame(painter);
+}
+
+void OverviewBar::SetVisibleSpan(int top, int bottom) {
+    if (top == visibleTop_ && bottom == visibleBottom_) return;
+    visibleTop_ = top;
+    visibleBottom_ = bottom;
+    update();
+}
+
+// A frame in the text colour, at least three pixels high so that it shows on long files.
+void OverviewBar::PaintVisibleFrame(QPainter& painter) {
+    if (visibleBottom_ <= visibleTop_) return;
+    const int height = std::max(visibleBottom_ - visibleTop_, 3);
+    const int top = std::min(visibleTop_, std::max(this->height() - height, 0));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(kOverviewBarEdge, top, width() - kOverviewBarEdge - 1, height - 1);
 }
 
 // One column each of light, white, face and shadow colour.
@@ -57,6 +75,10 @@ int OverviewBar::PaintEntries(QPainter& painter) {
         runStart = entry;
     }
     return shown * pixels;
+}
+
+void OverviewBar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit Clicked(event->position().toPoint().y());
 }
 
 void OverviewBar::mouseDoubleClickEvent(QMouseEvent* event) {

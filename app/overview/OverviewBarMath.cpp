@@ -56,6 +56,41 @@ int BarTopFor(int topRow, int total, int visibleRows) {
     return std::max(0, barTop);
 }
 
+namespace {
+
+BarSpan ClampedSpan(std::int64_t top, std::int64_t bottom, int height) {
+    const auto clamp = [height](std::int64_t y) {
+        return static_cast<int>(std::clamp<std::int64_t>(y, 0, std::max(height, 0)));
+    };
+    return {clamp(top), clamp(bottom)};
+}
+
+} // namespace
+
+BarSpan VisibleSpanInWindowMode(int topRow, int rowsShown, int height, int total, int barTop) {
+    if (total <= 0 || height <= 0) return {};
+    const std::int64_t pixels = PixelsPerEntry(height, total);
+    const std::int64_t top = (static_cast<std::int64_t>(topRow) - barTop) * pixels;
+    return ClampedSpan(top, top + std::max(rowsShown, 1) * pixels, height);
+}
+
+// From the entry BuildSummary gave the top row to the end of the last row shown: a row may
+// fill several entries, or share one with its neighbours.
+BarSpan VisibleSpanInSummaryMode(int topRow, int rowsShown, int height, int total,
+                                 int summaryCount) {
+    if (total <= 0 || height <= 0 || summaryCount <= 0) return {};
+    const std::int64_t pixels = PixelsPerEntry(height, summaryCount);
+    const std::int64_t step = std::max(total, height / 4);
+    const auto entryOf = [&](std::int64_t row) {
+        if (row >= total) return static_cast<std::int64_t>(summaryCount);
+        return std::min<std::int64_t>(row * height / step, summaryCount - 1);
+    };
+    const std::int64_t last = std::min<std::int64_t>(total, topRow + std::max(rowsShown, 1)) - 1;
+    const std::int64_t first = entryOf(topRow);
+    const std::int64_t end = std::max(entryOf(last) + 1, entryOf(last + 1));
+    return ClampedSpan(first * pixels, end * pixels, height);
+}
+
 int RowAtWindowClick(int y, int height, int total, int barTop) {
     return y / PixelsPerEntry(height, total) + barTop;
 }

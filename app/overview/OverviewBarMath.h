@@ -28,6 +28,17 @@ std::vector<std::uint8_t> BuildSummary(const std::uint8_t* kinds, int total, int
 // `visibleRows` is the height in mode 0 and (height - 6) / 2 one above the other.
 int BarTopFor(int topRow, int total, int visibleRows);
 
+// Pixel rows [top, bottom) of the bar standing for the rows the panes show.
+struct BarSpan {
+    int top = 0;
+    int bottom = 0;
+    bool operator==(const BarSpan&) const = default;
+};
+// In bar mode 0 and 1, for `rowsShown` rows from `topRow` on; empty when there are no rows.
+BarSpan VisibleSpanInWindowMode(int topRow, int rowsShown, int height, int total, int barTop);
+BarSpan VisibleSpanInSummaryMode(int topRow, int rowsShown, int height, int total,
+                                 int summaryCount);
+
 // Row a double-click at `y` scrolls to, in bar mode 0 and 1.
 int RowAtWindowClick(int y, int height, int total, int barTop);
 int RowAtSummaryClick(int y, int height, int total, int summaryCount);

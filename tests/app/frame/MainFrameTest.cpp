@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -142,7 +143,9 @@ TEST(MainFrameToolBar, ButtonsInOrderWithSeparatorsToolTipsAndPrompts) {
         EXPECT_EQ(actions[i]->data().toInt(), expected[i]) << i;
         EXPECT_FALSE(actions[i]->icon().isNull()) << i;
     }
-    EXPECT_EQ(ToolButton(*frame, kCmdNextBlock)->toolTip(), QString::fromUtf8("Nächster"));
+    EXPECT_EQ(ToolButton(*frame, kCmdNextBlock)->toolTip(),
+              QString::fromUtf8("Nächster (") +
+                  QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText) + ")");
     EXPECT_EQ(ToolButton(*frame, kCmdAlwaysOnTop)->toolTip(), "Fenster fixieren");
     EXPECT_EQ(ToolButton(*frame, kCmdNextBlock)->defaultAction()->statusTip(),
               QString::fromUtf8("Zum nächten geänderten Bereich springen."));
@@ -185,12 +188,15 @@ TEST(MainFrameNavigation, ButtonsFollowTheRulesWhileSteppingThroughTheBlocks) {
     EXPECT_EQ(enabled(), (States{false, false, true, true, true}));
 }
 
-TEST(MainFrameNavigation, NoDifferencesDisableEveryNavigationButton) {
+TEST(MainFrameNavigation, NoDifferencesDisableEveryNavigationButtonAndTheStatusBarSaysSo) {
     ShownFrame frame;
     ASSERT_EQ(CompareScratchFiles(*frame, "same\n", "same\n"), LoadResult::Ok);
     for (int id :
          {kCmdFirstBlock, kCmdPreviousBlock, kCmdCurrentBlock, kCmdNextBlock, kCmdLastBlock})
         EXPECT_FALSE(ToolButton(*frame, id)->isEnabled()) << id;
+    EXPECT_EQ(frame->PromptPane().text(), "Keine Unterschiede gefunden");
+    ASSERT_EQ(CompareScratchFiles(*frame, "same\n", "other\n"), LoadResult::Ok);
+    EXPECT_EQ(frame->PromptPane().text(), "Bereit");
 }
 
 TEST(MainFrameChecks, CompareModeEntriesCheckTheModeInForce) {
@@ -289,6 +295,31 @@ TEST(MainFrameShortcuts, FunctionKeySixMovesTheFocusToTheOtherPane) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
     QApplication::processEvents();
     EXPECT_EQ(panes.ActiveSide(), Side::Left);
+}
+
+TEST(MainFrameShortcuts, AltWithTheArrowsHomeAndEndStepsThroughTheDifferences) {
+    ShownFrame frame;
+    ActivateWindow(*frame);
+    ASSERT_EQ(CompareScratchFiles(*frame, test::kThreeBlocksLeft, test::kThreeBlocksRight),
+              LoadResult::Ok);
+    CTextDoubleWnd& panes = frame->View().DoublePane();
+    panes.Pane(Side::Left).setFocus();
+    QApplication::processEvents();
+    const BlockNavigator& blocks = frame->View().Engine().Navigator();
+    const auto press = [](Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        QApplication::processEvents();
+    };
+    press(Qt::Key_Down);
+    EXPECT_EQ(blocks.CurrentBlock(), 0);
+    press(Qt::Key_Down);
+    EXPECT_EQ(blocks.CurrentBlock(), 1);
+    press(Qt::Key_End);
+    EXPECT_EQ(blocks.CurrentBlock(), 2);
+    press(Qt::Key_Up);
+    EXPECT_EQ(blocks.CurrentBlock(), 1);
+    press(Qt::Key_Home);
+    EXPECT_EQ(blocks.CurrentBlock(), 0);
 }
 
 } // namespace

@@ -73,5 +73,18 @@ TEST(OverviewBar, WindowClickCountsFromBarTop) {
     EXPECT_EQ(RowAtWindowClick(30, 100, 5000, 200), 230);
 }
 
+TEST(OverviewBar, TheVisibleFrameCoversTheRowsShownInEitherMode) {
+    // Window mode: one pixel per row from barTop on, cut at the bar's ends.
+    EXPECT_EQ(VisibleSpanInWindowMode(150, 20, 100, 300, 145), (BarSpan{5, 25}));
+    EXPECT_EQ(VisibleSpanInWindowMode(280, 40, 100, 300, 200), (BarSpan{80, 100}));
+    EXPECT_EQ(VisibleSpanInWindowMode(0, 20, 100, 0, 0), BarSpan{});
+    // Summary mode: ten rows in 100 pixels are four two-pixel entries each.
+    EXPECT_EQ(VisibleSpanInSummaryMode(0, 5, 100, 10, 40), (BarSpan{0, 40}));
+    EXPECT_EQ(VisibleSpanInSummaryMode(4, 1, 100, 10, 40), (BarSpan{32, 40}));
+    EXPECT_EQ(VisibleSpanInSummaryMode(8, 30, 100, 10, 40), (BarSpan{64, 80}));
+    // Many rows share an entry: the frame is at least that entry.
+    EXPECT_EQ(VisibleSpanInSummaryMode(5000, 10, 100, 10000, 100), (BarSpan{50, 51}));
+}
+
 } // namespace
 } // namespace varnex
