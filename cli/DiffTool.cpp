@@ -3,12 +3,14 @@
 
 #include "cli/DiffToolOptions.h"
 #include "cli/DiscardingSink.h"
+#include "cli/GitExternalDiff.h"
 #include "cli/InputReader.h"
 #include "cli/SideBySideWriter.h"
 #include "engine/CompareEngine.h"
 #include "engine/result/ResultDump.h"
 #include "res/StringId.h"
 #include "res/StringTable.h"
+#include "res/Version.h"
 
 namespace varnex {
 
@@ -22,10 +24,10 @@ std::string Format(StringId stringId, const std::string& path) {
     return text + "\n";
 }
 
-bool UseColour(const DiffToolOptions& options, const TerminalInfo& terminal) {
+bool UseColour(const DiffToolOptions& options, const ToolEnvironment& environment) {
     if (options.colour == ColourChoice::Always) return true;
-    if (options.colour == ColourChoice::Never || terminal.noColourRequested) return false;
-    return terminal.isTerminal;
+    if (options.colour == ColourChoice::Never || environment.noColourRequested) return false;
+    return environment.isTerminal;
 }
 
 // Tab stops every this many columns, as the panes set them unless told otherwise.
@@ -48,7 +50,7 @@ std::array<std::string, 2> TitlesOf(const StartOptions& start) {
     return titles;
 }
 
-int Compare(const DiffToolOptions& options, const TerminalInfo& terminal, std::string& out,
+int Compare(const DiffToolOptions& options, const ToolEnvironment& environment, std::string& out,
             std::string& err) {
     const StartOptions& start = options.start;
     std::vector<std::uint8_t> first, second;
@@ -67,7 +69,7 @@ int Compare(const DiffToolOptions& options, const TerminalInfo& terminal, std::s
     if (options.dump) {
         out += DumpResult(engine, LoadResult::Ok);
     } else {
-        const SideBySideLayout layout{terminal.columns, UseColour(options, terminal),
+        const SideBySideLayout layout{environment.columns, UseColour(options, environment),
                                       kConsoleTabWidth};
         out += SideBySideWriter(engine.Left(), engine.Right(), engine.Rows(), layout)
                    .Write(TitlesOf(start));
@@ -75,21 +77,48 @@ int Compare(const DiffToolOptions& options, const TerminalInfo& terminal, std::s
     return engine.BlockCount() == 0 ? kExitSame : kExitDifferent;
 }
 
-} // namespace
-
-int RunDiffTool(const std::vector<std::string>& arguments, const TerminalInfo& terminal,
-                std::string& out, std::string& err) {
-    const DiffToolOptions options = ParseDiffToolOptions(arguments);
-    if (options.help) {
-        out += LoadString(kStrDiffToolUsage);
+// Compares the files git names under git's labels, unless titles were given. git stops at an
+// external diff that fails, so differences, which it asked for, count as success.
+int CompareForGit(DiffToolOptions options, const GitDiffCall& call,
+                  const ToolEnvironment& environment, std::string& out, std::string& err) {
+    if (call.unmerged) {
+        out += Format(kStrGitUnmergedPath, call.path);
         return kExitSame;
     }
-    if (!options.error.empty() || options.start.fileCount < 2) {
-        if (!options.error.empty()) err += Format(kStrUnknownOption, options.error);
+    StartOptions& start = options.start;
+    start.files = call.files;
+    start.fileCount = 2;
+    for (std::size_t i = 0; i < start.titles.size(); ++i) {
+        if (start.titles[i].empty()) start.titles[i] = call.labels[i];
+    }
+    const int status = Compare(options, environment, out, err);
+    return status == kExitDifferent ? kExitSame : status;
+}
+
+} // namespace
+
+int RunDiffTool(const std::vector<std::string>& arguments, const ToolEnvironment& environment,
+                std::string& out, std::string& err) {
+    const DiffToolOptions options = ParseDiffToolOptions(arguments);
+    if (options.help || options.version) {
+        out += options.help ? LoadString(kStrDiffToolUsage)
+                            : std::string("varnex-diff ") + ProgramVersion() + "\n";
+        return kExitSame;
+    }
+    if (!options.error.empty()) {
+        err += Format(kStrUnknownOption, options.error) + LoadString(kStrDiffToolUsage);
+        return kExitTrouble;
+    }
+    if (environment.gitDiffVariables) {
+        if (const auto call = ReadGitDiffCall(options.operands)) {
+            return CompareForGit(options, *call, environment, out, err);
+        }
+    }
+    if (options.start.fileCount < 2) {
         err += LoadString(kStrDiffToolUsage);
         return kExitTrouble;
     }
-    return Compare(options, terminal, out, err);
+    return Compare(options, environment, out, err);
 }
 
 } // namespace varnex

@@ -10,6 +10,7 @@ namespace {
 bool ApplyConsoleSwitch(DiffToolOptions& options, const std::string& argument) {
     static const std::map<std::string, void (*)(DiffToolOptions&)> switches{
         {"--help", [](DiffToolOptions& o) { o.help = true; }},
+        {"--version", [](DiffToolOptions& o) { o.version = true; }},
         {"--dump", [](DiffToolOptions& o) { o.dump = true; }},
         {"--color=auto", [](DiffToolOptions& o) { o.colour = ColourChoice::Auto; }},
         {"--color=always", [](DiffToolOptions& o) { o.colour = ColourChoice::Always; }},
@@ -19,6 +20,11 @@ bool ApplyConsoleSwitch(DiffToolOptions& options, const std::string& argument) {
     if (found == switches.end()) return false;
     found->second(options);
     return true;
+}
+
+// As ParseStartOptions reads it: a lone "-" is standard input, not an option.
+bool IsPlain(const std::string& argument) {
+    return argument.size() <= 1 || argument[0] != '-';
 }
 
 } // namespace
@@ -34,6 +40,9 @@ DiffToolOptions ParseDiffToolOptions(const std::vector<std::string>& arguments) 
         }
     }
     options.start = ParseStartOptions(rest);
+    for (std::size_t i = 1; i < rest.size(); ++i) {
+        if (IsPlain(rest[i])) options.operands.push_back(rest[i]);
+    }
     return options;
 }
 

@@ -12,7 +12,10 @@ enum class ColourChoice { Auto, Always, Never };
 
 struct DiffToolOptions {
     StartOptions start;
+    // Every plain argument in order; `start` keeps only the first two as its files.
+    std::vector<std::string> operands;
     bool help = false;
+    bool version = false;
     bool dump = false;
     ColourChoice colour = ColourChoice::Auto;
     std::string error; // a console switch that was not understood

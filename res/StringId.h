@@ -62,6 +62,11 @@ enum StringId : int {
     kStrHelpHeading = 62201,
     kStrHelpRowFirst = 62210,
     kStrHelpRowLast = 62221,
+    // The command line's help on the console: the usage line and the rows the dialog lacks.
+    kStrAppUsage = 62230,
+    kStrHelpTypeModes = 62231,
+    kStrHelpLongHelp = 62232,
+    kStrHelpLongVersion = 62233,
 
     // Colour information dialog.
     kStrColourInfoCaption = 62300,
@@ -79,6 +84,7 @@ enum StringId : int {
     // The console tool.
     kStrDiffToolUsage = 62500,
     kStrUnknownOption = 62501,
+    kStrGitUnmergedPath = 62502,
 };
 
 } // namespace varnex

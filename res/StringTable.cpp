@@ -76,6 +76,10 @@ const std::unordered_map<int, std::string>& Table() {
         {kStrHelpRowFirst + 9, "-2:<text>\nTitel für die zweite Datei"},
         {kStrHelpRowFirst + 10, "<file1>\nPfad für die erste Datei"},
         {kStrHelpRowFirst + 11, "<file2>\nPfad für die zweite Datei"},
+        {kStrAppUsage, "Aufruf: varnex [Optionen] [<file1> <file2>]"},
+        {kStrHelpTypeModes, "-DL, -DC, -DS\n-L, -C, -S nur für Dateitypen aus DefaultTypes"},
+        {kStrHelpLongHelp, "--help\nDiese Hilfe anzeigen"},
+        {kStrHelpLongVersion, "--version\nVersionsnummer anzeigen"},
         {kStrColourInfoCaption, "Information"},
         {kStrColourGroup, "Farbdarstellung"},
         {kStrColourInserted, "Teile die in der rechten Datei eingefügt wurden."},
@@ -100,12 +104,15 @@ const std::unordered_map<int, std::string>& Table() {
          "  --dump          Vergleichsergebnis in der kanonischen Textform ausgeben\n"
          "  --color=<wann>  Farben: auto (nur im Terminal), always oder never\n"
          "  --help          Diese Hilfe anzeigen\n"
+         "  --version       Versionsnummer anzeigen\n"
          "  <Datei1>        Pfad für die erste Datei (- liest die Standardeingabe)\n"
          "  <Datei2>        Pfad für die zweite Datei\n"
          "\n"
          "Rückgabewert: 0 keine Unterschiede, 1 Unterschiede gefunden, 2 Fehler.\n"
-         "Die Umgebungsvariable NO_COLOR schaltet die Farben ab.\n"},
+         "Eine nicht leere Umgebungsvariable NO_COLOR schaltet die Farben von --color=auto ab.\n"
+         "Als externes Diff von git (GIT_EXTERNAL_DIFF) gilt: 0 verglichen, 2 Fehler.\n"},
         {kStrUnknownOption, "Unbekannte Option: %s"},
+        {kStrGitUnmergedPath, "* Nicht zusammengeführt: %s"},
         {kCmdOpen, "Öffnet ein bestehendes Dokument.\nÖffnen"},
         {kCmdExit,
          "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},

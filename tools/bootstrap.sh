@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-svg-dev libqt6svg6
   libpcre2-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-translations-l10n fonts-dejavu-core xvfb xauth diffutils
+  dpkg-dev file desktop-file-utils appstream man-db git
 )
 
 missing=()

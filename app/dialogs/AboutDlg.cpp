@@ -3,6 +3,7 @@
 
 #include "app/ui/UiText.h"
 #include "res/StringId.h"
+#include "res/Version.h"
 
 #include <QDialogButtonBox>
 #include <QFont>
@@ -41,7 +42,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     grid->setHorizontalSpacing(kIconGap);
     grid->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
     grid->addWidget(ProgramName(), 0, 1);
-    grid->addWidget(new QLabel(UiText(kStrAboutVersion).replace("%s", VARNEX_VERSION)), 1, 1);
+    grid->addWidget(new QLabel(UiText(kStrAboutVersion).replace("%s", ProgramVersion())), 1, 1);
     grid->addWidget(new QLabel(UiText(kStrAboutDescription)), 2, 1);
     grid->addWidget(buttons, 3, 0, 1, 2);
 }
