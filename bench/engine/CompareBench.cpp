@@ -124,6 +124,27 @@ void RunEngine(benchmark::State& state, int lines, Shape shape, CompareMode mode
     }
 }
 
+void RunEngineOn(benchmark::State& state, const std::string& first, const std::string& second,
+                 CompareMode mode) {
+    NullSink left;
+    NullSink right;
+    for (auto _ : state) {
+        CompareEngine engine;
+        const LoadResult result = engine.LoadAndCompare(first, second, mode, nullptr, left, right);
+        if (result != LoadResult::Ok) state.SkipWithError("cannot load the pair");
+        benchmark::DoNotOptimize(engine.Rows().Count());
+    }
+}
+
+void RunDiffOn(benchmark::State& state, const std::string& first, const std::string& second) {
+    const std::string command = "diff '" + first + "' '" + second + "' >/dev/null";
+    for (auto _ : state) {
+        // diff exits with 1 when the files differ; 2 means trouble.
+        const int status = std::system(command.c_str());
+        if (!WIFEXITED(status) || WEXITSTATUS(status) > 1) state.SkipWithError("diff failed");
+    }
+}
+
 void RunDiff(benchmark::State& state, int lines, Shape shape) {
     const auto [first, second] = Files().Pair(lines, shape);
     const std::string command = "diff '" + first + "' '" + second + "' >/dev/null";
@@ -183,7 +204,37 @@ void BM_GnuDiffRepetitive(benchmark::State& state) {
 }
 BENCHMARK(BM_GnuDiffRepetitive)->Arg(65000)->ArgName("lines")->Unit(benchmark::kMillisecond);
 
+// Every real pair beside the checkout (a folder holding "left" and "right"), in each mode and
+// by GNU diff; the wall times compare, since diff runs as a process of its own.
+void RegisterRealPairs() {
+    const fs::path pairs = VARNEX_BENCH_PAIRS;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(pairs, error)) {
+        const std::string first = (entry.path() / "left").string();
+        const std::string second = (entry.path() / "right").string();
+        if (!fs::is_regular_file(first) || !fs::is_regular_file(second)) continue;
+        const std::string name = entry.path().filename().string();
+        for (const CompareMode mode :
+             {CompareMode::LineWise, CompareMode::CharWise, CompareMode::CharWiseNoBlanks}) {
+            const std::string label =
+                "BM_Pair/" + name + "/mode:" + std::to_string(static_cast<int>(mode));
+            benchmark::RegisterBenchmark(label.c_str(), RunEngineOn, first, second, mode)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
+        }
+        benchmark::RegisterBenchmark(("BM_GnuDiffPair/" + name).c_str(), RunDiffOn, first, second)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+}
+
 } // namespace
 } // namespace varnex
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    varnex::RegisterRealPairs();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -12,7 +12,8 @@ class CharCellArray {
 public:
     // Makes room for length + 1 cells (the last one is the end mark). The array is kept when
     // it is large enough and the new length is at least half its capacity; otherwise it is
-    // replaced by one of exactly length + 1 cells. Returns true when it was replaced.
+    // replaced by one of exactly length + 1 cells, left unfilled for the loader to write.
+    // Returns true when it was replaced.
     bool Prepare(std::int32_t length);
 
     std::int32_t Capacity() const { return capacity_; }
@@ -23,7 +24,11 @@ public:
     const CharCell* Data() const { return cells_.get(); }
 
 private:
-    std::unique_ptr<CharCell[]> cells_;
+    struct Release {
+        void operator()(CharCell* cells) const;
+    };
+
+    std::unique_ptr<CharCell[], Release> cells_;
     std::int32_t capacity_ = 0;
 };
 
