@@ -17,15 +17,30 @@ struct LineSpan {
     std::int32_t next;       // start of the following line
 };
 
+bool IsLineEnd(std::uint8_t byte) {
+    return byte <= '\r' && (byte == '\r' || byte == '\n');
+}
+
 LineSpan FindLine(const std::vector<std::uint8_t>& text, std::int32_t start) {
     const std::int32_t length = static_cast<std::int32_t>(text.size());
+    const std::uint8_t* bytes = text.data();
     std::int32_t end = start;
-    while (end < length && text[end] != '\r' && text[end] != '\n')
+    while (end < length && !IsLineEnd(bytes[end]))
         ++end;
     std::int32_t next = end;
-    if (next < length && text[next] == '\r') ++next;
-    if (next < length && text[next] == '\n') ++next;
+    if (next < length && bytes[next] == '\r') ++next;
+    if (next < length && bytes[next] == '\n') ++next;
     return {start, end, next};
+}
+
+// One cell per byte of a line; the column stops at the largest a cell can hold.
+void WriteLineCells(CharCell* cells, int count, int line) {
+    const auto lineNumber = static_cast<std::uint16_t>(line);
+    const int counted = std::min(count, 0x10000);
+    for (int b = 0; b < counted; ++b)
+        cells[b] = CharCell{static_cast<std::uint16_t>(b), lineNumber, 0, 0, 0};
+    for (int b = counted; b < count; ++b)
+        cells[b] = CharCell{0xFFFF, lineNumber, 0, 0, 0};
 }
 
 class LineSplitter {
@@ -68,16 +83,12 @@ private:
         const int line = side_.LineCount();
         const int fullLength = span.next - span.start;
         const int keyed = std::min(StyledCount(span, line), fullLength);
-        LineKey key = 0;
-        for (int b = 0; b < fullLength; ++b) {
-            CharCell& cell = side_.cells[span.start + b];
-            cell = CharCell{static_cast<std::uint16_t>(std::min(b, 0xFFFF)),
-                            static_cast<std::uint16_t>(line), 0, 0, 0};
-            if (b >= keyed) continue;
-            if (b < static_cast<int>(styles_.size())) cell.style = styles_[b];
-            key = FeedLineKey(key, side_.text[span.start + b]);
-        }
-        side_.keys.push_back(key);
+        CharCell* cells = &side_.cells[span.start];
+        WriteLineCells(cells, fullLength, line);
+        const int styled = std::min(keyed, static_cast<int>(styles_.size()));
+        for (int b = 0; b < styled; ++b)
+            cells[b].style = styles_[b];
+        side_.keys.push_back(KeyOfBytes(side_.text.data() + span.start, keyed));
         side_.lineStarts.push_back(static_cast<std::uint32_t>(span.next));
     }
 

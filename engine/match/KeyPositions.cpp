@@ -2,26 +2,62 @@
 #include "engine/match/KeyPositions.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace varnex {
 
 namespace {
 
-std::uint64_t GroupOf(MatchKey first, MatchKey last) {
+std::uint64_t GroupKey(MatchKey first, MatchKey last) {
     return (static_cast<std::uint64_t>(first) << 32) | last;
 }
 
 } // namespace
 
 KeyPositions::KeyPositions(const MatchKey* x, int n, int span) : span_(span) {
-    for (int r = 0; r + span <= n; ++r)
-        starts_[GroupOf(x[r], x[r + span - 1])].push_back(r);
+    const int windows = std::max(n - span + 1, 0);
+    slots_.assign(std::bit_ceil(static_cast<std::size_t>(windows) * 2 + 2), Slot{0, -1});
+    // First pass: number the groups and count their members; second: place the starts.
+    std::vector<int> groupOfWindow(static_cast<std::size_t>(windows));
+    std::vector<int> counts;
+    int groupCount = 0;
+    for (int r = 0; r < windows; ++r) {
+        const int group = GroupOf(GroupKey(x[r], x[r + span - 1]), groupCount);
+        if (group == static_cast<int>(counts.size())) counts.push_back(0);
+        ++counts[static_cast<std::size_t>(group)];
+        groupOfWindow[static_cast<std::size_t>(r)] = group;
+    }
+    groupBegin_.resize(static_cast<std::size_t>(groupCount) + 1);
+    groupBegin_[0] = 0;
+    for (int g = 0; g < groupCount; ++g)
+        groupBegin_[g + 1] = groupBegin_[g] + counts[static_cast<std::size_t>(g)];
+    std::vector<int> next(groupBegin_.begin(), groupBegin_.end() - 1);
+    starts_.resize(static_cast<std::size_t>(windows));
+    for (int r = 0; r < windows; ++r)
+        starts_[static_cast<std::size_t>(next[groupOfWindow[r]]++)] = r;
+}
+
+std::size_t KeyPositions::SlotOf(std::uint64_t key) const {
+    // Fibonacci hashing spreads keys that differ only in a few bits over the whole table.
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+    while (slots_[slot].group >= 0 && slots_[slot].key != key)
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
+int KeyPositions::GroupOf(std::uint64_t key, int& groupCount) {
+    Slot& slot = slots_[SlotOf(key)];
+    if (slot.group < 0) slot = Slot{key, groupCount++};
+    return slot.group;
 }
 
 std::span<const int> KeyPositions::Starts(MatchKey first, MatchKey last) const {
-    const auto group = starts_.find(GroupOf(first, last));
-    if (group == starts_.end()) return {};
-    return group->second;
+    const Slot& slot = slots_[SlotOf(GroupKey(first, last))];
+    if (slot.group < 0) return {};
+    const int begin = groupBegin_[static_cast<std::size_t>(slot.group)];
+    const int end = groupBegin_[static_cast<std::size_t>(slot.group) + 1];
+    return {starts_.data() + begin, starts_.data() + end};
 }
 
 std::span<const int> StartsBetween(std::span<const int> starts, int from, int to) {

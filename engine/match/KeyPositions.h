@@ -5,13 +5,14 @@
 
 #include <cstdint>
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 namespace varnex {
 
 // The starts r of the windows of `span` keys in x[0..n), grouped by the keys x[r] and
 // x[r + span - 1] and ascending within a group; with a span of 1 a group is one key's positions.
+// Flat arrays rather than a map of vectors: a 65 000-line file would otherwise allocate once per
+// distinct line.
 class KeyPositions {
 public:
     KeyPositions(const MatchKey* x, int n, int span);
@@ -24,8 +25,19 @@ public:
     }
 
 private:
+    // An open-addressing slot: a group's key and its number, or -1 when the slot is free.
+    struct Slot {
+        std::uint64_t key;
+        int group;
+    };
+
+    std::size_t SlotOf(std::uint64_t key) const;
+    int GroupOf(std::uint64_t key, int& groupCount);
+
     int span_;
-    std::unordered_map<std::uint64_t, std::vector<int>> starts_;
+    std::vector<Slot> slots_;     // a power of two, at least twice the windows
+    std::vector<int> groupBegin_; // group g's starts are starts_[groupBegin_[g] .. [g + 1])
+    std::vector<int> starts_;
 };
 
 // The part of the ascending `starts` that lies in [from, to).
