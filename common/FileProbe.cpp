@@ -1,12 +1,19 @@
 // File-system questions the loader, the settings store and the start-up ask about a path.
 #include "common/FileProbe.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace varnex {
+
+namespace {
+
+constexpr std::size_t kReadChunk = 1 << 16;
+
+} // namespace
 
 bool IsRegularFile(const std::string& path) {
     struct stat info {};
@@ -20,11 +27,12 @@ std::int64_t RegularFileSize(const std::string& path) {
 }
 
 int ReadToEnd(int fd, std::vector<std::uint8_t>& bytes) {
-    constexpr std::size_t kChunk = 1 << 16;
     std::size_t used = bytes.size();
     for (;;) {
-        if (bytes.size() < used + kChunk) bytes.resize(used + kChunk);
-        const ssize_t got = read(fd, bytes.data() + used, kChunk);
+        // Reads as much as the buffer holds, at least a chunk: one call for a file read whole.
+        const std::size_t room = std::max(kReadChunk, bytes.capacity() - used);
+        if (bytes.size() < used + room) bytes.resize(used + room);
+        const ssize_t got = read(fd, bytes.data() + used, room);
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
@@ -45,7 +53,8 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     if (fd < 0) return false;
     struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
+        // Room for one chunk more, so that the read which finds the end needs no larger buffer.
+        bytes.reserve(static_cast<std::size_t>(info.st_size) + kReadChunk);
     }
     const bool ok = ReadToEnd(fd, bytes) == 0;
     close(fd);

@@ -24,14 +24,17 @@ StyleLook PaneLineStyler::GetStyleLook(int index) const {
     return {style->textColour, static_cast<int>(style->fontFlags)};
 }
 
-void PaneLineStyler::SetSyntax(const std::string& fileTypeKey) {
+bool PaneLineStyler::SetSyntax(const std::string& fileTypeKey) {
     pane_.SetSyntax(fileTypeKey);
-    const std::optional<std::bitset<256>> used = pane_.UsedStyles();
-    if (!used) return;
+    if (const std::optional<std::bitset<256>> used = pane_.UsedStyles()) RememberUsed(*used);
+    return pane_.SyntaxActive() || pane_.DefaultStyleIndex() != 0;
+}
+
+void PaneLineStyler::RememberUsed(const std::bitset<256>& used) {
     for (int index = 0; index < StyleCount(); ++index) {
         const TextStyle* style = pane_.GetStyle(index);
-        if (style && index < static_cast<int>(used->size()) &&
-            used->test(static_cast<std::size_t>(index)))
+        if (style && index < static_cast<int>(used.size()) &&
+            used.test(static_cast<std::size_t>(index)))
             usedStyleIds_.insert(style->id);
     }
 }

@@ -5,6 +5,7 @@
 #include "engine/load/LineStyler.h"
 #include "textview/model/PaneModel.h"
 
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <set>
@@ -26,7 +27,7 @@ public:
 
     int StyleCount() const override;
     StyleLook GetStyleLook(int index) const override;
-    void SetSyntax(const std::string& fileTypeKey) override;
+    bool SetSyntax(const std::string& fileTypeKey) override;
     void StyleLine(const std::uint8_t* text, int line, int length,
                    std::vector<std::uint8_t>& styles) override;
     void Clear() override;
@@ -38,6 +39,8 @@ public:
     std::optional<BracketRules> Brackets() const { return pane_.BracketRules(); }
 
 private:
+    void RememberUsed(const std::bitset<256>& used);
+
     PaneModel pane_;
     std::set<std::int32_t> usedStyleIds_;
 };

@@ -5,6 +5,7 @@
 #include "app/compare/VarnexView.h"
 #include "app/dialogs/AboutDlg.h"
 #include "app/frame/MainFrame.h"
+#include "app/startup/FirstPaintReport.h"
 #include "app/startup/StartUp.h"
 #include "app/ui/UiText.h"
 #include "res/CommandId.h"
@@ -72,6 +73,7 @@ void CVarnexApp::OpenDocument(const std::string& path) {
 // Posted, so that the open-files dialog comes up once the event loop runs.
 void CVarnexApp::ShowMainWindow(bool hadArguments) {
     if (hadArguments) {
+        ReportFirstPaint(*frame_);
         frame_->show();
         return;
     }

@@ -1,6 +1,7 @@
 // What syntax colouring costs a comparison on screen: the large generated C pair compared and
 // painted once under names that select the C configuration, once under names that select none.
 #include "app/compare/VarnexView.h"
+#include "bench/app/WidgetBenchMain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -71,14 +72,5 @@ BENCHMARK(BM_ComparePairColouredAsC)->Unit(benchmark::kMillisecond)->MinTime(2.0
 } // namespace varnex
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The view reads and writes its settings; keep them away from the user's.
-    const std::string scratch = (std::filesystem::temp_directory_path() / "varnex-bench-").string();
-    setenv("TAMSEL_USER_HIVE", (scratch + "user.reg").c_str(), 1);
-    setenv("TAMSEL_MACHINE_HIVE", (scratch + "machine.reg").c_str(), 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

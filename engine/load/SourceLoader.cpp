@@ -121,8 +121,8 @@ void LoadSourceBytes(SourceText& side, std::vector<std::uint8_t> bytes, LineStyl
     side.text = std::move(bytes);
     ResetTables(side);
     side.cells.Prepare(side.Length());
-    if (styler) styler->SetSyntax(FileTypeKey(side.path));
-    LineSplitter(side, styler).Run();
+    const bool styled = styler && styler->SetSyntax(FileTypeKey(side.path));
+    LineSplitter(side, styled ? styler : nullptr).Run();
     if (styler) styler->Clear();
 }
 

@@ -50,11 +50,13 @@ void LineTable::Erase(int first, int count) {
     for (int i = count_ - count; i < count_; ++i)
         lines_[i].reset();
     count_ -= count;
+    if (count_ == 0) arena_.Release();
 }
 
 void LineTable::Clear() {
     while (count_ > 0)
         lines_[--count_].reset();
+    arena_.Release();
     AdjustCapacity();
 }
 

@@ -1,6 +1,7 @@
 // The pane's ordered table of line records with its capacity rule.
 #pragma once
 
+#include "textview/model/LineArena.h"
 #include "textview/model/TextLine.h"
 
 #include <memory>
@@ -30,9 +31,13 @@ public:
     // Removes every line, the last first.
     void Clear();
 
+    // Where records for this table may be made; freed once the table is empty again.
+    LineArena& Arena() { return arena_; }
+
 private:
     void AdjustCapacity();
 
+    LineArena arena_; // before lines_, so that the records go first
     std::unique_ptr<TextLinePtr[]> lines_;
     int capacity_ = kInitialCapacity;
     int count_ = 0;

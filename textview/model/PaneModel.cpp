@@ -91,7 +91,7 @@ int PaneModel::SetLine(const std::uint8_t* text, int index, int length, int enco
 int PaneModel::AppendLine(const std::uint8_t* bytes, int length) {
     if (lines_.Count() >= limits_.maxLineCount) return -1;
     const int index = lines_.Count();
-    lines_.Insert(index, TextLine::Make(bytes, length, TabWidth::Get()));
+    lines_.Insert(index, TextLine::Make(bytes, length, TabWidth::Get(), lines_.Arena()));
     widestLine_ = std::max(widestLine_, lines_.At(index).Width());
     MarkLine(index);
     if (hooks_.linesInserted) hooks_.linesInserted(index, 1);

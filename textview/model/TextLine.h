@@ -6,6 +6,7 @@
 
 namespace varnex {
 
+class LineArena;
 class TextLine;
 
 struct TextLineDeleter {
@@ -15,7 +16,8 @@ struct TextLineDeleter {
 using TextLinePtr = std::unique_ptr<TextLine, TextLineDeleter>;
 
 // Header and text live in one allocation, the text rounded up to a multiple of 16 bytes and
-// always followed by a zero byte.
+// always followed by a zero byte. A record made in an arena also holds the room for its style
+// bytes, since the lines a pane is filled with are styled right after.
 class TextLine {
 public:
     // Lengths, indents and widths are 16-bit fields; longer values are cut to this.
@@ -24,6 +26,8 @@ public:
     // A record of the first `length` bytes of `text` (at most kMaxField), measured with
     // `tabWidth`. Host word and scan bytes start at 0, style bytes absent.
     static TextLinePtr Make(const std::uint8_t* text, int length, int tabWidth);
+    // The same record in `arena`, which must outlive it.
+    static TextLinePtr Make(const std::uint8_t* text, int length, int tabWidth, LineArena& arena);
 
     TextLine(const TextLine&) = delete;
     TextLine& operator=(const TextLine&) = delete;
@@ -38,10 +42,11 @@ public:
     const std::uint8_t* Text() const { return reinterpret_cast<const std::uint8_t*>(this + 1); }
 
     // One style index per byte, or null when the line is drawn in the pane's default style.
-    const std::uint8_t* Styles() const { return styles_.get(); }
-    std::uint8_t* Styles() { return styles_.get(); }
+    const std::uint8_t* Styles() const { return styles_; }
+    std::uint8_t* Styles() { return styles_; }
+    // The style bytes, made all 0 when the line had none.
     std::uint8_t* EnsureStyles();
-    void DropStyles() { styles_.reset(); }
+    void DropStyles();
 
     // Measures indent and width again, for a new tab width.
     void Remeasure(int tabWidth);
@@ -50,14 +55,20 @@ public:
     void KeepStateOf(const TextLine& previous);
 
 private:
-    TextLine(int length, int indent, int width);
-    ~TextLine() = default;
+    TextLine(int length, int indent, int width, bool inArena);
+    ~TextLine() { DropStyles(); }
     friend struct TextLineDeleter;
+
+    std::uint8_t* TextStart() { return reinterpret_cast<std::uint8_t*>(this + 1); }
+    std::uint8_t* StyleRoom();
+    void CopyText(const std::uint8_t* text);
 
     std::uint16_t length_;
     std::uint16_t indent_;
     std::uint16_t width_;
-    std::unique_ptr<std::uint8_t[]> styles_;
+    bool inArena_;            // the record and its style room belong to a LineArena
+    bool ownsStyles_ = false; // styles_ was allocated for this line alone
+    std::uint8_t* styles_ = nullptr;
 };
 
 } // namespace varnex

@@ -72,7 +72,10 @@ class ParityStyler : public LineStyler {
 public:
     int StyleCount() const override { return 2; }
     StyleLook GetStyleLook(int) const override { return {}; }
-    void SetSyntax(const std::string& key) override { syntaxKeys.push_back(key); }
+    bool SetSyntax(const std::string& key) override {
+        syntaxKeys.push_back(key);
+        return true;
+    }
     void StyleLine(const std::uint8_t* text, int, int length,
                    std::vector<std::uint8_t>& styles) override {
         lengths.push_back(length);
@@ -95,6 +98,27 @@ TEST(Scanning, StylerSeesFirstLineEndByteAndStylesCells) {
     EXPECT_EQ(side.cells[0].style, 1); // 'a' is odd
     EXPECT_EQ(side.cells[1].style, 0);
     EXPECT_EQ(side.cells[3].style, 0) << "the LF was not handed to the styler";
+}
+
+// A styler without a configuration for the file: it would style every byte 0.
+class PlainStyler : public ParityStyler {
+public:
+    bool SetSyntax(const std::string& key) override {
+        ParityStyler::SetSyntax(key);
+        return false;
+    }
+};
+
+TEST(Scanning, AFileWithoutSyntaxIsNotHandedToTheStylerAndKeysAsWithoutOne) {
+    PlainStyler styler;
+    const std::string bytes = "int a;\r\n  b\tc\n" + std::string(3000, 'x') + "\n";
+    const SourceText styled = LoadBytes(bytes, &styler, "notes.unknown");
+    const SourceText plain = LoadBytes(bytes);
+    EXPECT_TRUE(styler.lengths.empty());
+    EXPECT_EQ(styler.clears, 1);
+    EXPECT_EQ(styled.keys, plain.keys);
+    for (int offset = 0; offset < styled.Length(); ++offset)
+        ASSERT_EQ(styled.cells[offset].style, 0) << offset;
 }
 
 TEST(LineLimit, LastLineReachesTheEndOfTheFile) {
@@ -154,6 +178,21 @@ TEST(FileLoading, BytesAreTakenUnchanged) {
     const SourceText side = LoadPath(test::WriteScratchFile("loader/raw.bin", bytes));
     EXPECT_EQ(std::string(side.text.begin(), side.text.end()), bytes);
     EXPECT_EQ(side.LineCount(), 2);
+}
+
+// A file read whole must come back byte for byte whether or not its size fills the read buffer.
+TEST(FileLoading, FilesAroundTheReadChunkSizeAreReadExactly) {
+    for (const std::size_t size :
+         {std::size_t{65535}, std::size_t{65536}, std::size_t{65537}, std::size_t{3} << 20}) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>('a' + (i * 7 + i / 4096) % 26);
+        const std::string path =
+            test::WriteScratchFile("loader/chunk" + std::to_string(size) + ".txt", bytes);
+        std::vector<std::uint8_t> read;
+        ASSERT_TRUE(ReadWholeFile(path, read)) << size;
+        EXPECT_EQ(std::string(read.begin(), read.end()), bytes) << size;
+    }
 }
 
 TEST(FileLoading, UnreadableFileFails) {

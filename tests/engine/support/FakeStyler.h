@@ -13,7 +13,7 @@ public:
     StyleLook GetStyleLook(int index) const override {
         return StyleLook{0x010203u * static_cast<std::uint32_t>(index + 1), index % 4};
     }
-    void SetSyntax(const std::string&) override {}
+    bool SetSyntax(const std::string&) override { return true; }
     void StyleLine(const std::uint8_t* text, int, int length,
                    std::vector<std::uint8_t>& styles) override {
         styles.clear();

@@ -1,9 +1,12 @@
 // Line records and the line table: measures, inline text and the capacity rule.
+#include "textview/model/LineArena.h"
 #include "textview/model/LineTable.h"
 #include "textview/model/TextLine.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 namespace varnex {
@@ -49,6 +52,68 @@ TEST(TextLine, StartsWithoutStylesAndZeroState) {
     line->EnsureStyles()[2] = 7;
     EXPECT_EQ(line->Styles()[0], 0);
     EXPECT_EQ(line->Styles()[2], 7);
+}
+
+TextLinePtr MakeArenaLine(const std::string& text, LineArena& arena) {
+    return TextLine::Make(reinterpret_cast<const std::uint8_t*>(text.data()),
+                          static_cast<int>(text.size()), 4, arena);
+}
+
+// The text of line n: lengths vary from empty to far beyond one arena block.
+std::string NumberedText(int n) {
+    if (n % 1000 == 999) return std::string(70000, static_cast<char>('A' + n % 26));
+    return std::string(static_cast<std::size_t>(n % 53), static_cast<char>('a' + n % 26)) +
+           std::to_string(n);
+}
+
+std::string TextOf(const TextLine& line) {
+    return std::string(reinterpret_cast<const char*>(line.Text()),
+                       static_cast<std::size_t>(line.Length()));
+}
+
+// Records made in the table's arena must neither overlap nor outlive a clear: filling, styling
+// and clearing twice checks every text and every style byte.
+TEST(LineArena, FilledAndStyledLinesKeepTheirBytesUntilTheTableIsCleared) {
+    LineTable table;
+    for (int round = 0; round < 2; ++round) {
+        constexpr int kLines = 5000;
+        for (int n = 0; n < kLines; ++n) {
+            table.Insert(n, MakeArenaLine(NumberedText(n), table.Arena()));
+            TextLine& line = table.At(n);
+            std::uint8_t* styles = line.EnsureStyles();
+            for (int i = 0; i < line.Length(); ++i)
+                ASSERT_EQ(styles[i], 0) << "line " << n << " byte " << i;
+            std::fill_n(styles, line.Length(), static_cast<std::uint8_t>(n + round));
+        }
+        for (int n = 0; n < kLines; ++n) {
+            const TextLine& line = table.At(n);
+            const std::string expected = NumberedText(n).substr(0, TextLine::kMaxField);
+            ASSERT_EQ(TextOf(line), expected) << "line " << n;
+            ASSERT_EQ(line.Text()[line.Length()], 0) << "line " << n;
+            for (int i = 0; i < line.Length(); ++i)
+                ASSERT_EQ(line.Styles()[i], static_cast<std::uint8_t>(n + round)) << n;
+        }
+        table.Clear();
+    }
+}
+
+TEST(LineArena, AnArenaLineDroppingItsStylesGetsZeroedOnesBackAndAnEmptyLineHasOne) {
+    LineArena arena;
+    TextLinePtr line = MakeArenaLine("abc", arena);
+    EXPECT_EQ(line->Styles(), nullptr);
+    std::fill_n(line->EnsureStyles(), 3, 7);
+    line->DropStyles();
+    EXPECT_EQ(line->Styles(), nullptr);
+    const std::uint8_t* again = line->EnsureStyles();
+    EXPECT_EQ(std::string(again, again + 3), std::string(3, '\0'));
+
+    TextLinePtr empty = MakeArenaLine("", arena);
+    empty->EnsureStyles()[0] = 5;
+    EXPECT_EQ(empty->Styles()[0], 5);
+    EXPECT_EQ(TextOf(*line), "abc");
+    line.reset();
+    empty.reset();
+    arena.Release();
 }
 
 TEST(LineTable, InsertsAtClippedPositionsInOrder) {

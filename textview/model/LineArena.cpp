@@ -1,0 +1,44 @@
+// Hands out line records from growing blocks.
+#include "textview/model/LineArena.h"
+
+#include "common/LargeBlock.h"
+
+#include <algorithm>
+
+namespace varnex {
+
+namespace {
+
+constexpr std::size_t kFirstBlock = std::size_t{64} << 10;
+constexpr std::size_t kLargestBlock = std::size_t{2} << 20;
+constexpr std::size_t kAlignment = alignof(std::max_align_t);
+
+} // namespace
+
+void LineArena::FreeBlock::operator()(std::byte* block) const {
+    FreeLargeBlock(block);
+}
+
+void* LineArena::Allocate(std::size_t bytes) {
+    bytes = (bytes + kAlignment - 1) / kAlignment * kAlignment;
+    if (bytes > left_) {
+        nextBlockSize_ = std::clamp(nextBlockSize_ * 2, kFirstBlock, kLargestBlock);
+        const std::size_t size = std::max(nextBlockSize_, bytes);
+        blocks_.emplace_back(static_cast<std::byte*>(AllocateLargeBlock(size)));
+        free_ = blocks_.back().get();
+        left_ = size;
+    }
+    void* record = free_;
+    free_ += bytes;
+    left_ -= bytes;
+    return record;
+}
+
+void LineArena::Release() {
+    blocks_.clear();
+    nextBlockSize_ = 0;
+    free_ = nullptr;
+    left_ = 0;
+}
+
+} // namespace varnex
