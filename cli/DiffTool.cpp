@@ -34,8 +34,7 @@ bool UseColour(const DiffToolOptions& options, const ToolEnvironment& environmen
 constexpr int kConsoleTabWidth = 4;
 
 // Reads both inputs, as the window program loads its files.
-LoadResult ReadBoth(const StartOptions& start, std::vector<std::uint8_t>& first,
-                    std::vector<std::uint8_t>& second) {
+LoadResult ReadBoth(const StartOptions& start, ByteBuffer& first, ByteBuffer& second) {
     if (!ReadInput(start.File(Side::Left), first)) return LoadResult::FirstFileFailed;
     if (!ReadInput(start.File(Side::Right), second)) return LoadResult::SecondFileFailed;
     return LoadResult::Ok;
@@ -53,7 +52,7 @@ std::array<std::string, 2> TitlesOf(const StartOptions& start) {
 int Compare(const DiffToolOptions& options, const ToolEnvironment& environment, std::string& out,
             std::string& err) {
     const StartOptions& start = options.start;
-    std::vector<std::uint8_t> first, second;
+    ByteBuffer first, second;
     const LoadResult loaded = ReadBoth(start, first, second);
     CompareEngine engine;
     if (loaded != LoadResult::Ok) {

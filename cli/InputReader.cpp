@@ -6,7 +6,7 @@
 
 namespace varnex {
 
-bool ReadInput(const std::string& name, std::vector<std::uint8_t>& bytes) {
+bool ReadInput(const std::string& name, ByteBuffer& bytes) {
     const bool ok = name == "-" ? ReadWholeFile("/dev/stdin", bytes) : ReadWholeFile(name, bytes);
     return ok && static_cast<std::int64_t>(bytes.size()) <= kMaxFileBytes;
 }

@@ -1,12 +1,12 @@
 // Reads one input of the console tool: a file, a named pipe, or standard input for "-".
 #pragma once
 
-#include <cstdint>
+#include "common/ByteBuffer.h"
+
 #include <string>
-#include <vector>
 
 namespace varnex {
 
-bool ReadInput(const std::string& name, std::vector<std::uint8_t>& bytes);
+bool ReadInput(const std::string& name, ByteBuffer& bytes);
 
 } // namespace varnex

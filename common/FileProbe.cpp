@@ -1,7 +1,6 @@
 // File-system questions the loader, the settings store and the start-up ask about a path.
 #include "common/FileProbe.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,11 +25,12 @@ std::int64_t RegularFileSize(const std::string& path) {
     return info.st_size;
 }
 
-int ReadToEnd(int fd, std::vector<std::uint8_t>& bytes) {
+int ReadToEnd(int fd, ByteBuffer& bytes) {
     std::size_t used = bytes.size();
     for (;;) {
-        // Reads as much as the buffer holds, at least a chunk: one call for a file read whole.
-        const std::size_t room = std::max(kReadChunk, bytes.capacity() - used);
+        // Fills what the buffer holds before growing it: a file read whole takes one call, and
+        // one more that finds the end in the byte reserved for it.
+        const std::size_t room = bytes.capacity() > used ? bytes.capacity() - used : kReadChunk;
         if (bytes.size() < used + room) bytes.resize(used + room);
         const ssize_t got = read(fd, bytes.data() + used, room);
         if (got == 0) break;
@@ -46,15 +46,15 @@ int ReadToEnd(int fd, std::vector<std::uint8_t>& bytes) {
     return 0;
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+bool ReadWholeFile(const std::string& path, ByteBuffer& bytes) {
     bytes.clear();
     if (path.empty()) return false;
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        // Room for one chunk more, so that the read which finds the end needs no larger buffer.
-        bytes.reserve(static_cast<std::size_t>(info.st_size) + kReadChunk);
+        // One byte more, so that the read which finds the end needs no larger buffer.
+        bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
     }
     const bool ok = ReadToEnd(fd, bytes) == 0;
     close(fd);

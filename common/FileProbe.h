@@ -1,9 +1,10 @@
 // File-system questions the loader, the settings store and the start-up ask about a path.
 #pragma once
 
+#include "common/ByteBuffer.h"
+
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace varnex {
 
@@ -12,8 +13,8 @@ bool IsRegularFile(const std::string& path);
 // Size of a regular file, or -1 for anything else.
 std::int64_t RegularFileSize(const std::string& path);
 // Reads a whole file (or pipe) into memory; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+bool ReadWholeFile(const std::string& path, ByteBuffer& bytes);
 // Appends what `fd` holds up to its end to `bytes`; 0, or the errno of the read that failed.
-int ReadToEnd(int fd, std::vector<std::uint8_t>& bytes);
+int ReadToEnd(int fd, ByteBuffer& bytes);
 
 } // namespace varnex

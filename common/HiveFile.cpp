@@ -54,7 +54,7 @@ FileText ReadWhole(const std::string& path) {
         return file;
     }
     file.stamp = FileStamp::Of(info);
-    std::vector<std::uint8_t> bytes;
+    ByteBuffer bytes;
     file.error = ReadToEnd(fd, bytes);
     close(fd);
     file.text.assign(bytes.begin(), bytes.end());

@@ -5,8 +5,9 @@
 
 namespace varnex {
 
-// At least `bytes` bytes, uninitialised; blocks of 2 MiB or more are aligned to 2 MiB and put on
-// huge pages where the system offers them. Throws std::bad_alloc. Freed with FreeLargeBlock.
+// At least `bytes` bytes, uninitialised; blocks of 1 MiB or more are aligned to 2 MiB and put on
+// huge pages where the system offers them, all but a last huge page that would be less than half
+// used. Throws std::bad_alloc. Freed with FreeLargeBlock.
 void* AllocateLargeBlock(std::size_t bytes);
 void FreeLargeBlock(void* block);
 

@@ -31,10 +31,9 @@ LoadResult CompareEngine::LoadAndCompare(const std::string& firstPath,
     return LoadResult::Ok;
 }
 
-void CompareEngine::CompareTexts(const std::string& firstName, std::vector<std::uint8_t> first,
-                                 const std::string& secondName, std::vector<std::uint8_t> second,
-                                 CompareMode mode, LineStyler* styler, RowSink& left,
-                                 RowSink& right) {
+void CompareEngine::CompareTexts(const std::string& firstName, ByteBuffer first,
+                                 const std::string& secondName, ByteBuffer second, CompareMode mode,
+                                 LineStyler* styler, RowSink& left, RowSink& right) {
     Begin(firstName, secondName, mode);
     LoadSourceBytes(left_, std::move(first), styler);
     LoadSourceBytes(right_, std::move(second), styler);

@@ -34,9 +34,9 @@ public:
                               CompareMode mode, LineStyler* styler, RowSink& left, RowSink& right);
     // The same for texts already in memory (standard input, pipes), which cannot fail; the
     // names stand in for the paths.
-    void CompareTexts(const std::string& firstName, std::vector<std::uint8_t> first,
-                      const std::string& secondName, std::vector<std::uint8_t> second,
-                      CompareMode mode, LineStyler* styler, RowSink& left, RowSink& right);
+    void CompareTexts(const std::string& firstName, ByteBuffer first, const std::string& secondName,
+                      ByteBuffer second, CompareMode mode, LineStyler* styler, RowSink& left,
+                      RowSink& right);
 
     const SourceText& Left() const { return left_; }
     const SourceText& Right() const { return right_; }

@@ -21,7 +21,7 @@ bool IsLineEnd(std::uint8_t byte) {
     return byte <= '\r' && (byte == '\r' || byte == '\n');
 }
 
-LineSpan FindLine(const std::vector<std::uint8_t>& text, std::int32_t start) {
+LineSpan FindLine(const ByteBuffer& text, std::int32_t start) {
     const std::int32_t length = static_cast<std::int32_t>(text.size());
     const std::uint8_t* bytes = text.data();
     std::int32_t end = start;
@@ -117,7 +117,7 @@ void ResetTables(SourceText& side) {
 
 } // namespace
 
-void LoadSourceBytes(SourceText& side, std::vector<std::uint8_t> bytes, LineStyler* styler) {
+void LoadSourceBytes(SourceText& side, ByteBuffer bytes, LineStyler* styler) {
     side.text = std::move(bytes);
     ResetTables(side);
     side.cells.Prepare(side.Length());
@@ -127,7 +127,7 @@ void LoadSourceBytes(SourceText& side, std::vector<std::uint8_t> bytes, LineStyl
 }
 
 bool LoadSourceFile(SourceText& side, LineStyler* styler) {
-    std::vector<std::uint8_t> bytes;
+    ByteBuffer bytes;
     const std::int64_t size = RegularFileSize(side.path);
     if (size > kMaxFileBytes || !ReadWholeFile(side.path, bytes) ||
         static_cast<std::int64_t>(bytes.size()) > kMaxFileBytes) {

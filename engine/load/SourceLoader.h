@@ -18,6 +18,6 @@ inline constexpr std::int64_t kMaxFileBytes = 0x7FFFFFFE;
 bool LoadSourceFile(SourceText& side, LineStyler* styler);
 
 // Splits bytes already in memory (standard input, pipes) the same way.
-void LoadSourceBytes(SourceText& side, std::vector<std::uint8_t> bytes, LineStyler* styler);
+void LoadSourceBytes(SourceText& side, ByteBuffer bytes, LineStyler* styler);
 
 } // namespace varnex

@@ -1,6 +1,7 @@
 // One loaded file: its bytes, line starts, line keys and per-byte cells.
 #pragma once
 
+#include "common/ByteBuffer.h"
 #include "engine/load/CharCellArray.h"
 #include "engine/load/LineKey.h"
 
@@ -12,7 +13,7 @@ namespace varnex {
 
 struct SourceText {
     std::string path;
-    std::vector<std::uint8_t> text;
+    ByteBuffer text;
     // Entry k is the offset of line k; the entry after the last line is the end of that line.
     std::vector<std::uint32_t> lineStarts{0};
     std::vector<LineKey> keys;

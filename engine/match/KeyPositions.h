@@ -25,17 +25,14 @@ public:
     }
 
 private:
-    // An open-addressing slot: a group's key and its number, or -1 when the slot is free.
-    struct Slot {
-        std::uint64_t key;
-        int group;
-    };
-
     std::size_t SlotOf(std::uint64_t key) const;
-    int GroupOf(std::uint64_t key, int& groupCount);
+    int GroupOf(std::uint64_t key);
 
     int span_;
-    std::vector<Slot> slots_;     // a power of two, at least twice the windows
+    // Open addressing: a slot holds a group's number, or -1 when free; a power of two, at least
+    // twice the windows. Numbers rather than keys keep the table at 4 bytes a slot.
+    std::vector<int> slots_;
+    std::vector<std::uint64_t> groupKeys_;
     std::vector<int> groupBegin_; // group g's starts are starts_[groupBegin_[g] .. [g + 1])
     std::vector<int> starts_;
 };

@@ -13,6 +13,13 @@ constexpr std::size_t kFirstBlock = std::size_t{64} << 10;
 constexpr std::size_t kLargestBlock = std::size_t{2} << 20;
 constexpr std::size_t kAlignment = alignof(std::max_align_t);
 
+// 64 KiB, doubling up to 512 KiB, then whole huge pages: a 1 MiB block would take a huge page of
+// its own and leave half of it unused.
+std::size_t NextBlockSize(std::size_t previous) {
+    if (previous == 0) return kFirstBlock;
+    return previous >= kLargestBlock / 4 ? kLargestBlock : previous * 2;
+}
+
 } // namespace
 
 void LineArena::FreeBlock::operator()(std::byte* block) const {
@@ -22,7 +29,7 @@ void LineArena::FreeBlock::operator()(std::byte* block) const {
 void* LineArena::Allocate(std::size_t bytes) {
     bytes = (bytes + kAlignment - 1) / kAlignment * kAlignment;
     if (bytes > left_) {
-        nextBlockSize_ = std::clamp(nextBlockSize_ * 2, kFirstBlock, kLargestBlock);
+        nextBlockSize_ = NextBlockSize(nextBlockSize_);
         const std::size_t size = std::max(nextBlockSize_, bytes);
         blocks_.emplace_back(static_cast<std::byte*>(AllocateLargeBlock(size)));
         free_ = blocks_.back().get();

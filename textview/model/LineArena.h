@@ -7,7 +7,7 @@
 
 namespace varnex {
 
-// A bump allocator: blocks grow from 64 KiB to 2 MiB (then on huge pages), so that a small pane
+// A bump allocator: blocks grow from 64 KiB to 2 MiB (on huge pages), so that a small pane
 // stays small and a 65 000-line pane costs a handful of allocations instead of two per line.
 // Nothing is freed before Release; the owner releases only when no record lives in it.
 class LineArena {

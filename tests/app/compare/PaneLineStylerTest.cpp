@@ -77,14 +77,14 @@ TEST_F(PaneLineStylerTest, TheLoaderTakesTheStylesOfTheFilesSyntax) {
     SourceText side;
     side.path = "/tmp/example.c";
     const std::string text = "int a;\nint b;\n";
-    LoadSourceBytes(side, std::vector<std::uint8_t>(text.begin(), text.end()), &styler);
+    LoadSourceBytes(side, ByteBuffer(text.begin(), text.end()), &styler);
     ASSERT_EQ(side.LineCount(), 2);
     EXPECT_EQ(side.cells[0].style, 2);
     EXPECT_EQ(side.cells[8].style, 2);
 
     SourceText plain;
     plain.path = "/tmp/example.txt";
-    LoadSourceBytes(plain, std::vector<std::uint8_t>(text.begin(), text.end()), &styler);
+    LoadSourceBytes(plain, ByteBuffer(text.begin(), text.end()), &styler);
     EXPECT_EQ(plain.cells[0].style, 0);
     EXPECT_EQ(plain.cells[8].style, 0);
 }

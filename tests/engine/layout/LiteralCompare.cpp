@@ -191,8 +191,7 @@ private:
 
 class Literal {
 public:
-    Literal(const std::vector<std::uint8_t>& l, const std::vector<std::uint8_t>& r, int mode)
-        : mode_(mode) {
+    Literal(const ByteBuffer& l, const ByteBuffer& r, int mode) : mode_(mode) {
         LoadSourceBytes(L_, l, nullptr);
         LoadSourceBytes(R_, r, nullptr);
         kindL_.assign(L_.text.size(), 0);
@@ -435,8 +434,7 @@ private:
 
 } // namespace
 
-std::string LiteralCompareDump(const std::vector<std::uint8_t>& left,
-                               const std::vector<std::uint8_t>& right, int mode) {
+std::string LiteralCompareDump(const ByteBuffer& left, const ByteBuffer& right, int mode) {
     return Literal(left, right, mode).Run();
 }
 

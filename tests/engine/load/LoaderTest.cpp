@@ -20,7 +20,7 @@ SourceText LoadBytes(const std::string& bytes, LineStyler* styler = nullptr,
                      const std::string& path = "memory.txt") {
     SourceText side;
     side.path = path;
-    LoadSourceBytes(side, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), styler);
+    LoadSourceBytes(side, ByteBuffer(bytes.begin(), bytes.end()), styler);
     return side;
 }
 
@@ -189,7 +189,7 @@ TEST(FileLoading, FilesAroundTheReadChunkSizeAreReadExactly) {
             bytes[i] = static_cast<char>('a' + (i * 7 + i / 4096) % 26);
         const std::string path =
             test::WriteScratchFile("loader/chunk" + std::to_string(size) + ".txt", bytes);
-        std::vector<std::uint8_t> read;
+        ByteBuffer read;
         ASSERT_TRUE(ReadWholeFile(path, read)) << size;
         EXPECT_EQ(std::string(read.begin(), read.end()), bytes) << size;
     }

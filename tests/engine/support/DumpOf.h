@@ -10,8 +10,8 @@
 
 namespace varnex {
 
-inline std::vector<std::uint8_t> BytesOf(const std::string& text) {
-    return std::vector<std::uint8_t>(text.begin(), text.end());
+inline ByteBuffer BytesOf(const std::string& text) {
+    return ByteBuffer(text.begin(), text.end());
 }
 
 inline std::string DumpOf(const std::string& left, const std::string& right, CompareMode mode) {
