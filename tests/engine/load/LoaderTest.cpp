@@ -39,6 +39,21 @@ TEST(LineSplitting, EachKindOfLineEndEndsOneLine) {
     EXPECT_EQ(LoadBytes("no end").LineCount(), 1);
 }
 
+// The search for line ends goes eight bytes at a time; ends at every offset within a word, near
+// bytes that differ from CR or LF in a single bit, must still be found.
+TEST(LineSplitting, LineEndsAreFoundAtEveryOffsetWithinAWord) {
+    for (const char* end : {"\n", "\r", "\r\n"}) {
+        for (int length = 0; length < 20; ++length) {
+            const std::string line = std::string(static_cast<std::size_t>(length), '\x0b') + end;
+            const std::string bytes = line + "\x0c\x8a\x8d" + line;
+            const std::uint32_t next = static_cast<std::uint32_t>(line.size());
+            const std::uint32_t secondNext = static_cast<std::uint32_t>(bytes.size());
+            EXPECT_EQ(Starts(bytes), (std::vector<std::uint32_t>{0, next, secondNext}))
+                << length << " bytes before " << (end[0] == '\n' ? "LF" : "CR");
+        }
+    }
+}
+
 TEST(LineSplitting, CellsCarryColumnAndLine) {
     const SourceText side = LoadBytes("ab\r\ncd");
     ASSERT_EQ(side.LineCount(), 2);
