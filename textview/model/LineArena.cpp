@@ -11,7 +11,8 @@ namespace {
 
 constexpr std::size_t kFirstBlock = std::size_t{64} << 10;
 constexpr std::size_t kLargestBlock = std::size_t{2} << 20;
-constexpr std::size_t kAlignment = alignof(std::max_align_t);
+// Line records hold pointers and 16-bit fields; nothing in them needs more.
+constexpr std::size_t kAlignment = alignof(void*);
 
 // 64 KiB, doubling up to 512 KiB, then whole huge pages: a 1 MiB block would take a huge page of
 // its own and leave half of it unused.

@@ -12,7 +12,7 @@ namespace varnex {
 // Nothing is freed before Release; the owner releases only when no record lives in it.
 class LineArena {
 public:
-    // `bytes` bytes aligned for any line record, uninitialised.
+    // `bytes` bytes aligned for a line record (8 bytes), uninitialised.
     void* Allocate(std::size_t bytes);
     // Frees every block.
     void Release();

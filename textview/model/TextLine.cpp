@@ -50,6 +50,7 @@ TextLinePtr TextLine::Make(const std::uint8_t* text, int length, int tabWidth) {
 TextLinePtr TextLine::Make(const std::uint8_t* text, int length, int tabWidth, LineArena& arena) {
     length = std::clamp(length, 0, kMaxField);
     const LineMeasure measure = MeasureLine(text, length, tabWidth);
+    static_assert(alignof(TextLine) <= alignof(void*), "the arena aligns records to 8 bytes");
     void* block = arena.Allocate(sizeof(TextLine) + TextBytes(length) + StyleBytes(length));
     TextLinePtr line(new (block) TextLine(length, measure.indent, measure.width, true));
     line->CopyText(text);
