@@ -17,24 +17,19 @@ std::uint64_t GroupKey(MatchKey first, MatchKey last) {
 KeyPositions::KeyPositions(const MatchKey* x, int n, int span) : span_(span) {
     const int windows = std::max(n - span + 1, 0);
     slots_.assign(std::bit_ceil(static_cast<std::size_t>(windows) * 2 + 2), -1);
-    // First pass: number the groups and count their members; second: place the starts.
-    std::vector<int> groupOfWindow(static_cast<std::size_t>(windows));
-    std::vector<int> counts;
-    for (int r = 0; r < windows; ++r) {
-        const int group = GroupOf(GroupKey(x[r], x[r + span - 1]));
-        if (group == static_cast<int>(counts.size())) counts.push_back(0);
-        ++counts[static_cast<std::size_t>(group)];
-        groupOfWindow[static_cast<std::size_t>(r)] = group;
-    }
-    const std::size_t groupCount = groupKeys_.size();
-    groupBegin_.resize(groupCount + 1);
-    groupBegin_[0] = 0;
-    for (std::size_t g = 0; g < groupCount; ++g)
-        groupBegin_[g + 1] = groupBegin_[g] + counts[g];
-    std::vector<int> next(groupBegin_.begin(), groupBegin_.end() - 1);
-    starts_.resize(static_cast<std::size_t>(windows));
+    // A counting sort in little memory, since the index is built on fresh pages: count each
+    // group's members, turn the counts into group ends, then place the starts from the last one
+    // down, which leaves every group's entry at its beginning.
     for (int r = 0; r < windows; ++r)
-        starts_[static_cast<std::size_t>(next[groupOfWindow[r]]++)] = r;
+        ++groupBegin_[static_cast<std::size_t>(GroupOf(GroupKey(x[r], x[r + span - 1])))];
+    for (std::size_t g = 1; g < groupBegin_.size(); ++g)
+        groupBegin_[g] += groupBegin_[g - 1];
+    starts_.resize(static_cast<std::size_t>(windows));
+    for (int r = windows - 1; r >= 0; --r) {
+        const int group = slots_[SlotOf(GroupKey(x[r], x[r + span - 1]))];
+        starts_[static_cast<std::size_t>(--groupBegin_[static_cast<std::size_t>(group)])] = r;
+    }
+    groupBegin_.push_back(windows);
 }
 
 std::size_t KeyPositions::SlotOf(std::uint64_t key) const {
@@ -51,6 +46,7 @@ int KeyPositions::GroupOf(std::uint64_t key) {
     if (slot < 0) {
         slot = static_cast<int>(groupKeys_.size());
         groupKeys_.push_back(key);
+        groupBegin_.push_back(0);
     }
     return slot;
 }
