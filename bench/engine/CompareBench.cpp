@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -100,6 +101,13 @@ public:
         return {first.string(), second.string()};
     }
 
+    // The path of a file named `name` holding `text`, written on first use.
+    std::string File(const std::string& name, const std::string& text) {
+        const fs::path path = folder_ / name;
+        if (!fs::exists(path)) Write(path, text);
+        return path.string();
+    }
+
 private:
     static void Write(const fs::path& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
@@ -192,6 +200,47 @@ void BM_GnuDiffRepetitive(benchmark::State& state) {
 }
 BENCHMARK(BM_GnuDiffRepetitive)->Arg(65000)->ArgName("lines")->Unit(benchmark::kMillisecond);
 
+// Files made of braces in two different rhythms, about 64 000 lines each: every window's first
+// and last key have thousands of positions, but only a few contents.
+std::string Repeated(const std::string& block, int lines) {
+    std::string text;
+    const int blockLines = static_cast<int>(std::count(block.begin(), block.end(), '\n'));
+    for (int n = 0; n + blockLines <= lines; n += blockLines)
+        text += block;
+    return text;
+}
+
+void RegisterBracePairs() {
+    constexpr int kLines = 64000;
+    for (const auto [closing, rhythm] : {std::pair{27, 5}, std::pair{13, 3}, std::pair{40, 7}}) {
+        std::string leftBlock = "{\n}}{}\n";
+        for (int n = 0; n < closing; ++n)
+            leftBlock += "}\n";
+        std::string rightBlock;
+        for (int n = 0; n < rhythm; ++n)
+            rightBlock += "}\n";
+        rightBlock += "\n";
+        const std::string name = std::to_string(closing) + "-" + std::to_string(rhythm);
+        const std::string first =
+            Files().File("braces-" + name + "-a.txt", Repeated(leftBlock, kLines));
+        const std::string second =
+            Files().File("braces-" + name + "-b.txt", Repeated(rightBlock, kLines));
+        for (const CompareMode mode :
+             {CompareMode::LineWise, CompareMode::CharWise, CompareMode::CharWiseNoBlanks}) {
+            const std::string label =
+                "BM_BracePair/" + name + "/mode:" + std::to_string(static_cast<int>(mode));
+            benchmark::RegisterBenchmark(label.c_str(), RunEngineOn, first, second, mode)
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1)
+                ->UseRealTime();
+        }
+        benchmark::RegisterBenchmark(("BM_GnuDiffBracePair/" + name).c_str(), RunDiffOn, first,
+                                     second)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+}
+
 // Every real pair beside the checkout (a folder holding "left" and "right"), in each mode and
 // by GNU diff; the wall times compare, since diff runs as a process of its own.
 void RegisterRealPairs() {
@@ -221,6 +270,7 @@ void RegisterRealPairs() {
 
 int main(int argc, char** argv) {
     varnex::RegisterRealPairs();
+    varnex::RegisterBracePairs();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -17,6 +17,8 @@ constexpr std::int64_t kPlainScanCells = std::int64_t{1} << 16;
 constexpr int kPlainScanSum = 128;
 // Refinements over shorter stretches test every position rather than build a key index.
 constexpr int kPlainRefineLength = 4096;
+// Partners are tested one window at a time up to this many; beyond, one window per content.
+constexpr std::size_t kPartnersTestedOneByOne = 64;
 
 // Inner positions 1 .. w-2 of the windows at a and b that differ, counted only up to limit + 1.
 int CountInnerMismatches(const MatchKey* a, const MatchKey* b, int w, int limit) {
@@ -94,7 +96,7 @@ bool AnchorSearch::IndexedScan(const Stretch& s, const CellRule& rule, int fromS
 // The passing cell with the lowest p + q up to lastSum, the larger p on a tie: each p in rising
 // order takes its nearest partner that is no further away than the best cell so far.
 bool AnchorSearch::IndexedScanUpTo(const Stretch& s, const CellRule& rule,
-                                   const KeyPositions& starts, int lastSum, int& p, int& q) const {
+                                   const KeyPositions& starts, int lastSum, int& p, int& q) {
     const int lastA = s.nA - rule.w;
     const int lastB = s.nB - rule.w;
     bool found = false;
@@ -111,12 +113,36 @@ bool AnchorSearch::IndexedScanUpTo(const Stretch& s, const CellRule& rule,
 
 // The lowest q <= lastQ at which the cell (cellP, q) passes, or -1.
 int AnchorSearch::NearestPartner(const Stretch& s, const CellRule& rule, const KeyPositions& starts,
-                                 int cellP, int lastQ) const {
+                                 int cellP, int lastQ) {
     const MatchKey* window = a_ + s.aFrom + cellP;
     if (window[0] == 0 && !rule.zeroStarts) return -1;
-    for (const int start : StartsBetween(starts.StartsLike(window), s.bFrom, s.bFrom + lastQ + 1))
-        if (rule.InnerPasses(window, b_ + start)) return start - s.bFrom;
-    return -1;
+    const std::span<const int> candidates =
+        StartsBetween(starts.StartsLike(window), s.bFrom, s.bFrom + lastQ + 1);
+    const std::size_t tested = std::min(candidates.size(), kPartnersTestedOneByOne);
+    for (std::size_t k = 0; k < tested; ++k) {
+        if (rule.InnerPasses(window, b_ + candidates[k])) return candidates[k] - s.bFrom;
+    }
+    if (tested == candidates.size()) return -1;
+    return NearestPartnerByContent(s, rule, cellP, lastQ);
+}
+
+// The same answer when many windows of b share the window's first and last key, as in files made
+// mostly of braces and blank lines: windows of equal content pass or fail together, so each
+// content is tested once and its nearest window looked up.
+int AnchorSearch::NearestPartnerByContent(const Stretch& s, const CellRule& rule, int cellP,
+                                          int lastQ) {
+    const WindowClasses& classes = ClassesOf(rule.w);
+    const MatchKey* window = a_ + s.aFrom + cellP;
+    int end = s.bFrom + lastQ + 1;
+    int nearest = -1;
+    for (const int c : classes.ClassesInB(window[0], window[rule.w - 1])) {
+        if (!rule.InnerPasses(window, classes.Content(c))) continue;
+        const std::span<const int> starts = StartsBetween(classes.StartsInB(c), s.bFrom, end);
+        if (starts.empty()) continue;
+        nearest = starts.front();
+        end = nearest;
+    }
+    return nearest < 0 ? -1 : nearest - s.bFrom;
 }
 
 int AnchorSearch::Refine(const Stretch& s, int w, int m, int& p, int& q) {
@@ -133,6 +159,10 @@ int AnchorSearch::Refine(const Stretch& s, int w, int m, int& p, int& q) {
 
 const KeyPositions& AnchorSearch::WindowStartsInB(int w) {
     return windowStartsInB_.try_emplace(w, b_, nB_, w).first->second;
+}
+
+WindowClasses& AnchorSearch::ClassesOf(int w) {
+    return windowClasses_.try_emplace(w, b_, nB_, w).first->second;
 }
 
 const KeyPositions& AnchorSearch::KeysInA() {

@@ -3,6 +3,7 @@
 
 #include "engine/match/KeyPositions.h"
 #include "engine/match/Matcher.h"
+#include "engine/match/WindowClasses.h"
 
 #include <map>
 #include <optional>
@@ -39,12 +40,14 @@ private:
     bool NearestCell(const Stretch& s, const CellRule& rule, int& p, int& q);
     bool IndexedScan(const Stretch& s, const CellRule& rule, int fromSum, int& p, int& q);
     bool IndexedScanUpTo(const Stretch& s, const CellRule& rule, const KeyPositions& starts,
-                         int lastSum, int& p, int& q) const;
+                         int lastSum, int& p, int& q);
     int NearestPartner(const Stretch& s, const CellRule& rule, const KeyPositions& starts,
-                       int cellP, int lastQ) const;
+                       int cellP, int lastQ);
+    int NearestPartnerByContent(const Stretch& s, const CellRule& rule, int cellP, int lastQ);
     int Refine(const Stretch& s, int w, int m, int& p, int& q);
     const KeyPositions& WindowStartsInB(int w);
     const KeyPositions& KeysInA();
+    WindowClasses& ClassesOf(int w);
 
     const MatchKey* a_;
     int nA_;
@@ -52,6 +55,7 @@ private:
     int nB_;
     std::map<int, KeyPositions> windowStartsInB_;
     std::optional<KeyPositions> keysInA_;
+    std::map<int, WindowClasses> windowClasses_;
 };
 
 } // namespace varnex

@@ -330,6 +330,42 @@ TEST_P(MatcherDifferentialTest, FarSearchesAgree) {
     }
 }
 
+// Periodic sides behind prefixes of their own, as in files of braces and blank lines: thousands
+// of windows share their first and last key but few contents. Pieces of A's pattern are set far
+// into B, so that the nearest passing window lies behind many that fail.
+TEST_P(MatcherDifferentialTest, FarSearchesAgreeOnRepetitiveSides) {
+    KeyGenerator gen(GetParam() + 8000);
+    for (int i = 0; i < 16; ++i) {
+        const int alphabet = 2;
+        const Keys patternA = gen.Random(gen.Uniform(3, 30), alphabet, 20);
+        const Keys patternB = gen.Random(gen.Uniform(3, 30), alphabet, 20);
+        const int noise = gen.Uniform(0, 8);
+        const Keys a = Concat({Distinct(10'000, gen.Uniform(70, 300)),
+                               gen.Periodic(patternA, gen.Uniform(400, 1000), noise, alphabet)});
+        Keys b = Concat({Distinct(20'000, gen.Uniform(70, 300)),
+                         gen.Periodic(patternB, gen.Uniform(400, 1000), noise, alphabet)});
+        for (int piece = gen.Uniform(1, 4); piece > 0; --piece) {
+            const Keys copied = gen.Periodic(patternA, gen.Uniform(8, 40), noise, alphabet);
+            b.insert(b.end() - gen.Uniform(0, 300), copied.begin(), copied.end());
+        }
+        const int nA = static_cast<int>(a.size());
+        const int nB = static_cast<int>(b.size());
+        const int w = gen.Uniform(3, 16);
+        const int m = gen.Uniform(w - 2, w);
+        int engineP = -1, engineQ = -1, oracleP = -1, oracleQ = -1;
+        const int engineCount =
+            FindNearestWindow(a.data(), b.data(), nA, nB, w, m, engineP, engineQ);
+        const int oracleCount =
+            oracle::FindNearestWindow(a.data(), b.data(), nA, nB, w, m, oracleP, oracleQ);
+        const std::string what =
+            "case " + std::to_string(i) + ", window " + std::to_string(w) + "/" + std::to_string(m);
+        ASSERT_EQ(engineCount, oracleCount) << what;
+        ASSERT_EQ(engineP, oracleP) << what;
+        ASSERT_EQ(engineQ, oracleQ) << what;
+        if (i < 2) ASSERT_NO_FATAL_FAILURE(ExpectSameMap({a, b}, "repetitive " + what));
+    }
+}
+
 TEST_P(MatcherDifferentialTest, RefinementsAgree) {
     KeyGenerator gen(GetParam() + 3000);
     for (int i = 0; i < 300; ++i) {
