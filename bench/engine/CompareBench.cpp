@@ -200,6 +200,25 @@ void BM_GnuDiffRepetitive(benchmark::State& state) {
 }
 BENCHMARK(BM_GnuDiffRepetitive)->Arg(65000)->ArgName("lines")->Unit(benchmark::kMillisecond);
 
+// The engine in each mode and GNU diff on one pair, as BM_<family>/<name>/mode:N and
+// BM_GnuDiff<family>/<name>; wall times, since diff runs as a process of its own.
+void RegisterPair(const std::string& family, const std::string& name, const std::string& first,
+                  const std::string& second, int iterations = 0) {
+    for (const CompareMode mode :
+         {CompareMode::LineWise, CompareMode::CharWise, CompareMode::CharWiseNoBlanks}) {
+        const std::string label =
+            "BM_" + family + "/" + name + "/mode:" + std::to_string(static_cast<int>(mode));
+        auto* run = benchmark::RegisterBenchmark(label.c_str(), RunEngineOn, first, second, mode)
+                        ->Unit(benchmark::kMillisecond)
+                        ->UseRealTime();
+        if (iterations > 0) run->Iterations(iterations);
+    }
+    benchmark::RegisterBenchmark(("BM_GnuDiff" + family + "/" + name).c_str(), RunDiffOn, first,
+                                 second)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+}
+
 // Files made of braces in two different rhythms, about 64 000 lines each: every window's first
 // and last key have thousands of positions, but only a few contents.
 std::string Repeated(const std::string& block, int lines) {
@@ -225,24 +244,11 @@ void RegisterBracePairs() {
             Files().File("braces-" + name + "-a.txt", Repeated(leftBlock, kLines));
         const std::string second =
             Files().File("braces-" + name + "-b.txt", Repeated(rightBlock, kLines));
-        for (const CompareMode mode :
-             {CompareMode::LineWise, CompareMode::CharWise, CompareMode::CharWiseNoBlanks}) {
-            const std::string label =
-                "BM_BracePair/" + name + "/mode:" + std::to_string(static_cast<int>(mode));
-            benchmark::RegisterBenchmark(label.c_str(), RunEngineOn, first, second, mode)
-                ->Unit(benchmark::kMillisecond)
-                ->Iterations(1)
-                ->UseRealTime();
-        }
-        benchmark::RegisterBenchmark(("BM_GnuDiffBracePair/" + name).c_str(), RunDiffOn, first,
-                                     second)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
+        RegisterPair("BracePair", name, first, second, 1);
     }
 }
 
-// Every real pair beside the checkout (a folder holding "left" and "right"), in each mode and
-// by GNU diff; the wall times compare, since diff runs as a process of its own.
+// Every real pair beside the checkout (a folder holding "left" and "right").
 void RegisterRealPairs() {
     const fs::path pairs = VARNEX_BENCH_PAIRS;
     std::error_code error;
@@ -250,18 +256,7 @@ void RegisterRealPairs() {
         const std::string first = (entry.path() / "left").string();
         const std::string second = (entry.path() / "right").string();
         if (!fs::is_regular_file(first) || !fs::is_regular_file(second)) continue;
-        const std::string name = entry.path().filename().string();
-        for (const CompareMode mode :
-             {CompareMode::LineWise, CompareMode::CharWise, CompareMode::CharWiseNoBlanks}) {
-            const std::string label =
-                "BM_Pair/" + name + "/mode:" + std::to_string(static_cast<int>(mode));
-            benchmark::RegisterBenchmark(label.c_str(), RunEngineOn, first, second, mode)
-                ->Unit(benchmark::kMillisecond)
-                ->UseRealTime();
-        }
-        benchmark::RegisterBenchmark(("BM_GnuDiffPair/" + name).c_str(), RunDiffOn, first, second)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
+        RegisterPair("Pair", entry.path().filename().string(), first, second);
     }
 }
 
