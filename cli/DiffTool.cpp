@@ -65,6 +65,8 @@ int Compare(const DiffToolOptions& options, const ToolEnvironment& environment, 
     DiscardingSink left, right;
     engine.CompareTexts(start.File(Side::Left), std::move(first), start.File(Side::Right),
                         std::move(second), start.compareMode, nullptr, left, right);
+    // The window program warns of rows it leaves out; here they would go missing silently.
+    if (engine.TooManyRows()) err += LoadString(kStrTooManyRows) + "\n";
     if (options.dump) {
         out += DumpResult(engine, LoadResult::Ok);
     } else {

@@ -33,6 +33,24 @@ TEST(DiffTool, ExitStatusFollowsDiff) {
     EXPECT_EQ(RunTool({a, b, "--colour"}).status, kExitTrouble);
 }
 
+// Rows beyond the limit are left out, and the tool says so; the exit status stays diff's.
+TEST(DiffTool, WarnsWhenTheComparisonIsCutAtTheRowLimit) {
+    std::string lines;
+    for (int n = 0; n < 65000; ++n)
+        lines += "line " + std::to_string(n) + "\n";
+    std::string inserted;
+    for (int n = 0; n < 1000; ++n)
+        inserted += "new " + std::to_string(n) + "\n";
+    const std::string a = test::WriteScratchFile("cli/rows-a.txt", lines);
+    const std::string b = test::WriteScratchFile("cli/rows-b.txt", inserted + lines);
+    const ToolRun cut = RunTool({"-L", a, b});
+    EXPECT_EQ(cut.status, kExitDifferent);
+    EXPECT_EQ(cut.err, "Es sind zuviele Zeilen vorhanden !\nEs wird nur ein Teil angezeig.\n");
+    const ToolRun whole = RunTool({"-L", a, a});
+    EXPECT_EQ(whole.status, kExitSame);
+    EXPECT_EQ(whole.err, "");
+}
+
 TEST(DiffTool, DumpReportsWhichFileFailed) {
     const std::string a = test::WriteScratchFile("cli/dump.txt", "x\n");
     const ToolRun first = RunTool({"--dump", "/nonexistent/left", a});
