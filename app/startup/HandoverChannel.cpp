@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,20 +19,37 @@ namespace {
 constexpr char kRequest[] = "handover\n";
 constexpr const char* kSocketName = "varnex-handover";
 
-// A fallback folder under /tmp must be ours and closed to others, or it is not used.
-bool IsPrivateFolder(const QString& folder) {
+// A folder others could write to could hold their socket under our name.
+bool IsOwnFolderClosedToOthers(const QByteArray& path, mode_t othersMayNot) {
     struct stat info {};
-    const QByteArray path = QFile::encodeName(folder);
-    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) return false;
     return lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == getuid() && (info.st_mode & 077) == 0;
+           info.st_uid == getuid() && (info.st_mode & othersMayNot) == 0;
 }
 
+// A fallback folder under /tmp must be ours and closed to others, or it is not used.
+bool IsPrivateFolder(const QString& folder) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) return false;
+    return IsOwnFolderClosedToOthers(path, 077);
+}
+
+// XDG_RUNTIME_DIR is taken only when it is ours and nobody else may write to it.
 QString PrivateFolder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists()) return runtime;
+    if (!runtime.isEmpty() && IsOwnFolderClosedToOthers(QFile::encodeName(runtime), 022))
+        return runtime;
     const QString fallback = QDir::tempPath() + QStringLiteral("/varnex-%1").arg(getuid());
     return IsPrivateFolder(fallback) ? fallback : QString();
+}
+
+// The other end of a hand-over connection must run as this user: the folder keeps strangers out
+// of the name, and this keeps them out should a socket of theirs get there anyway.
+bool PeerIsThisUser(const QLocalSocket& socket) {
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    return getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer,
+                      &length) == 0 &&
+           peer.uid == getuid();
 }
 
 bool SomeoneListens(const QString& path) {
@@ -72,6 +90,11 @@ void HandoverListener::Stop() {
 void HandoverListener::TakeConnection() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (!PeerIsThisUser(*socket)) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine()) return;
             const bool isRequest = socket->readLine() == kRequest;
@@ -86,7 +109,7 @@ bool RequestHandover(int timeoutMs) {
     if (path.isEmpty()) return false;
     QLocalSocket socket;
     socket.connectToServer(path);
-    if (!socket.waitForConnected(timeoutMs)) return false;
+    if (!socket.waitForConnected(timeoutMs) || !PeerIsThisUser(socket)) return false;
     socket.write(kRequest);
     const bool sent = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();

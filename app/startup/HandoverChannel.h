@@ -9,8 +9,9 @@ class QLocalServer;
 
 namespace varnex {
 
-// The socket lives in a folder only this user can enter, so no other user can find or
-// trigger a waiting dialog.
+// The socket lives in a folder of this user's that nobody else may write to (XDG_RUNTIME_DIR, or
+// a private folder under /tmp), and both ends check that the other runs as this user, so no other
+// user can find, trigger or pose as a waiting dialog.
 QString HandoverSocketPath();
 
 // Listens while a hand-over dialog is open; stands for the dialog's window marker.

@@ -10,13 +10,37 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace varnex {
 namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// In a forked child: listens on `path` as user nobody, reports on `ready`, accepts and waits.
+[[noreturn]] void ListenAsNobody(const std::string& path, int ready) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    if (setgid(kNobody) != 0 || setuid(kNobody) != 0 ||
+        bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        chmod(path.c_str(), 0777) != 0 || listen(fd, 1) != 0)
+        _exit(1);
+    const char signal = 'r';
+    if (write(ready, &signal, 1) != 1) _exit(1);
+    for (;;) {
+        const int connection = accept(fd, nullptr, nullptr);
+        if (connection >= 0) pause();
+    }
+}
 
 class HandoverChannelTest : public testing::Test {
 protected:
@@ -76,6 +100,49 @@ TEST_F(HandoverChannelTest, OtherTrafficIsNotARequest) {
     stranger.write("hello\n");
     stranger.waitForBytesWritten(1000);
     EXPECT_FALSE(requested.wait(300));
+}
+
+TEST_F(HandoverChannelTest, ARuntimeFolderOthersMayWriteToIsNotUsed) {
+    const auto open = test::ScratchFolder() / "open-runtime";
+    std::filesystem::create_directories(open);
+    ASSERT_EQ(chmod(open.c_str(), 0777), 0);
+    test::ScopedVariable runtime("XDG_RUNTIME_DIR", open.c_str());
+    EXPECT_FALSE(HandoverSocketPath().startsWith(QString::fromStdString(open.string())));
+    EXPECT_FALSE(HandoverSocketPath().isEmpty()) << "the private folder under /tmp stands in";
+
+    if (geteuid() != 0) return;
+    ASSERT_EQ(chmod(open.c_str(), 0700), 0);
+    ASSERT_EQ(chown(open.c_str(), kNobody, kNobody), 0);
+    EXPECT_FALSE(HandoverSocketPath().startsWith(QString::fromStdString(open.string())))
+        << "a folder of another user is not ours";
+}
+
+// A listener of another user whose socket got under our name (root can put it there) must not
+// be asked: it could answer in the waiting dialog's place.
+TEST_F(HandoverChannelTest, AListenerOfAnotherUserIsNotAskedToHandOver) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can listen as another user";
+    // The test's scratch folder is closed to nobody; the stranger binds in a folder of its own.
+    std::string shared =
+        (std::filesystem::temp_directory_path() / "varnex-stranger-XXXXXX").string();
+    ASSERT_NE(mkdtemp(shared.data()), nullptr);
+    ASSERT_EQ(chmod(shared.c_str(), 0777), 0);
+    const std::string foreign = shared + "/foreign";
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) ListenAsNobody(foreign, ready[1]);
+    close(ready[1]);
+    char heard = 0;
+    ASSERT_EQ(read(ready[0], &heard, 1), 1) << "the stranger's socket is ready";
+    const QByteArray ours = QFile::encodeName(HandoverSocketPath());
+    ASSERT_EQ(std::rename(foreign.c_str(), ours.constData()), 0);
+
+    EXPECT_FALSE(RequestHandover(500));
+    kill(child, SIGTERM);
+    waitpid(child, nullptr, 0);
+    close(ready[0]);
+    std::filesystem::remove_all(shared);
 }
 
 } // namespace
