@@ -100,7 +100,8 @@ private:
             return true;
         }
         const std::vector<std::string> names = SplitSectionPath(path);
-        if (names.empty()) return false; // values need a named key to live in
+        if (names.empty()) return false;                   // values need a named key to live in
+        if (names.size() > kMaxKeyDepth + 1) return false; // the hive's own name comes first
         current_ = &root_.CreatePath(names);
         return true;
     }

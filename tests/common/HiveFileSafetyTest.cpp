@@ -1,0 +1,84 @@
+// Tests of hive files that are hostile or odd: absurd nesting, paths that are not regular files,
+// symlinked hives.
+#include "common/HiveKey.h"
+#include "common/SettingsKey.h"
+
+#include "tests/common/support/HiveScratch.h"
+#include "tests/support/Joined.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace varnex {
+namespace {
+
+using HiveFileSafetyTest = test::HiveScratch;
+
+constexpr int kHostileDepth = 50000;
+
+bool WriteNumber(SettingsKey& key, const std::string& name, std::uint32_t number) {
+    return key.Write(&number, sizeof number, name, ValueType::Number);
+}
+
+// A hive whose one key lies `depth` levels below HKEY_CURRENT_USER.
+std::string NestedHive(int depth) {
+    std::string text = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER";
+    for (int level = 0; level < depth; ++level)
+        text += "\\k";
+    return text + "]\n\"Leaf\"=dword:00000001\n";
+}
+
+// Runs `work` in a child process, so that a crash fails the test instead of ending the run.
+// Tells how the child ended: "done" when `work` returned true.
+template <typename Work> std::string OutcomeInChild(Work work) {
+    const pid_t child = fork();
+    if (child == 0) _exit(work() ? 0 : 1);
+    int status = 0;
+    if (waitpid(child, &status, 0) != child) return "lost";
+    if (WIFSIGNALED(status)) return "killed by signal " + std::to_string(WTERMSIG(status));
+    return WEXITSTATUS(status) == 0 ? "done" : "failed";
+}
+
+TEST_F(HiveFileSafetyTest, AbsurdlyNestedHiveIsKeptAsideAndWritesWork) {
+    const std::string hostile = NestedHive(kHostileDepth);
+    WriteText(UserHive(), hostile);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(OutcomeInChild([] {
+                  SettingsKey key;
+                  return key.Open(Hive::CurrentUser, "Fresh", OpenMode::Create) &&
+                         WriteNumber(key, "A", 1);
+              }),
+              "done");
+    const std::string warnings = testing::internal::GetCapturedStderr();
+    EXPECT_NE(warnings.find(UserHive() + " is damaged at line 3"), std::string::npos) << warnings;
+    EXPECT_TRUE(ReadText(UserHive() + ".damaged") == hostile); // too long to print
+    EXPECT_NE(ReadText(UserHive()).find("[HKEY_CURRENT_USER\\Fresh]"), std::string::npos);
+}
+
+TEST_F(HiveFileSafetyTest, KeysAsDeepAsTheStoreAllowsAreReadAndDeeperOnesAreRefused) {
+    const int deepest = static_cast<int>(kMaxKeyDepth);
+    WriteText(UserHive(), NestedHive(deepest));
+    SettingsKey key;
+    std::string path = "k";
+    for (int level = 1; level < deepest; ++level)
+        path += "\\k";
+    ASSERT_TRUE(key.Open(Hive::CurrentUser, path, OpenMode::ReadWrite)) << key.LastError();
+    EXPECT_FALSE(key.OpenSub("deeper"));
+    EXPECT_EQ(key.LastError(), kErrorNestingLimit);
+    EXPECT_FALSE(key.Open(Hive::CurrentUser, path + "\\deeper", OpenMode::Create));
+    EXPECT_EQ(key.LastError(), kErrorNestingLimit);
+    EXPECT_FALSE(std::filesystem::exists(UserHive() + ".damaged"));
+
+    WriteText(UserHive(), NestedHive(deepest + 1));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(key.Open(Hive::CurrentUser, "k", OpenMode::Read));
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(std::filesystem::exists(UserHive() + ".damaged"));
+}
+
+} // namespace
+} // namespace varnex
