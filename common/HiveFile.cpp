@@ -44,9 +44,11 @@ struct FileText {
     FileStamp stamp;
 };
 
+// Reads only a regular file; what else the path turned into is left unread, its stamp telling why.
+// Opening does not wait, so a pipe put in the hive's place cannot block.
 FileText ReadWhole(const std::string& path) {
     FileText file;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat info;
     if (fd < 0 || fstat(fd, &info) != 0) {
         file.error = errno;
@@ -54,6 +56,10 @@ FileText ReadWhole(const std::string& path) {
         return file;
     }
     file.stamp = FileStamp::Of(info);
+    if (!file.stamp.regular) {
+        close(fd);
+        return file;
+    }
     ByteBuffer bytes;
     file.error = ReadToEnd(fd, bytes);
     close(fd);
@@ -112,6 +118,7 @@ int HiveFile::Modify(const std::function<int(HiveKey&)>& change) {
     const FileLock lock(lockPath_);
     if (!lock.Held()) return ErrorFromErrno(lock.Error());
     if (!Refresh(true) || damagedInPlace_) return kErrorStoreIo;
+    if (notRegular_) return kErrorAccessDenied;
     auto changed = std::make_shared<HiveKey>(*tree_);
     if (const int error = change(*changed); error != kErrorSuccess) return error;
     if (base_) changed = std::make_shared<HiveKey>(TopLayerOf(*changed, *base_, *ownTree_));
@@ -124,6 +131,7 @@ int HiveFile::Modify(const std::function<int(HiveKey&)>& change) {
 
 bool HiveFile::CanWrite() const {
     if (Exists(path_)) {
+        if (!IsRegularFile(path_)) return false;
         const std::string folder = std::filesystem::path(path_).parent_path().string();
         return access(path_.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK) == 0;
     }
@@ -149,8 +157,9 @@ bool HiveFile::TryRefresh(bool locked) {
         Cache(std::make_shared<HiveKey>(), now);
         return true;
     }
+    if (!now.regular) return RefuseNotRegular(now);
     FileText file = ReadWhole(path_);
-    if (file.error == ENOENT) return false;
+    if (file.error == ENOENT || (file.error == 0 && !file.stamp.regular)) return false;
     if (file.error != 0) {
         const std::string reason =
             "cannot be read (" + std::string(std::strerror(file.error)) + ")";
@@ -162,6 +171,15 @@ bool HiveFile::TryRefresh(bool locked) {
                          locked);
     }
     Cache(std::make_shared<HiveKey>(std::move(parsed.root)), file.stamp);
+    return true;
+}
+
+// A folder, pipe or device in the hive's place is nobody's settings file: it is neither read nor
+// moved, and said once.
+bool HiveFile::RefuseNotRegular(const FileStamp& stamp) {
+    if (!notRegular_) Warn(path_, "is not a regular file", "it is left as it is");
+    Cache(std::make_shared<HiveKey>(), stamp);
+    notRegular_ = true;
     return true;
 }
 
@@ -195,6 +213,7 @@ void HiveFile::Cache(std::shared_ptr<const HiveKey> tree, const FileStamp& stamp
     stamp_ = stamp;
     loaded_ = true;
     damagedInPlace_ = false;
+    notRegular_ = false;
 }
 
 int HiveFile::WriteReplacing(const std::string& text) const {

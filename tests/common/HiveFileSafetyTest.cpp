@@ -1,15 +1,20 @@
 // Tests of hive files that are hostile or odd: absurd nesting, paths that are not regular files,
 // symlinked hives.
+#include "common/BuiltinSettings.h"
 #include "common/HiveKey.h"
 #include "common/SettingsKey.h"
 
 #include "tests/common/support/HiveScratch.h"
 #include "tests/support/Joined.h"
+#include "tests/support/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +24,9 @@ namespace {
 using HiveFileSafetyTest = test::HiveScratch;
 
 constexpr int kHostileDepth = 50000;
+// A child that hangs or hoards memory is stopped by these instead of stalling the run.
+constexpr unsigned kChildSeconds = 10;
+constexpr rlim_t kChildMemory = rlim_t{1} << 30;
 
 bool WriteNumber(SettingsKey& key, const std::string& name, std::uint32_t number) {
     return key.Write(&number, sizeof number, name, ValueType::Number);
@@ -36,7 +44,12 @@ std::string NestedHive(int depth) {
 // Tells how the child ended: "done" when `work` returned true.
 template <typename Work> std::string OutcomeInChild(Work work) {
     const pid_t child = fork();
-    if (child == 0) _exit(work() ? 0 : 1);
+    if (child == 0) {
+        alarm(kChildSeconds);
+        const rlimit memory{kChildMemory, kChildMemory};
+        setrlimit(RLIMIT_AS, &memory);
+        _exit(work() ? 0 : 1);
+    }
     int status = 0;
     if (waitpid(child, &status, 0) != child) return "lost";
     if (WIFSIGNALED(status)) return "killed by signal " + std::to_string(WTERMSIG(status));
@@ -78,6 +91,57 @@ TEST_F(HiveFileSafetyTest, KeysAsDeepAsTheStoreAllowsAreReadAndDeeperOnesAreRefu
     EXPECT_FALSE(key.Open(Hive::CurrentUser, "k", OpenMode::Read));
     testing::internal::GetCapturedStderr();
     EXPECT_TRUE(std::filesystem::exists(UserHive() + ".damaged"));
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// Reads and writes `hive` through the cursor twice: only the defaults are seen, nothing can be
+// written.
+bool SeesDefaultsAndCannotWrite(Hive hive) {
+    const HiveKey* defaults = hive == Hive::LocalMachine ? BuiltinSettings().get() : nullptr;
+    const bool defaultsHaveIt =
+        defaults && defaults->FindPath({"HKEY_LOCAL_MACHINE", "Software"}) != nullptr;
+    for (int round = 0; round < 2; ++round) {
+        SettingsKey key;
+        if (key.Open(hive, "Software", OpenMode::Read) != defaultsHaveIt) return false;
+        if (key.Open(hive, "Software", OpenMode::Create)) return false;
+        if (key.LastError() != kErrorAccessDenied) return false;
+    }
+    return true;
+}
+
+TEST_F(HiveFileSafetyTest, HivePathThatIsNoRegularFileIsRefusedAndLeftAlone) {
+    const std::string folder = (Folder() / "folder.reg").string();
+    const std::string fifo = (Folder() / "fifo.reg").string();
+    std::filesystem::create_directory(folder);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        const char* variable;
+        Hive hive;
+        std::string path;
+    } cases[] = {
+        {"TAMSEL_USER_HIVE", Hive::CurrentUser, folder},
+        {"TAMSEL_MACHINE_HIVE", Hive::LocalMachine, folder},
+        {"TAMSEL_USER_HIVE", Hive::CurrentUser, fifo},
+        {"TAMSEL_USER_HIVE", Hive::CurrentUser, "/dev/zero"},
+    };
+    for (const auto& odd : cases) {
+        const test::ScopedVariable hivePath(odd.variable, odd.path.c_str());
+        testing::internal::CaptureStderr();
+        const std::string outcome =
+            OutcomeInChild([&] { return SeesDefaultsAndCannotWrite(odd.hive); });
+        const std::string warnings = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(outcome, "done") << odd.path;
+        EXPECT_EQ(Occurrences(warnings, odd.path + " is not a regular file"), 1u) << warnings;
+        EXPECT_FALSE(std::filesystem::exists(odd.path + ".damaged")) << odd.path;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 } // namespace
