@@ -144,5 +144,54 @@ TEST_F(HiveFileSafetyTest, HivePathThatIsNoRegularFileIsRefusedAndLeftAlone) {
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
+// The link is relative and points at another link, as links in a home folder often do.
+TEST_F(HiveFileSafetyTest, WritesGoThroughASymlinkedHiveToItsTarget) {
+    namespace fs = std::filesystem;
+    fs::create_directories(Folder() / "dotfiles" / "real");
+    const fs::path target = Folder() / "dotfiles" / "real" / "user.reg";
+    fs::create_symlink("real/user.reg", Folder() / "dotfiles" / "middle.reg");
+    fs::create_symlink("dotfiles/middle.reg", UserHive());
+
+    SettingsKey key;
+    ASSERT_TRUE(key.Open(Hive::CurrentUser, "Links", OpenMode::Create)) << key.LastError();
+    ASSERT_TRUE(WriteNumber(key, "Count", 7));
+    ASSERT_TRUE(WriteNumber(key, "Count", 8));
+
+    ASSERT_TRUE(fs::is_symlink(UserHive()));
+    EXPECT_EQ(fs::read_symlink(UserHive()), "dotfiles/middle.reg");
+    EXPECT_TRUE(fs::is_symlink(Folder() / "dotfiles" / "middle.reg"));
+    EXPECT_NE(ReadText(target.string()).find("\"Count\"=dword:00000008"), std::string::npos);
+    EXPECT_TRUE(fs::exists(target.string() + ".lock"));
+    for (const auto& entry : fs::recursive_directory_iterator(Folder())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_EQ(name.find(".tmp."), std::string::npos) << entry.path();
+    }
+    std::uint32_t count = 0;
+    EXPECT_TRUE(key.Read(&count, sizeof count, "Count", ValueType::Number));
+    EXPECT_EQ(count, 8u);
+}
+
+TEST_F(HiveFileSafetyTest, SymlinkedHiveKeepsItsLinkWhenTargetIsMissingOrDamaged) {
+    namespace fs = std::filesystem;
+    const fs::path target = Folder() / "elsewhere" / "user.reg";
+    fs::create_symlink(target, UserHive());
+    SettingsKey key;
+    ASSERT_TRUE(key.Open(Hive::CurrentUser, "Links", OpenMode::Create)) << key.LastError();
+    ASSERT_TRUE(WriteNumber(key, "Count", 1));
+    EXPECT_TRUE(fs::is_symlink(UserHive()));
+    EXPECT_NE(ReadText(target.string()).find("\"Count\"=dword:00000001"), std::string::npos);
+
+    WriteText(target.string(), "damaged");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(key.Open(Hive::CurrentUser, "Links", OpenMode::Read));
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(fs::is_symlink(UserHive()));
+    EXPECT_EQ(ReadText(target.string() + ".damaged"), "damaged");
+    ASSERT_TRUE(key.Open(Hive::CurrentUser, "Links", OpenMode::Create)) << key.LastError();
+    ASSERT_TRUE(WriteNumber(key, "Count", 2));
+    EXPECT_TRUE(fs::is_symlink(UserHive()));
+    EXPECT_NE(ReadText(target.string()).find("\"Count\"=dword:00000002"), std::string::npos);
+}
+
 } // namespace
 } // namespace varnex
