@@ -8,9 +8,9 @@
 //   "Name"=hex:01,02         binary data
 //   "Name"=hex(7):61,00,00   any other type by number (here a multi-string) or any string that
 //                            is not plain ASCII with exactly one terminator, byte by byte
-// Value names outside printable ASCII use \xHH; key names use %HH. Lines starting with ';' are
-// comments; "[-Key]" and "Name"=- (deletions) are skipped. A key deeper than kMaxKeyDepth below
-// its hive is a fault.
+// Value names outside printable ASCII use \xHH; key names use %HH, also for '%', '\' and a
+// leading '-'. Lines starting with ';' are comments; "[-Key]" and "Name"=- (deletions) are
+// skipped. A key deeper than kMaxKeyDepth below its hive is a fault.
 #pragma once
 
 #include "common/HiveKey.h"

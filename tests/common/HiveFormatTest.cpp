@@ -1,6 +1,8 @@
 // Tests of the hive file syntax: lossless round trips, readable output, hand-written input, faults.
 #include "common/HiveFormat.h"
 
+#include "tests/common/support/SameTree.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +11,7 @@ namespace varnex {
 namespace {
 
 using namespace std::string_literals;
+using test::ExpectSameTree;
 
 HiveKey& UserKey(HiveKey& root, const std::vector<std::string>& path) {
     std::vector<std::string> full = {"HKEY_CURRENT_USER"};
@@ -21,20 +24,6 @@ HiveKey Parsed(const std::string& text) {
     HiveParseResult result = ParseHive(text);
     EXPECT_TRUE(result.ok) << "fault at line " << result.errorLine << " in\n" << text;
     return std::move(result.root);
-}
-
-void ExpectSameTree(const HiveKey& expected, const HiveKey& actual) {
-    EXPECT_EQ(expected.Name(), actual.Name());
-    ASSERT_EQ(expected.Values().size(), actual.Values().size()) << "in key " << expected.Name();
-    for (std::size_t i = 0; i < expected.Values().size(); ++i) {
-        EXPECT_EQ(expected.Values()[i].name, actual.Values()[i].name);
-        EXPECT_EQ(expected.Values()[i].type, actual.Values()[i].type);
-        EXPECT_EQ(expected.Values()[i].data, actual.Values()[i].data) << expected.Values()[i].name;
-    }
-    ASSERT_EQ(expected.SubKeys().size(), actual.SubKeys().size()) << "in key " << expected.Name();
-    for (std::size_t i = 0; i < expected.SubKeys().size(); ++i) {
-        ExpectSameTree(expected.SubKeys()[i], actual.SubKeys()[i]);
-    }
 }
 
 TEST(HiveFormat, AwkwardNamesAndValuesRoundTrip) {
@@ -56,6 +45,8 @@ TEST(HiveFormat, AwkwardNamesAndValuesRoundTrip) {
     key.SetValue(std::string(5000, 'n'), ValueType::String, std::string(5000, 'v') + '\0');
     UserKey(root, {"Empty", "Leaf"});
     root.CreatePath({"HKEY_LOCAL_MACHINE", "Other hive kept"});
+    UserKey(root, {"a\\b", "-c"});
+    root.CreatePath({"-X"}); // not to be taken for a deletion
 
     ExpectSameTree(root, Parsed(FormatHive(root)));
 }
