@@ -4,6 +4,10 @@
 #include "common/KeyPath.h"
 #include "common/NoCase.h"
 #include "common/RegText.h"
+#include "common/Utf16Text.h"
+#include "common/ValueCopy.h"
+
+#include <algorithm>
 
 #include <optional>
 #include <vector>
@@ -41,9 +45,13 @@ std::string LittleEndian(std::uint32_t number) {
     return bytes;
 }
 
+// How string data given as hex bytes is encoded: a UTF-16 file holds it in UTF-16 too.
+enum class HexStrings { EightBit, Utf16 };
+
 class HiveReader {
 public:
-    explicit HiveReader(std::string_view text) : rest_(text) {
+    HiveReader(std::string_view text, HexStrings hexStrings)
+        : rest_(text), hexStrings_(hexStrings) {
         if (rest_.substr(0, kUtf8Mark.size()) == kUtf8Mark) rest_.remove_prefix(kUtf8Mark.size());
     }
 
@@ -140,6 +148,8 @@ private:
     bool StoreValue(const std::string& name, std::string_view data) {
         ValueType type = ValueType::None;
         std::optional<std::string> bytes = ParseData(data, type);
+        if (bytes && hexStrings_ == HexStrings::Utf16 && IsStringType(type) && data.front() != '"')
+            bytes = NarrowHexString(*bytes);
         if (!bytes) return false;
         if (!skipping_) current_->SetValue(name, type, std::move(*bytes));
         return true;
@@ -181,7 +191,13 @@ private:
         return ParseHexBytes(data.substr(close + 2));
     }
 
+    static std::optional<std::string> NarrowHexString(std::string_view bytes) {
+        NarrowText narrow = NarrowUtf16(bytes);
+        return narrow.whole ? std::optional<std::string>(std::move(narrow.text)) : std::nullopt;
+    }
+
     std::string_view rest_;
+    const HexStrings hexStrings_;
     std::size_t lineNumber_ = 0;
     HiveKey root_;
     HiveKey* current_ = nullptr;
@@ -191,7 +207,16 @@ private:
 } // namespace
 
 HiveParseResult ParseHive(std::string_view text) {
-    return HiveReader(text).Run();
+    if (text.substr(0, kUtf16LeMark.size()) != kUtf16LeMark) {
+        return HiveReader(text, HexStrings::EightBit).Run();
+    }
+    const NarrowText narrow = NarrowUtf16(text.substr(kUtf16LeMark.size()));
+    HiveParseResult result = HiveReader(narrow.text, HexStrings::Utf16).Run();
+    if (result.ok && !narrow.whole) { // cut off in the middle of a character, on the last line
+        result.ok = false;
+        result.errorLine = 1 + std::count(narrow.text.begin(), narrow.text.end(), '\n');
+    }
+    return result;
 }
 
 } // namespace varnex

@@ -2,6 +2,7 @@
 #include "common/HiveFormat.h"
 
 #include "tests/common/support/SameTree.h"
+#include "tests/common/support/Utf16File.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@ namespace {
 
 using namespace std::string_literals;
 using test::ExpectSameTree;
+using test::Utf16File;
 
 HiveKey& UserKey(HiveKey& root, const std::vector<std::string>& path) {
     std::vector<std::string> full = {"HKEY_CURRENT_USER"};
@@ -106,6 +108,43 @@ TEST(HiveFormat, HandWrittenFileIsRead) {
     EXPECT_EQ(key->FindValue("TX")->data, "\xFF\0\0\0"s);
     EXPECT_EQ(key->FindValue("Blob")->data, "\1\2\3"s);
     EXPECT_EQ(root.FindPath({"HKEY_CURRENT_USER", "Software", "Old"}), nullptr);
+}
+
+TEST(HiveFormat, Utf16ExportIsReadAsEightBitText) {
+    const std::string file = Utf16File(u"Windows Registry Editor Version 5.00\r\n"
+                                       u"\r\n"
+                                       u"[HKEY_CURRENT_USER\\Software\\Gr\u00F6\u00DFe]\r\n"
+                                       u"\"Title\"=\"\u00C4rger \u20AC \u201Cq\u201D\"\r\n"
+                                       u"\"Wide\"=\"a\u4E2D\U0001F600b\"\r\n"
+                                       u"\"Count\"=dword:0000002a\r\n"
+                                       u"\"Path\"=hex(2):25,00,41,00,e4,00,ac,20,00,00\r\n"
+                                       u"\"List\"=hex(7):61,00,00,00,2d,4e,00,00,00,00\r\n"
+                                       u"\"Blob\"=hex:01,00,02\r\n");
+    const HiveKey root = Parsed(file);
+    const HiveKey* key = root.FindPath({"HKEY_CURRENT_USER", "Software",
+                                        "Gr\xF6\xDF"
+                                        "e"});
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->FindValue("Title")->data, "\xC4rger \x80 \x93q\x94\0"s);
+    EXPECT_EQ(key->FindValue("Wide")->data, "a??b\0"s); // beyond Windows-1252
+    EXPECT_EQ(key->FindValue("Count")->data, "\x2A\0\0\0"s);
+    EXPECT_EQ(key->FindValue("Path")->type, ValueType::ExpandString);
+    EXPECT_EQ(key->FindValue("Path")->data, "%A\xE4\x80\0"s);
+    EXPECT_EQ(key->FindValue("List")->data, "a\0?\0\0"s);
+    EXPECT_EQ(key->FindValue("Blob")->data, "\1\0\2"s); // not text: bytes as they are
+}
+
+TEST(HiveFormat, CutUtf16ExportIsAFault) {
+    std::string file = Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\A]");
+    file.pop_back();
+    const HiveParseResult result = ParseHive(file);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.errorLine, 2u);
+    const HiveParseResult oddText = ParseHive(Utf16File(u"Windows Registry Editor Version 5.00\r\n"
+                                                        u"[HKEY_CURRENT_USER\\A]\r\n"
+                                                        u"\"Odd\"=hex(1):41,00,42\r\n"));
+    EXPECT_FALSE(oddText.ok);
+    EXPECT_EQ(oddText.errorLine, 3u);
 }
 
 TEST(HiveFormat, OldHeaderAndEmptyTextAreAccepted) {
