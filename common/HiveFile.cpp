@@ -59,6 +59,8 @@ FileText ReadWhole(const std::string& path) {
     if (fd < 0 || fstat(fd, &info) != 0) {
         file.error = errno;
         if (fd >= 0) close(fd);
+        // What stands there unread, so that it is dealt with once rather than tried again.
+        file.stamp = StampOf(path);
         return file;
     }
     file.stamp = FileStamp::Of(info);
@@ -167,7 +169,7 @@ bool HiveFile::TryRefresh(bool locked) {
     }
     if (!now.regular) return RefuseNotRegular(now);
     FileText file = ReadWhole(path_);
-    if (file.error == ENOENT || (file.error == 0 && !file.stamp.regular)) return false;
+    if (file.error == ENOENT || !file.stamp.regular) return false; // replaced meanwhile
     if (file.error != 0) {
         const std::string reason =
             "cannot be read (" + std::string(std::strerror(file.error)) + ")";

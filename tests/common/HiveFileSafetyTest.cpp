@@ -193,5 +193,74 @@ TEST_F(HiveFileSafetyTest, SymlinkedHiveKeepsItsLinkWhenTargetIsMissingOrDamaged
     EXPECT_NE(ReadText(target.string()).find("\"Count\"=dword:00000002"), std::string::npos);
 }
 
+constexpr uid_t kNobody = 65534;
+
+// A folder that every user may use, for tests that must run as nobody when the tests run as
+// root (whom no file permission stops); the scratch folder is the tester's own.
+class SharedFolder {
+public:
+    SharedFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "varnex-shared-XXXXXX");
+        if (mkdtemp(pattern.data())) path_ = pattern;
+        std::filesystem::permissions(path_, std::filesystem::perms::all);
+    }
+    ~SharedFolder() { std::filesystem::remove_all(path_); }
+    SharedFolder(const SharedFolder&) = delete;
+    SharedFolder& operator=(const SharedFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+bool GiveUpRootRights() {
+    return geteuid() != 0 || (setgid(kNobody) == 0 && setuid(kNobody) == 0);
+}
+
+// Looks at the hive three times as nobody, then tries to write to it; the messages it gave.
+std::string LookThriceThenWrite(bool writeExpected) {
+    testing::internal::CaptureStderr();
+    const std::string outcome = OutcomeInChild([writeExpected] {
+        if (!GiveUpRootRights()) return false;
+        SettingsKey key;
+        for (int look = 0; look < 3; ++look) {
+            if (key.Open(Hive::CurrentUser, "Software", OpenMode::Read)) return false;
+        }
+        const bool wrote = key.Open(Hive::CurrentUser, "Software", OpenMode::Create) &&
+                           WriteNumber(key, "Fresh", 1);
+        return wrote == writeExpected;
+    });
+    const std::string warnings = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(outcome, "done") << warnings;
+    return warnings;
+}
+
+TEST_F(HiveFileSafetyTest, UnreadableHiveIsReportedOnce) {
+    const std::string text = "Windows Registry Editor Version 5.00\n";
+    const SharedFolder shared;
+    const std::string hive = (shared.Path() / "user.reg").string();
+    const std::string unreadable = hive + " cannot be read (Permission denied)";
+    const test::ScopedVariable hivePath("TAMSEL_USER_HIVE", hive.c_str());
+    WriteText(hive, text);
+    ASSERT_EQ(chmod(hive.c_str(), 0), 0);
+
+    std::string warnings = LookThriceThenWrite(true);
+    EXPECT_EQ(Occurrences(warnings, unreadable + "; it was kept as " + hive + ".damaged"), 1u)
+        << warnings;
+    EXPECT_EQ(ReadText(hive + ".damaged"), text);
+    EXPECT_NE(ReadText(hive).find("\"Fresh\"=dword:00000001"), std::string::npos);
+
+    // Where nobody may create the lock, the file cannot be moved aside and stays.
+    std::filesystem::remove(hive + ".lock");
+    WriteText(hive, text);
+    ASSERT_EQ(chmod(hive.c_str(), 0), 0);
+    std::filesystem::permissions(
+        shared.Path(), std::filesystem::perms::others_write | std::filesystem::perms::group_write,
+        std::filesystem::perm_options::remove);
+    warnings = LookThriceThenWrite(false);
+    EXPECT_EQ(Occurrences(warnings, unreadable), 1u) << warnings;
+    EXPECT_EQ(ReadText(hive), text);
+}
+
 } // namespace
 } // namespace varnex
