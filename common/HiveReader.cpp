@@ -1,6 +1,7 @@
 // Reads a hive file's text in the registry export syntax into a key tree.
 #include "common/HiveFormat.h"
 
+#include "common/HiveBuilder.h"
 #include "common/KeyPath.h"
 #include "common/NoCase.h"
 #include "common/RegText.h"
@@ -59,7 +60,7 @@ public:
         HiveParseResult result;
         result.ok = ReadHeader() && ReadBody();
         result.errorLine = result.ok ? 0 : lineNumber_;
-        result.root = std::move(root_);
+        result.root = tree_.Finish();
         return result;
     }
 
@@ -110,7 +111,7 @@ private:
         const std::vector<std::string> names = SplitSectionPath(path);
         if (names.empty()) return false;                   // values need a named key to live in
         if (names.size() > kMaxKeyDepth + 1) return false; // the hive's own name comes first
-        current_ = &root_.CreatePath(names);
+        current_ = &tree_.CreatePath(names);
         return true;
     }
 
@@ -151,7 +152,7 @@ private:
         if (bytes && hexStrings_ == HexStrings::Utf16 && IsStringType(type) && data.front() != '"')
             bytes = NarrowHexString(*bytes);
         if (!bytes) return false;
-        if (!skipping_) current_->SetValue(name, type, std::move(*bytes));
+        if (!skipping_) HiveBuilder::SetValue(*current_, name, type, std::move(*bytes));
         return true;
     }
 
@@ -199,8 +200,8 @@ private:
     std::string_view rest_;
     const HexStrings hexStrings_;
     std::size_t lineNumber_ = 0;
-    HiveKey root_;
-    HiveKey* current_ = nullptr;
+    HiveBuilder tree_;
+    HiveBuilder::Key* current_ = nullptr;
     bool skipping_ = false;
 };
 

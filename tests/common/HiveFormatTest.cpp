@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <string>
 
 namespace varnex {
@@ -145,6 +147,55 @@ TEST(HiveFormat, CutUtf16ExportIsAFault) {
                                                         u"\"Odd\"=hex(1):41,00,42\r\n"));
     EXPECT_FALSE(oddText.ok);
     EXPECT_EQ(oddText.errorLine, 3u);
+}
+
+// Sorted, this is read in a fraction of a second; inserting each name into the middle of the
+// sorted keys took minutes.
+TEST(HiveFormat, FileOutOfOrderIsReadQuickly) {
+    constexpr int kNames = 20000;
+    constexpr double kSecondsAllowed = 5;
+    std::string text = std::string(kHiveFileHeader) + "\n[HKEY_CURRENT_USER\\Many values]\n";
+    char line[64];
+    for (int n = kNames; n > 0; --n) {
+        std::snprintf(line, sizeof line, "\"v%05d\"=dword:%08x\n", n, n);
+        text += line;
+    }
+    for (int n = kNames; n > 0; --n) {
+        std::snprintf(line, sizeof line, "[HKEY_CURRENT_USER\\Many keys\\k%05d]\n", n);
+        text += line;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const HiveKey root = Parsed(text);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took.count(), kSecondsAllowed);
+    const HiveKey* values = root.FindPath({"HKEY_CURRENT_USER", "Many values"});
+    const HiveKey* keys = root.FindPath({"HKEY_CURRENT_USER", "Many keys"});
+    ASSERT_TRUE(values && keys);
+    ASSERT_EQ(values->Values().size(), std::size_t{kNames});
+    ASSERT_EQ(keys->SubKeys().size(), std::size_t{kNames});
+    EXPECT_EQ(values->Values().front().name, "v00001");
+    EXPECT_EQ(values->Values().front().data, "\1\0\0\0"s);
+    EXPECT_EQ(keys->SubKeys().back().Name(), "k20000");
+}
+
+TEST(HiveFormat, SameKeyOrValueTwiceKeepsTheFirstSpellingAndTheLastData) {
+    const HiveKey root = Parsed("REGEDIT4\n"
+                                "[HKEY_CURRENT_USER\\Abc\\Sub]\n"
+                                "\"Name\"=dword:00000001\n"
+                                "[hkey_current_user\\ABC]\n"
+                                "[HKEY_CURRENT_USER\\abc\\SUB]\n"
+                                "\"NAME\"=dword:00000002\n");
+    ASSERT_EQ(root.SubKeys().size(), 1u);
+    const HiveKey& hive = root.SubKeys()[0];
+    EXPECT_EQ(hive.Name(), "HKEY_CURRENT_USER");
+    ASSERT_EQ(hive.SubKeys().size(), 1u);
+    EXPECT_EQ(hive.SubKeys()[0].Name(), "Abc");
+    ASSERT_EQ(hive.SubKeys()[0].SubKeys().size(), 1u);
+    const HiveKey& sub = hive.SubKeys()[0].SubKeys()[0];
+    EXPECT_EQ(sub.Name(), "Sub");
+    ASSERT_EQ(sub.Values().size(), 1u);
+    EXPECT_EQ(sub.Values()[0].name, "Name");
+    EXPECT_EQ(sub.Values()[0].data, "\2\0\0\0"s);
 }
 
 TEST(HiveFormat, OldHeaderAndEmptyTextAreAccepted) {
