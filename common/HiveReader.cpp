@@ -9,7 +9,6 @@
 #include "common/ValueCopy.h"
 
 #include <algorithm>
-
 #include <optional>
 #include <vector>
 

@@ -1,11 +1,10 @@
 // Tests of hive files that are hostile or odd: absurd nesting, paths that are not regular files,
-// symlinked hives.
+// symlinked hives, unreadable hives.
 #include "common/BuiltinSettings.h"
 #include "common/HiveKey.h"
 #include "common/SettingsKey.h"
 
 #include "tests/common/support/HiveScratch.h"
-#include "tests/support/Joined.h"
 #include "tests/support/ScopedVariable.h"
 
 #include <gtest/gtest.h>
