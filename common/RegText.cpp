@@ -96,8 +96,8 @@ std::string EncodeKeyName(std::string_view name) {
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char c = name[i];
         // A backslash would split the name; a leading '-' can make a section a deletion.
-        const bool special = c == '%' || c == '\\' || (c == '-' && i == 0);
-        if (IsPlainByte(c) && !special) {
+        const bool escaped = c == '%' || c == '\\' || (c == '-' && i == 0);
+        if (IsPlainByte(c) && !escaped) {
             out += c;
         } else {
             out += '%';
