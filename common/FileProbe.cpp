@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,12 +12,25 @@ namespace varnex {
 namespace {
 
 constexpr std::size_t kReadChunk = 1 << 16;
+// As many links as the kernel follows before it gives up on a loop.
+constexpr int kMaxLinkHops = 40;
 
 } // namespace
 
 bool IsRegularFile(const std::string& path) {
     struct stat info {};
     return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string FollowLinks(const std::string& path) {
+    std::filesystem::path current = path;
+    std::error_code error;
+    for (int hop = 0; hop < kMaxLinkHops && std::filesystem::is_symlink(current, error); ++hop) {
+        const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+        if (error) break;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return current.string();
 }
 
 std::int64_t RegularFileSize(const std::string& path) {

@@ -11,6 +11,7 @@ namespace varnex {
 // size and times catch files that were edited in place.
 struct FileStamp {
     bool exists = false;
+    bool regular = false; // false for folders, pipes and devices
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = 0;
@@ -18,12 +19,13 @@ struct FileStamp {
     timespec changed{};
 
     static FileStamp Of(const struct stat& info) {
-        return {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+        return {true,         S_ISREG(info.st_mode), info.st_dev, info.st_ino,
+                info.st_size, info.st_mtim,          info.st_ctim};
     }
 
     bool operator==(const FileStamp& other) const {
-        return exists == other.exists && device == other.device && inode == other.inode &&
-               size == other.size && SameTime(modified, other.modified) &&
+        return exists == other.exists && regular == other.regular && device == other.device &&
+               inode == other.inode && size == other.size && SameTime(modified, other.modified) &&
                SameTime(changed, other.changed);
     }
 

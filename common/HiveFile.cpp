@@ -29,6 +29,12 @@ FileStamp StampOf(const std::string& path) {
     return stat(path.c_str(), &info) == 0 ? FileStamp::Of(info) : FileStamp{};
 }
 
+// The lock belongs to the file that is replaced, so that writers through different links to it
+// exclude each other.
+std::string LockPath(const std::string& target) {
+    return target + ".lock";
+}
+
 bool Exists(const std::string& path) {
     return access(path.c_str(), F_OK) == 0;
 }
@@ -44,16 +50,24 @@ struct FileText {
     FileStamp stamp;
 };
 
+// Reads only a regular file; what else the path turned into is left unread, its stamp telling why.
+// Opening does not wait, so a pipe put in the hive's place cannot block.
 FileText ReadWhole(const std::string& path) {
     FileText file;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat info;
     if (fd < 0 || fstat(fd, &info) != 0) {
         file.error = errno;
         if (fd >= 0) close(fd);
+        // What stands there unread, so that it is dealt with once rather than tried again.
+        file.stamp = StampOf(path);
         return file;
     }
     file.stamp = FileStamp::Of(info);
+    if (!file.stamp.regular) {
+        close(fd);
+        return file;
+    }
     ByteBuffer bytes;
     file.error = ReadToEnd(fd, bytes);
     close(fd);
@@ -95,8 +109,8 @@ void Warn(const std::string& path, const std::string& reason, const std::string&
 } // namespace
 
 HiveFile::HiveFile(std::string path, std::shared_ptr<const HiveKey> base)
-    : path_(std::move(path)), lockPath_(path_ + ".lock"), base_(std::move(base)),
-      ownTree_(std::make_shared<HiveKey>()), tree_(base_ ? base_ : ownTree_) {}
+    : path_(std::move(path)), base_(std::move(base)), ownTree_(std::make_shared<HiveKey>()),
+      tree_(base_ ? base_ : ownTree_) {}
 
 std::shared_ptr<const HiveKey> HiveFile::Snapshot() {
     std::lock_guard guard(mutex_);
@@ -106,16 +120,18 @@ std::shared_ptr<const HiveKey> HiveFile::Snapshot() {
 
 int HiveFile::Modify(const std::function<int(HiveKey&)>& change) {
     std::lock_guard guard(mutex_);
+    const std::string target = FollowLinks(path_);
     std::error_code folderError;
-    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), folderError);
+    std::filesystem::create_directories(std::filesystem::path(target).parent_path(), folderError);
     if (folderError) return ErrorFromErrno(folderError.value());
-    const FileLock lock(lockPath_);
+    const FileLock lock(LockPath(target));
     if (!lock.Held()) return ErrorFromErrno(lock.Error());
     if (!Refresh(true) || damagedInPlace_) return kErrorStoreIo;
+    if (notRegular_) return kErrorAccessDenied;
     auto changed = std::make_shared<HiveKey>(*tree_);
     if (const int error = change(*changed); error != kErrorSuccess) return error;
     if (base_) changed = std::make_shared<HiveKey>(TopLayerOf(*changed, *base_, *ownTree_));
-    if (const int error = WriteReplacing(FormatHive(*changed)); error != kErrorSuccess) {
+    if (const int error = WriteReplacing(target, FormatHive(*changed)); error != kErrorSuccess) {
         return error;
     }
     Cache(std::move(changed), StampOf(path_));
@@ -123,11 +139,13 @@ int HiveFile::Modify(const std::function<int(HiveKey&)>& change) {
 }
 
 bool HiveFile::CanWrite() const {
-    if (Exists(path_)) {
-        const std::string folder = std::filesystem::path(path_).parent_path().string();
-        return access(path_.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK) == 0;
+    const std::string target = FollowLinks(path_);
+    if (Exists(target)) {
+        if (!IsRegularFile(target)) return false;
+        const std::string folder = std::filesystem::path(target).parent_path().string();
+        return access(target.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK) == 0;
     }
-    std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+    std::filesystem::path folder = std::filesystem::path(target).parent_path();
     while (!Exists(folder.string()) && folder.has_relative_path())
         folder = folder.parent_path();
     std::error_code ignored;
@@ -149,8 +167,9 @@ bool HiveFile::TryRefresh(bool locked) {
         Cache(std::make_shared<HiveKey>(), now);
         return true;
     }
+    if (!now.regular) return RefuseNotRegular(now);
     FileText file = ReadWhole(path_);
-    if (file.error == ENOENT) return false;
+    if (file.error == ENOENT || !file.stamp.regular) return false; // replaced meanwhile
     if (file.error != 0) {
         const std::string reason =
             "cannot be read (" + std::string(std::strerror(file.error)) + ")";
@@ -165,10 +184,19 @@ bool HiveFile::TryRefresh(bool locked) {
     return true;
 }
 
+// A folder, pipe or device in the hive's place is nobody's settings file: it is neither read nor
+// moved, and said once.
+bool HiveFile::RefuseNotRegular(const FileStamp& stamp) {
+    if (!notRegular_) Warn(path_, "is not a regular file", "it is left as it is");
+    Cache(std::make_shared<HiveKey>(), stamp);
+    notRegular_ = true;
+    return true;
+}
+
 // Moves the damaged file aside under the write lock, unless a writer replaced it meanwhile.
 bool HiveFile::KeepAside(const FileStamp& damaged, const std::string& reason, bool locked) {
     std::optional<FileLock> lock;
-    if (!locked) lock.emplace(lockPath_);
+    if (!locked) lock.emplace(LockPath(FollowLinks(path_)));
     const bool mayMove = locked || lock->Held();
     if (mayMove && !(StampOf(path_) == damaged)) return false;
     if (mayMove && MoveAside(reason)) return true;
@@ -179,8 +207,10 @@ bool HiveFile::KeepAside(const FileStamp& damaged, const std::string& reason, bo
 }
 
 bool HiveFile::MoveAside(const std::string& reason) {
-    const std::string aside = FreeAsidePath(path_);
-    if (aside.empty() || std::rename(path_.c_str(), aside.c_str()) != 0) {
+    // A link stays where it is; the damaged file it leads to is what goes.
+    const std::string target = FollowLinks(path_);
+    const std::string aside = FreeAsidePath(target);
+    if (aside.empty() || std::rename(target.c_str(), aside.c_str()) != 0) {
         Warn(path_, reason, "it cannot be moved aside and is left as it is");
         return false;
     }
@@ -195,16 +225,18 @@ void HiveFile::Cache(std::shared_ptr<const HiveKey> tree, const FileStamp& stamp
     stamp_ = stamp;
     loaded_ = true;
     damagedInPlace_ = false;
+    notRegular_ = false;
 }
 
-int HiveFile::WriteReplacing(const std::string& text) const {
-    const std::string temporary = path_ + ".tmp." + std::to_string(getpid());
+// Replaces `target`, the file the hive's path leads to, so that a symlinked hive stays a link.
+int HiveFile::WriteReplacing(const std::string& target, const std::string& text) const {
+    const std::string temporary = target + ".tmp." + std::to_string(getpid());
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
     if (fd < 0) return ErrorFromErrno(errno);
     // The data must be on disk before the rename makes it the hive; its times need not be.
-    int error = (WriteAll(fd, text) && KeepMode(fd, path_) && fdatasync(fd) == 0) ? 0 : errno;
+    int error = (WriteAll(fd, text) && KeepMode(fd, target) && fdatasync(fd) == 0) ? 0 : errno;
     if (close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && std::rename(temporary.c_str(), path_.c_str()) != 0) error = errno;
+    if (error == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error == 0) return kErrorSuccess;
     unlink(temporary.c_str());
     return ErrorFromErrno(error);

@@ -14,7 +14,9 @@ namespace varnex {
 // Several processes share a hive file. A write takes an flock on "<file>.lock", reads the
 // newest file, applies the change, writes a temporary file and renames it over the old one,
 // so readers always see a whole file and concurrent writers lose nothing. A damaged file is
-// renamed to "<file>.damaged" (".damaged.2", … when taken) and the hive starts empty.
+// renamed to "<file>.damaged" (".damaged.2", … when taken) and the hive starts empty. A path
+// that is a folder, pipe or device is left alone: the hive is empty and cannot be written.
+// When the path is a symbolic link, "<file>" is the file it leads to, and the link stays.
 // A hive may lie over a base layer that readers see beneath the file's own keys and values;
 // the base is never written, and writes store in the file only what the base does not give.
 class HiveFile {
@@ -37,13 +39,13 @@ public:
 private:
     bool Refresh(bool locked);
     bool TryRefresh(bool locked);
+    bool RefuseNotRegular(const FileStamp& stamp);
     bool KeepAside(const FileStamp& damaged, const std::string& reason, bool locked);
     bool MoveAside(const std::string& reason);
     void Cache(std::shared_ptr<const HiveKey> tree, const FileStamp& stamp);
-    int WriteReplacing(const std::string& text) const;
+    int WriteReplacing(const std::string& target, const std::string& text) const;
 
     const std::string path_;
-    const std::string lockPath_;
     const std::shared_ptr<const HiveKey> base_;
     std::mutex mutex_;
     std::shared_ptr<const HiveKey> ownTree_; // what the file holds
@@ -51,6 +53,7 @@ private:
     FileStamp stamp_;
     bool loaded_ = false;
     bool damagedInPlace_ = false; // the cache stands for a damaged file that could not be moved
+    bool notRegular_ = false; // the path is a folder, pipe or device: nothing is read or written
 };
 
 } // namespace varnex

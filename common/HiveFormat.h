@@ -8,8 +8,11 @@
 //   "Name"=hex:01,02         binary data
 //   "Name"=hex(7):61,00,00   any other type by number (here a multi-string) or any string that
 //                            is not plain ASCII with exactly one terminator, byte by byte
-// Value names outside printable ASCII use \xHH; key names use %HH. Lines starting with ';' are
-// comments; "[-Key]" and "Name"=- (deletions) are skipped.
+// Value names outside printable ASCII use \xHH; key names use %HH, also for '%', '\' and a
+// leading '-'. Lines starting with ';' are comments; "[-Key]" and "Name"=- (deletions) are
+// skipped. A key deeper than kMaxKeyDepth below its hive is a fault. A file saved as UTF-16LE
+// (marked FF FE, as real exports are) is read as Windows-1252 text, its string data given as hex
+// bytes too; characters that Windows-1252 lacks become '?'.
 #pragma once
 
 #include "common/HiveKey.h"

@@ -3,11 +3,16 @@
 
 #include "common/SettingsTypes.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace varnex {
+
+// The deepest a key may lie below its hive's own key. The settings cursor reaches no deeper, and
+// a bound keeps the tree's recursive copies and the written paths small whatever a file holds.
+inline constexpr std::size_t kMaxKeyDepth = 11;
 
 struct HiveValue {
     std::string name; // "" is the key's default value

@@ -1,10 +1,14 @@
 // Reads a hive file's text in the registry export syntax into a key tree.
 #include "common/HiveFormat.h"
 
+#include "common/HiveBuilder.h"
 #include "common/KeyPath.h"
 #include "common/NoCase.h"
 #include "common/RegText.h"
+#include "common/Utf16Text.h"
+#include "common/ValueCopy.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -41,9 +45,13 @@ std::string LittleEndian(std::uint32_t number) {
     return bytes;
 }
 
+// How string data given as hex bytes is encoded: a UTF-16 file holds it in UTF-16 too.
+enum class HexStrings { EightBit, Utf16 };
+
 class HiveReader {
 public:
-    explicit HiveReader(std::string_view text) : rest_(text) {
+    HiveReader(std::string_view text, HexStrings hexStrings)
+        : rest_(text), hexStrings_(hexStrings) {
         if (rest_.substr(0, kUtf8Mark.size()) == kUtf8Mark) rest_.remove_prefix(kUtf8Mark.size());
     }
 
@@ -51,7 +59,7 @@ public:
         HiveParseResult result;
         result.ok = ReadHeader() && ReadBody();
         result.errorLine = result.ok ? 0 : lineNumber_;
-        result.root = std::move(root_);
+        result.root = tree_.Finish();
         return result;
     }
 
@@ -100,8 +108,9 @@ private:
             return true;
         }
         const std::vector<std::string> names = SplitSectionPath(path);
-        if (names.empty()) return false; // values need a named key to live in
-        current_ = &root_.CreatePath(names);
+        if (names.empty()) return false;                   // values need a named key to live in
+        if (names.size() > kMaxKeyDepth + 1) return false; // the hive's own name comes first
+        current_ = &tree_.CreatePath(names);
         return true;
     }
 
@@ -139,8 +148,10 @@ private:
     bool StoreValue(const std::string& name, std::string_view data) {
         ValueType type = ValueType::None;
         std::optional<std::string> bytes = ParseData(data, type);
+        if (bytes && hexStrings_ == HexStrings::Utf16 && IsStringType(type) && data.front() != '"')
+            bytes = NarrowHexString(*bytes);
         if (!bytes) return false;
-        if (!skipping_) current_->SetValue(name, type, std::move(*bytes));
+        if (!skipping_) HiveBuilder::SetValue(*current_, name, type, std::move(*bytes));
         return true;
     }
 
@@ -180,17 +191,32 @@ private:
         return ParseHexBytes(data.substr(close + 2));
     }
 
+    static std::optional<std::string> NarrowHexString(std::string_view bytes) {
+        NarrowText narrow = NarrowUtf16(bytes);
+        return narrow.whole ? std::optional<std::string>(std::move(narrow.text)) : std::nullopt;
+    }
+
     std::string_view rest_;
+    const HexStrings hexStrings_;
     std::size_t lineNumber_ = 0;
-    HiveKey root_;
-    HiveKey* current_ = nullptr;
+    HiveBuilder tree_;
+    HiveBuilder::Key* current_ = nullptr;
     bool skipping_ = false;
 };
 
 } // namespace
 
 HiveParseResult ParseHive(std::string_view text) {
-    return HiveReader(text).Run();
+    if (text.substr(0, kUtf16LeMark.size()) != kUtf16LeMark) {
+        return HiveReader(text, HexStrings::EightBit).Run();
+    }
+    const NarrowText narrow = NarrowUtf16(text.substr(kUtf16LeMark.size()));
+    HiveParseResult result = HiveReader(narrow.text, HexStrings::Utf16).Run();
+    if (result.ok && !narrow.whole) { // cut off in the middle of a character, on the last line
+        result.ok = false;
+        result.errorLine = 1 + std::count(narrow.text.begin(), narrow.text.end(), '\n');
+    }
+    return result;
 }
 
 } // namespace varnex

@@ -93,8 +93,11 @@ std::optional<std::string> UnquoteText(std::string_view line, std::size_t& pos) 
 
 std::string EncodeKeyName(std::string_view name) {
     std::string out;
-    for (const char c : name) {
-        if (IsPlainByte(c) && c != '%') {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        // A backslash would split the name; a leading '-' can make a section a deletion.
+        const bool escaped = c == '%' || c == '\\' || (c == '-' && i == 0);
+        if (IsPlainByte(c) && !escaped) {
             out += c;
         } else {
             out += '%';

@@ -17,7 +17,8 @@ std::string QuoteText(std::string_view bytes);
 // closing quote. Besides \\ and \" it understands \xHH; any other backslash stands for itself.
 std::optional<std::string> UnquoteText(std::string_view line, std::size_t& pos);
 
-// A key name inside a section header: bytes outside printable ASCII and '%' become %HH.
+// A key name inside a section header: bytes outside printable ASCII, '%', '\' and a leading '-'
+// become %HH.
 std::string EncodeKeyName(std::string_view name);
 // The reverse; a '%' not followed by two hex digits stands for itself.
 std::string DecodeKeyName(std::string_view text);

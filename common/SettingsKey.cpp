@@ -39,6 +39,11 @@ int OpenForWriting(HiveFile* file, const std::vector<std::string>& path, OpenMod
     });
 }
 
+// The hive's own name leads every path.
+bool TooDeep(const std::vector<std::string>& path) {
+    return path.size() > kMaxKeyDepth + 1;
+}
+
 std::vector<std::string> Joined(std::vector<std::string> path, std::string_view subPath) {
     for (std::string& name : SplitKeyPath(subPath))
         path.push_back(std::move(name));
@@ -58,6 +63,7 @@ bool SettingsKey::Open(Hive hive, OpenMode mode) {
 bool SettingsKey::Open(Hive hive, std::string_view path, OpenMode mode) {
     CloseAll();
     KeyPath resolved = ResolveKeyPath(hive, path);
+    if (TooDeep(resolved.names)) return Fail(kErrorNestingLimit);
     HiveFile* file = HiveFileFor(resolved.hive);
     if (mode == OpenMode::Read && !KeyExists(file, resolved.names)) return Fail(kErrorReadOnly);
     if (mode != OpenMode::Read) {
@@ -79,11 +85,13 @@ bool SettingsKey::OpenSub(std::string_view name) {
     const HiveKey* parent = CurrentKey(snapshot);
     if (!parent) return false;
     const std::vector<std::string> subPath = SplitKeyPath(name);
+    std::vector<std::string> path = Joined(levels_.back().path, name);
+    if (TooDeep(path)) return Fail(kErrorNestingLimit);
     if (!parent->FindPath(subPath)) {
         const int error = mode_ == OpenMode::Read ? kErrorNotFound : CreateSubKey(subPath);
         if (error != kErrorSuccess) return Fail(error);
     }
-    PushLevel(std::string(name), Joined(levels_.back().path, name));
+    PushLevel(std::string(name), std::move(path));
     return Succeed();
 }
 

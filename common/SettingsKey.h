@@ -33,13 +33,15 @@ public:
 
     // Closes whatever is open, then opens `path` in `hive`. With Hive::None a leading
     // "HKEY_…" name followed by a backslash or the end picks the hive; other paths are the
-    // current user's. Mode Read fails with kErrorReadOnly when the key cannot be opened.
+    // current user's. Mode Read fails with kErrorReadOnly when the key cannot be opened; a path
+    // deeper than kMaxKeyDepth below its hive fails with kErrorNestingLimit.
     bool Open(Hive hive, std::string_view path, OpenMode mode);
     // The same for the program's default settings path (kDefaultSettingsPath).
     bool Open(Hive hive, OpenMode mode);
 
     // Opens (read mode) or creates (write modes) a sub-key of the current level and makes it
-    // the current level. Fails with kErrorNestingLimit when kMaxLevels are open.
+    // the current level. Fails with kErrorNestingLimit when kMaxLevels are open or the key would
+    // lie deeper than kMaxKeyDepth below its hive.
     bool OpenSub(std::string_view name);
     // Opens the next sub-key of the current level in enumeration order (kErrorNoMoreItems at the
     // end).

@@ -4,6 +4,7 @@
 #include "common/SettingsKey.h"
 
 #include "tests/common/support/HiveScratch.h"
+#include "tests/common/support/Utf16File.h"
 #include "tests/support/Joined.h"
 #include "tests/support/ScopedVariable.h"
 
@@ -158,6 +159,27 @@ TEST_F(HiveFileTest, HandWrittenFileIsReadAndHandEditsAreSeen) {
     edited.replace(edited.find("00000001"), 8, "0000002a");
     WriteText(UserHive(), edited); // same size, same inode: only the times tell
     EXPECT_EQ(ReadNumber(key, "TX"), 42u);
+}
+
+TEST_F(HiveFileTest, Utf16ExportIsReadAndNotKeptAside) {
+    WriteText(UserHive(), test::Utf16File(u"Windows Registry Editor Version 5.00\r\n"
+                                          u"\r\n"
+                                          u"[HKEY_CURRENT_USER\\Software\\Tamsel\\Varnex]\r\n"
+                                          u"\"Title\"=\"Gr\u00FC\u00DFe \u20AC\"\r\n"
+                                          u"\"FlatMode\"=dword:00000001\r\n"));
+    testing::internal::CaptureStderr();
+    SettingsKey key;
+    ASSERT_TRUE(key.Open(Hive::CurrentUser, "Software\\Tamsel\\Varnex", OpenMode::ReadWrite));
+    char title[16];
+    ASSERT_TRUE(key.Read(title, sizeof title, "Title", ValueType::String));
+    EXPECT_STREQ(title, "Gr\xFC\xDF"
+                        "e \x80");
+    EXPECT_EQ(ReadNumber(key, "FlatMode"), 1u);
+    ASSERT_TRUE(WriteNumber(key, "FlatMode", 2));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(std::filesystem::exists(UserHive() + ".damaged"));
+    EXPECT_NE(ReadText(UserHive()).find("\"Title\"=hex(1):47,72,fc,df,65,20,80,00"),
+              std::string::npos);
 }
 
 TEST_F(HiveFileTest, UnchangedFileIsNotParsedAgain) {

@@ -1,14 +1,21 @@
 // Tests of the hive file syntax: lossless round trips, readable output, hand-written input, faults.
 #include "common/HiveFormat.h"
 
+#include "tests/common/support/SameTree.h"
+#include "tests/common/support/Utf16File.h"
+
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <string>
 
 namespace varnex {
 namespace {
 
 using namespace std::string_literals;
+using test::ExpectSameTree;
+using test::Utf16File;
 
 HiveKey& UserKey(HiveKey& root, const std::vector<std::string>& path) {
     std::vector<std::string> full = {"HKEY_CURRENT_USER"};
@@ -21,20 +28,6 @@ HiveKey Parsed(const std::string& text) {
     HiveParseResult result = ParseHive(text);
     EXPECT_TRUE(result.ok) << "fault at line " << result.errorLine << " in\n" << text;
     return std::move(result.root);
-}
-
-void ExpectSameTree(const HiveKey& expected, const HiveKey& actual) {
-    EXPECT_EQ(expected.Name(), actual.Name());
-    ASSERT_EQ(expected.Values().size(), actual.Values().size()) << "in key " << expected.Name();
-    for (std::size_t i = 0; i < expected.Values().size(); ++i) {
-        EXPECT_EQ(expected.Values()[i].name, actual.Values()[i].name);
-        EXPECT_EQ(expected.Values()[i].type, actual.Values()[i].type);
-        EXPECT_EQ(expected.Values()[i].data, actual.Values()[i].data) << expected.Values()[i].name;
-    }
-    ASSERT_EQ(expected.SubKeys().size(), actual.SubKeys().size()) << "in key " << expected.Name();
-    for (std::size_t i = 0; i < expected.SubKeys().size(); ++i) {
-        ExpectSameTree(expected.SubKeys()[i], actual.SubKeys()[i]);
-    }
 }
 
 TEST(HiveFormat, AwkwardNamesAndValuesRoundTrip) {
@@ -56,6 +49,8 @@ TEST(HiveFormat, AwkwardNamesAndValuesRoundTrip) {
     key.SetValue(std::string(5000, 'n'), ValueType::String, std::string(5000, 'v') + '\0');
     UserKey(root, {"Empty", "Leaf"});
     root.CreatePath({"HKEY_LOCAL_MACHINE", "Other hive kept"});
+    UserKey(root, {"a\\b", "-c"});
+    root.CreatePath({"-X"}); // not to be taken for a deletion
 
     ExpectSameTree(root, Parsed(FormatHive(root)));
 }
@@ -115,6 +110,92 @@ TEST(HiveFormat, HandWrittenFileIsRead) {
     EXPECT_EQ(key->FindValue("TX")->data, "\xFF\0\0\0"s);
     EXPECT_EQ(key->FindValue("Blob")->data, "\1\2\3"s);
     EXPECT_EQ(root.FindPath({"HKEY_CURRENT_USER", "Software", "Old"}), nullptr);
+}
+
+TEST(HiveFormat, Utf16ExportIsReadAsEightBitText) {
+    const std::string file = Utf16File(u"Windows Registry Editor Version 5.00\r\n"
+                                       u"\r\n"
+                                       u"[HKEY_CURRENT_USER\\Software\\Gr\u00F6\u00DFe]\r\n"
+                                       u"\"Title\"=\"\u00C4rger \u20AC \u201Cq\u201D\"\r\n"
+                                       u"\"Wide\"=\"a\u4E2D\U0001F600b\"\r\n"
+                                       u"\"Count\"=dword:0000002a\r\n"
+                                       u"\"Path\"=hex(2):25,00,41,00,e4,00,ac,20,00,00\r\n"
+                                       u"\"List\"=hex(7):61,00,00,00,2d,4e,00,00,00,00\r\n"
+                                       u"\"Blob\"=hex:01,00,02\r\n");
+    const HiveKey root = Parsed(file);
+    const HiveKey* key = root.FindPath({"HKEY_CURRENT_USER", "Software",
+                                        "Gr\xF6\xDF"
+                                        "e"});
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->FindValue("Title")->data, "\xC4rger \x80 \x93q\x94\0"s);
+    EXPECT_EQ(key->FindValue("Wide")->data, "a??b\0"s); // beyond Windows-1252
+    EXPECT_EQ(key->FindValue("Count")->data, "\x2A\0\0\0"s);
+    EXPECT_EQ(key->FindValue("Path")->type, ValueType::ExpandString);
+    EXPECT_EQ(key->FindValue("Path")->data, "%A\xE4\x80\0"s);
+    EXPECT_EQ(key->FindValue("List")->data, "a\0?\0\0"s);
+    EXPECT_EQ(key->FindValue("Blob")->data, "\1\0\2"s); // not text: bytes as they are
+}
+
+TEST(HiveFormat, CutUtf16ExportIsAFault) {
+    std::string file = Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\A]");
+    file.pop_back();
+    const HiveParseResult result = ParseHive(file);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.errorLine, 2u);
+    const HiveParseResult oddText = ParseHive(Utf16File(u"Windows Registry Editor Version 5.00\r\n"
+                                                        u"[HKEY_CURRENT_USER\\A]\r\n"
+                                                        u"\"Odd\"=hex(1):41,00,42\r\n"));
+    EXPECT_FALSE(oddText.ok);
+    EXPECT_EQ(oddText.errorLine, 3u);
+}
+
+// Sorted, this is read in a fraction of a second; inserting each name into the middle of the
+// sorted keys took minutes.
+TEST(HiveFormat, FileOutOfOrderIsReadQuickly) {
+    constexpr int kNames = 20000;
+    constexpr double kSecondsAllowed = 5;
+    std::string text = std::string(kHiveFileHeader) + "\n[HKEY_CURRENT_USER\\Many values]\n";
+    char line[64];
+    for (int n = kNames; n > 0; --n) {
+        std::snprintf(line, sizeof line, "\"v%05d\"=dword:%08x\n", n, n);
+        text += line;
+    }
+    for (int n = kNames; n > 0; --n) {
+        std::snprintf(line, sizeof line, "[HKEY_CURRENT_USER\\Many keys\\k%05d]\n", n);
+        text += line;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const HiveKey root = Parsed(text);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took.count(), kSecondsAllowed);
+    const HiveKey* values = root.FindPath({"HKEY_CURRENT_USER", "Many values"});
+    const HiveKey* keys = root.FindPath({"HKEY_CURRENT_USER", "Many keys"});
+    ASSERT_TRUE(values && keys);
+    ASSERT_EQ(values->Values().size(), std::size_t{kNames});
+    ASSERT_EQ(keys->SubKeys().size(), std::size_t{kNames});
+    EXPECT_EQ(values->Values().front().name, "v00001");
+    EXPECT_EQ(values->Values().front().data, "\1\0\0\0"s);
+    EXPECT_EQ(keys->SubKeys().back().Name(), "k20000");
+}
+
+TEST(HiveFormat, SameKeyOrValueTwiceKeepsTheFirstSpellingAndTheLastData) {
+    const HiveKey root = Parsed("REGEDIT4\n"
+                                "[HKEY_CURRENT_USER\\Abc\\Sub]\n"
+                                "\"Name\"=dword:00000001\n"
+                                "[hkey_current_user\\ABC]\n"
+                                "[HKEY_CURRENT_USER\\abc\\SUB]\n"
+                                "\"NAME\"=dword:00000002\n");
+    ASSERT_EQ(root.SubKeys().size(), 1u);
+    const HiveKey& hive = root.SubKeys()[0];
+    EXPECT_EQ(hive.Name(), "HKEY_CURRENT_USER");
+    ASSERT_EQ(hive.SubKeys().size(), 1u);
+    EXPECT_EQ(hive.SubKeys()[0].Name(), "Abc");
+    ASSERT_EQ(hive.SubKeys()[0].SubKeys().size(), 1u);
+    const HiveKey& sub = hive.SubKeys()[0].SubKeys()[0];
+    EXPECT_EQ(sub.Name(), "Sub");
+    ASSERT_EQ(sub.Values().size(), 1u);
+    EXPECT_EQ(sub.Values()[0].name, "Name");
+    EXPECT_EQ(sub.Values()[0].data, "\2\0\0\0"s);
 }
 
 TEST(HiveFormat, OldHeaderAndEmptyTextAreAccepted) {
