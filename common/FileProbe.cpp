@@ -60,8 +60,12 @@ bool ReadWholeFile(const std::string& path, ByteBuffer& bytes, std::size_t limit
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-        static_cast<std::uint64_t>(info.st_size) <= limit) {
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        // A regular file's size is known: refuse an oversized one without reading it.
+        if (static_cast<std::uint64_t>(info.st_size) > limit) {
+            close(fd);
+            return false;
+        }
         // One byte more, so that the read which finds the end needs no larger buffer.
         bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
     }
