@@ -6,9 +6,13 @@
 
 namespace varnex {
 
+bool ReadInput(const std::string& name, ByteBuffer& bytes, std::int64_t limit) {
+    const std::string path = name == "-" ? "/dev/stdin" : name;
+    return ReadWholeFile(path, bytes, static_cast<std::size_t>(limit));
+}
+
 bool ReadInput(const std::string& name, ByteBuffer& bytes) {
-    const bool ok = name == "-" ? ReadWholeFile("/dev/stdin", bytes) : ReadWholeFile(name, bytes);
-    return ok && static_cast<std::int64_t>(bytes.size()) <= kMaxFileBytes;
+    return ReadInput(name, bytes, kMaxFileBytes);
 }
 
 } // namespace varnex

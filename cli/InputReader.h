@@ -3,10 +3,13 @@
 
 #include "common/ByteBuffer.h"
 
+#include <cstdint>
 #include <string>
 
 namespace varnex {
 
+// False when the input cannot be read or holds more than `limit` bytes; reading stops there.
+bool ReadInput(const std::string& name, ByteBuffer& bytes, std::int64_t limit);
 bool ReadInput(const std::string& name, ByteBuffer& bytes);
 
 } // namespace varnex

@@ -1,6 +1,7 @@
 // File-system questions the loader, the settings store and the start-up ask about a path.
 #include "common/FileProbe.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -39,14 +40,21 @@ std::int64_t RegularFileSize(const std::string& path) {
     return info.st_size;
 }
 
-int ReadToEnd(int fd, ByteBuffer& bytes) {
-    std::size_t used = bytes.size();
+int ReadToEnd(int fd, ByteBuffer& bytes, std::size_t limit) {
+    const std::size_t start = bytes.size();
+    std::size_t used = start;
     for (;;) {
+        // One byte past the limit tells "exactly at the limit" from "too large".
+        if (used - start > limit) {
+            bytes.resize(used);
+            return EFBIG;
+        }
         // Fills what the buffer holds before growing it: a file read whole takes one call, and
         // one more that finds the end in the byte reserved for it.
         const std::size_t room = bytes.capacity() > used ? bytes.capacity() - used : kReadChunk;
         if (bytes.size() < used + room) bytes.resize(used + room);
-        const ssize_t got = read(fd, bytes.data() + used, room);
+        const std::size_t wanted = std::min(room, limit + 1 - (used - start));
+        const ssize_t got = read(fd, bytes.data() + used, wanted);
         if (got == 0) break;
         if (got < 0) {
             if (errno == EINTR) continue;
@@ -60,17 +68,22 @@ int ReadToEnd(int fd, ByteBuffer& bytes) {
     return 0;
 }
 
-bool ReadWholeFile(const std::string& path, ByteBuffer& bytes) {
+bool ReadWholeFile(const std::string& path, ByteBuffer& bytes, std::size_t limit) {
     bytes.clear();
     if (path.empty()) return false;
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        // A regular file's size is known: refuse an oversized one without reading it.
+        if (static_cast<std::uint64_t>(info.st_size) > limit) {
+            close(fd);
+            return false;
+        }
         // One byte more, so that the read which finds the end needs no larger buffer.
         bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
     }
-    const bool ok = ReadToEnd(fd, bytes) == 0;
+    const bool ok = ReadToEnd(fd, bytes, limit) == 0;
     close(fd);
     if (!ok) bytes.clear();
     return ok;

@@ -3,7 +3,9 @@
 
 #include "common/ByteBuffer.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace varnex {
@@ -15,9 +17,14 @@ std::int64_t RegularFileSize(const std::string& path);
 // Where the chain of symbolic links starting at `path` ends: the last link's target even when
 // that does not exist, or `path` itself when it is no link.
 std::string FollowLinks(const std::string& path);
-// Reads a whole file (or pipe) into memory; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, ByteBuffer& bytes);
+
+inline constexpr std::size_t kNoReadLimit = std::numeric_limits<std::size_t>::max() - 1;
+
+// Reads a whole file (or pipe) into memory; false when it cannot be opened or read, or when it
+// holds more than `limit` bytes.
+bool ReadWholeFile(const std::string& path, ByteBuffer& bytes, std::size_t limit = kNoReadLimit);
 // Appends what `fd` holds up to its end to `bytes`; 0, or the errno of the read that failed.
-int ReadToEnd(int fd, ByteBuffer& bytes);
+// Stops with EFBIG once more than `limit` bytes are appended, so endless devices end too.
+int ReadToEnd(int fd, ByteBuffer& bytes, std::size_t limit = kNoReadLimit);
 
 } // namespace varnex

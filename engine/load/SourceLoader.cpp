@@ -144,8 +144,8 @@ void LoadSourceBytes(SourceText& side, ByteBuffer bytes, LineStyler* styler) {
 bool LoadSourceFile(SourceText& side, LineStyler* styler) {
     ByteBuffer bytes;
     const std::int64_t size = RegularFileSize(side.path);
-    if (size > kMaxFileBytes || !ReadWholeFile(side.path, bytes) ||
-        static_cast<std::int64_t>(bytes.size()) > kMaxFileBytes) {
+    if (size > kMaxFileBytes ||
+        !ReadWholeFile(side.path, bytes, static_cast<std::size_t>(kMaxFileBytes))) {
         side.text.clear();
         ResetTables(side);
         return false;
