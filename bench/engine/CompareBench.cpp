@@ -231,7 +231,7 @@ std::string Repeated(const std::string& block, int lines) {
 
 void RegisterBracePairs() {
     constexpr int kLines = 64000;
-    for (const auto [closing, rhythm] : {std::pair{27, 5}, std::pair{13, 3}, std::pair{40, 7}}) {
+    for (const auto& [closing, rhythm] : {std::pair{27, 5}, std::pair{13, 3}, std::pair{40, 7}}) {
         std::string leftBlock = "{\n}}{}\n";
         for (int n = 0; n < closing; ++n)
             leftBlock += "}\n";
