@@ -33,11 +33,26 @@ bool UseColour(const DiffToolOptions& options, const ToolEnvironment& environmen
 // Tab stops every this many columns, as the panes set them unless told otherwise.
 constexpr int kConsoleTabWidth = 4;
 
+struct ReadResult {
+    LoadResult load = LoadResult::Ok;
+    ReadOutcome outcome = ReadOutcome::Read;
+};
+
 // Reads both inputs, as the window program loads its files.
-LoadResult ReadBoth(const StartOptions& start, ByteBuffer& first, ByteBuffer& second) {
-    if (!ReadInput(start.File(Side::Left), first)) return LoadResult::FirstFileFailed;
-    if (!ReadInput(start.File(Side::Right), second)) return LoadResult::SecondFileFailed;
-    return LoadResult::Ok;
+ReadResult ReadBoth(const StartOptions& start, ByteBuffer& first, ByteBuffer& second) {
+    const ReadOutcome firstRead = ReadInput(start.File(Side::Left), first);
+    if (firstRead != ReadOutcome::Read) return {LoadResult::FirstFileFailed, firstRead};
+    const ReadOutcome secondRead = ReadInput(start.File(Side::Right), second);
+    if (secondRead != ReadOutcome::Read) return {LoadResult::SecondFileFailed, secondRead};
+    return {};
+}
+
+// Why an input was refused, with its name.
+std::string RefusalMessage(LoadResult failed, ReadOutcome outcome, const StartOptions& start) {
+    const std::string& name = start.File(FailedSide(failed));
+    if (outcome == ReadOutcome::TooLarge) return Format(kStrFileTooLarge, name);
+    return Format(
+        failed == LoadResult::FirstFileFailed ? kStrFirstFileFailed : kStrSecondFileFailed, name);
 }
 
 std::array<std::string, 2> TitlesOf(const StartOptions& start) {
@@ -53,18 +68,20 @@ int Compare(const DiffToolOptions& options, const ToolEnvironment& environment, 
             std::string& err) {
     const StartOptions& start = options.start;
     ByteBuffer first, second;
-    const LoadResult loaded = ReadBoth(start, first, second);
+    const ReadResult read = ReadBoth(start, first, second);
     CompareEngine engine;
+    LoadResult loaded = read.load;
+    if (loaded == LoadResult::Ok) {
+        DiscardingSink left, right;
+        loaded =
+            engine.CompareTexts(start.File(Side::Left), std::move(first), start.File(Side::Right),
+                                std::move(second), start.compareMode, nullptr, left, right);
+    }
     if (loaded != LoadResult::Ok) {
         if (options.dump) out += DumpResult(engine, loaded);
-        const StringId message =
-            loaded == LoadResult::FirstFileFailed ? kStrFirstFileFailed : kStrSecondFileFailed;
-        err += Format(message, start.File(FailedSide(loaded)));
+        err += RefusalMessage(loaded, read.outcome, start);
         return kExitTrouble;
     }
-    DiscardingSink left, right;
-    engine.CompareTexts(start.File(Side::Left), std::move(first), start.File(Side::Right),
-                        std::move(second), start.compareMode, nullptr, left, right);
     // The window program warns of rows it leaves out; here they would go missing silently.
     if (engine.TooManyRows()) err += LoadString(kStrTooManyRows) + "\n";
     if (options.dump) {

@@ -2,14 +2,16 @@
 #pragma once
 
 #include "common/ByteBuffer.h"
+#include "common/FileProbe.h"
+#include "engine/load/SourceLoader.h"
 
 #include <cstdint>
 #include <string>
 
 namespace varnex {
 
-// False when the input cannot be read or holds more than `limit` bytes; reading stops there.
-bool ReadInput(const std::string& name, ByteBuffer& bytes, std::int64_t limit);
-bool ReadInput(const std::string& name, ByteBuffer& bytes);
+// Reading stops one byte past `limit`: endless devices and oversized inputs are TooLarge.
+ReadOutcome ReadInput(const std::string& name, ByteBuffer& bytes,
+                      std::int64_t limit = kMaxFileBytes);
 
 } // namespace varnex

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -68,25 +69,49 @@ int ReadToEnd(int fd, ByteBuffer& bytes, std::size_t limit) {
     return 0;
 }
 
-bool ReadWholeFile(const std::string& path, ByteBuffer& bytes, std::size_t limit) {
-    bytes.clear();
-    if (path.empty()) return false;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+namespace {
+
+ReadOutcome ReadOpened(int fd, ByteBuffer& bytes, std::size_t limit, FileKinds kinds) {
     struct stat info {};
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    if (fstat(fd, &info) != 0) return ReadOutcome::CannotOpen;
+    if (S_ISREG(info.st_mode)) {
         // A regular file's size is known: refuse an oversized one without reading it.
-        if (static_cast<std::uint64_t>(info.st_size) > limit) {
-            close(fd);
-            return false;
-        }
+        if (static_cast<std::uint64_t>(info.st_size) > limit) return ReadOutcome::TooLarge;
         // One byte more, so that the read which finds the end needs no larger buffer.
         bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
+    } else if (kinds == FileKinds::RegularOnly) {
+        return ReadOutcome::NotRegularFile;
     }
-    const bool ok = ReadToEnd(fd, bytes, limit) == 0;
+    switch (ReadToEnd(fd, bytes, limit)) {
+    case 0:
+        return ReadOutcome::Read;
+    case EFBIG:
+        return ReadOutcome::TooLarge;
+    default:
+        return ReadOutcome::CannotOpen;
+    }
+}
+
+} // namespace
+
+ReadOutcome ReadWholeFile(const std::string& path, ByteBuffer& bytes, std::size_t limit,
+                          FileKinds kinds) {
+    bytes.clear();
+    if (path.empty()) return ReadOutcome::CannotOpen;
+    // Without O_NONBLOCK, opening a pipe that has no writer waits for one, possibly forever.
+    const int flags = O_RDONLY | O_CLOEXEC | (kinds == FileKinds::RegularOnly ? O_NONBLOCK : 0);
+    const int fd = open(path.c_str(), flags);
+    if (fd < 0) return ReadOutcome::CannotOpen;
+    ReadOutcome outcome = ReadOutcome::CannotOpen;
+    try {
+        outcome = ReadOpened(fd, bytes, limit, kinds);
+    } catch (const std::bad_alloc&) {
+        outcome = ReadOutcome::OutOfMemory;
+    }
     close(fd);
-    if (!ok) bytes.clear();
-    return ok;
+    // Gives the memory back too: a refused file must not keep what it took.
+    if (outcome != ReadOutcome::Read) ByteBuffer().swap(bytes);
+    return outcome;
 }
 
 } // namespace varnex

@@ -20,9 +20,21 @@ std::string FollowLinks(const std::string& path);
 
 inline constexpr std::size_t kNoReadLimit = std::numeric_limits<std::size_t>::max() - 1;
 
-// Reads a whole file (or pipe) into memory; false when it cannot be opened or read, or when it
-// holds more than `limit` bytes.
-bool ReadWholeFile(const std::string& path, ByteBuffer& bytes, std::size_t limit = kNoReadLimit);
+// What a file may be for ReadWholeFile: anything readable (pipes and devices for the console
+// tool), or only a regular file, so that a pipe or device never blocks or floods the reader.
+enum class FileKinds { Any, RegularOnly };
+
+enum class ReadOutcome {
+    Read,
+    CannotOpen,     // missing, unreadable, or a read failed
+    NotRegularFile, // a folder, pipe or device where only a regular file was accepted
+    TooLarge,       // more than the limit
+    OutOfMemory,    // the bytes read so far left no memory for the rest
+};
+
+// Reads a whole file into `bytes`, at most `limit` of them; `bytes` is empty unless it is Read.
+ReadOutcome ReadWholeFile(const std::string& path, ByteBuffer& bytes,
+                          std::size_t limit = kNoReadLimit, FileKinds kinds = FileKinds::Any);
 // Appends what `fd` holds up to its end to `bytes`; 0, or the errno of the read that failed.
 // Stops with EFBIG once more than `limit` bytes are appended, so endless devices end too.
 int ReadToEnd(int fd, ByteBuffer& bytes, std::size_t limit = kNoReadLimit);

@@ -1,11 +1,16 @@
 // The comparison engine's entry point: load two texts, compare them, fill two panes, navigate.
 #include "engine/CompareEngine.h"
 
+#include "common/AvailableMemory.h"
+#include "common/FileProbe.h"
 #include "engine/Limits.h"
 #include "engine/fill/PaneFiller.h"
 #include "engine/layout/RowLayout.h"
 #include "engine/load/SourceLoader.h"
 #include "engine/match/LineMatch.h"
+
+#include <functional>
+#include <new>
 
 namespace varnex {
 
@@ -19,25 +24,75 @@ int LinesShown(const AlignedRows& rows, Side side) {
     return 0;
 }
 
+// What a compare takes beyond its files' bytes: each byte's text, its 8-byte cell, the line
+// tables and the panes' copies come to about 10-14 bytes per file byte; a margin on top.
+constexpr std::uint64_t kMemoryPerFileByte = 16;
+constexpr std::uint64_t kMemoryPerCompare = std::uint64_t{64} << 20;
+
+std::uint64_t MemoryNeeded(std::uint64_t fileBytes) {
+    return kMemoryPerCompare + fileBytes * kMemoryPerFileByte;
+}
+
+std::uint64_t SizeOrZero(const std::string& path) {
+    return static_cast<std::uint64_t>(std::max<std::int64_t>(RegularFileSize(path), 0));
+}
+
 } // namespace
 
 LoadResult CompareEngine::LoadAndCompare(const std::string& firstPath,
                                          const std::string& secondPath, CompareMode mode,
                                          LineStyler* styler, RowSink& left, RowSink& right) {
     Begin(firstPath, secondPath, mode);
-    if (!LoadSourceFile(left_, styler)) return LoadResult::FirstFileFailed;
-    if (!LoadSourceFile(right_, styler)) return LoadResult::SecondFileFailed;
-    Compare(styler, left, right);
-    return LoadResult::Ok;
+    return WithinMemory(SizeOrZero(firstPath), SizeOrZero(secondPath), left, right, [&] {
+        if (!LoadSourceFile(left_, styler)) return LoadResult::FirstFileFailed;
+        if (!LoadSourceFile(right_, styler)) return LoadResult::SecondFileFailed;
+        Compare(styler, left, right);
+        return LoadResult::Ok;
+    });
 }
 
-void CompareEngine::CompareTexts(const std::string& firstName, ByteBuffer first,
-                                 const std::string& secondName, ByteBuffer second, CompareMode mode,
-                                 LineStyler* styler, RowSink& left, RowSink& right) {
+LoadResult CompareEngine::CompareTexts(const std::string& firstName, ByteBuffer first,
+                                       const std::string& secondName, ByteBuffer second,
+                                       CompareMode mode, LineStyler* styler, RowSink& left,
+                                       RowSink& right) {
     Begin(firstName, secondName, mode);
-    LoadSourceBytes(left_, std::move(first), styler);
-    LoadSourceBytes(right_, std::move(second), styler);
-    Compare(styler, left, right);
+    return WithinMemory(first.size(), second.size(), left, right, [&] {
+        LoadSourceBytes(left_, std::move(first), styler);
+        LoadSourceBytes(right_, std::move(second), styler);
+        Compare(styler, left, right);
+        return LoadResult::Ok;
+    });
+}
+
+// Runs `work` unless the files need more memory than there is. Should an allocation fail all
+// the same, everything the compare took is given back and the panes are emptied, as after a
+// file that could not be opened, rather than ending the program; the larger file is blamed.
+LoadResult CompareEngine::WithinMemory(std::uint64_t firstBytes, std::uint64_t secondBytes,
+                                       RowSink& left, RowSink& right,
+                                       const std::function<LoadResult()>& work) {
+    const LoadResult room = CheckRoom(firstBytes, secondBytes);
+    if (room != LoadResult::Ok) return room;
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        ReleaseSource(left_);
+        ReleaseSource(right_);
+        rows_.Clear();
+        navigator_.Reset(0);
+        left.Clear();
+        right.Clear();
+        return firstBytes >= secondBytes ? LoadResult::FirstFileFailed
+                                         : LoadResult::SecondFileFailed;
+    }
+}
+
+// Files that need more memory than there is are refused before anything is allocated for them,
+// the first when it alone does not fit, else the second.
+LoadResult CompareEngine::CheckRoom(std::uint64_t firstBytes, std::uint64_t secondBytes) {
+    const std::uint64_t available = AvailableMemory();
+    if (MemoryNeeded(firstBytes) > available) return LoadResult::FirstFileFailed;
+    if (MemoryNeeded(firstBytes + secondBytes) > available) return LoadResult::SecondFileFailed;
+    return LoadResult::Ok;
 }
 
 // The paths are kept and the rows and blocks emptied before anything is opened, so that a

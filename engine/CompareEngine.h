@@ -12,6 +12,7 @@
 #include "engine/result/EngineCommand.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,11 @@ public:
     // count is 0 and the navigation state stays. `styler` may be null (no syntax colouring).
     LoadResult LoadAndCompare(const std::string& firstPath, const std::string& secondPath,
                               CompareMode mode, LineStyler* styler, RowSink& left, RowSink& right);
-    // The same for texts already in memory (standard input, pipes), which cannot fail; the
-    // names stand in for the paths.
-    void CompareTexts(const std::string& firstName, ByteBuffer first, const std::string& secondName,
-                      ByteBuffer second, CompareMode mode, LineStyler* styler, RowSink& left,
-                      RowSink& right);
+    // The same for texts already in memory (standard input, pipes); the names stand in for the
+    // paths. Fails only for lack of memory, leaving the sinks empty then.
+    LoadResult CompareTexts(const std::string& firstName, ByteBuffer first,
+                            const std::string& secondName, ByteBuffer second, CompareMode mode,
+                            LineStyler* styler, RowSink& left, RowSink& right);
 
     const SourceText& Left() const { return left_; }
     const SourceText& Right() const { return right_; }
@@ -57,6 +58,9 @@ public:
 
 private:
     void Begin(const std::string& firstPath, const std::string& secondPath, CompareMode mode);
+    LoadResult CheckRoom(std::uint64_t firstBytes, std::uint64_t secondBytes);
+    LoadResult WithinMemory(std::uint64_t firstBytes, std::uint64_t secondBytes, RowSink& left,
+                            RowSink& right, const std::function<LoadResult()>& work);
     void Compare(LineStyler* styler, RowSink& left, RowSink& right);
     void StartFilling(LineStyler* styler, RowSink& left, RowSink& right);
 

@@ -16,6 +16,7 @@ enum StringId : int {
     kStrStatusDistance = 61210,
     kStrNumLock = 61211,
     kStrNoDifferences = 61212, // status bar prompt after a comparison without a difference
+    kStrFileTooLarge = 61213,  // the console tool's input past the size limit
 
     // Main window: title and menu bar.
     kStrAppTitle = 62000,

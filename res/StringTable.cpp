@@ -15,6 +15,8 @@ const std::unordered_map<int, std::string>& Table() {
         {kStrReady, "Bereit"},
         {kStrNumLock, "NUM"},
         {kStrNoDifferences, "Keine Unterschiede gefunden"},
+        {kStrFileTooLarge,
+         "Die Datei %s ist größer als 2147483646 Bytes und wird nicht verglichen !"},
         {kStrFirstFileFailed, "Die erste Datei %s konnte nicht geöffnet werden !"},
         {kStrSecondFileFailed, "Die zweite Datei %s konnte nicht geöffnet werden !"},
         {kStrFileNotComparable, "Die Datei %s existiert nicht zum Vergleichen !"},

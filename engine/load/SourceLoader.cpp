@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace varnex {
 
@@ -143,15 +144,23 @@ void LoadSourceBytes(SourceText& side, ByteBuffer bytes, LineStyler* styler) {
 
 bool LoadSourceFile(SourceText& side, LineStyler* styler) {
     ByteBuffer bytes;
-    const std::int64_t size = RegularFileSize(side.path);
-    if (size > kMaxFileBytes ||
-        !ReadWholeFile(side.path, bytes, static_cast<std::size_t>(kMaxFileBytes))) {
+    // Only regular files: a pipe or device would block the window or never end.
+    const ReadOutcome read = ReadWholeFile(
+        side.path, bytes, static_cast<std::size_t>(kMaxFileBytes), FileKinds::RegularOnly);
+    if (read == ReadOutcome::OutOfMemory) throw std::bad_alloc();
+    if (read != ReadOutcome::Read) {
         side.text.clear();
         ResetTables(side);
         return false;
     }
     LoadSourceBytes(side, std::move(bytes), styler);
     return true;
+}
+
+void ReleaseSource(SourceText& side) {
+    std::string path = std::move(side.path);
+    side = SourceText{};
+    side.path = std::move(path);
 }
 
 } // namespace varnex

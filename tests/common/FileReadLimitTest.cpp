@@ -24,9 +24,9 @@ std::string WriteScratchFile(const std::string& text) {
 TEST(FileReadLimitTest, FileAtTheLimitIsReadAndOneByteMoreIsRefused) {
     const std::string path = WriteScratchFile("0123456789");
     ByteBuffer bytes;
-    EXPECT_TRUE(ReadWholeFile(path, bytes, 10));
+    EXPECT_EQ(ReadWholeFile(path, bytes, 10), ReadOutcome::Read);
     EXPECT_EQ(bytes.size(), 10u);
-    EXPECT_FALSE(ReadWholeFile(path, bytes, 9));
+    EXPECT_EQ(ReadWholeFile(path, bytes, 9), ReadOutcome::TooLarge);
     EXPECT_TRUE(bytes.empty());
     std::remove(path.c_str());
 }
@@ -38,7 +38,10 @@ TEST(FileReadLimitTest, EndlessDeviceStopsOneBytePastTheLimit) {
     EXPECT_EQ(ReadToEnd(fd, bytes, 100000), EFBIG);
     EXPECT_EQ(bytes.size(), 100001u);
     close(fd);
-    EXPECT_FALSE(ReadWholeFile("/dev/zero", bytes, 4096));
+    EXPECT_EQ(ReadWholeFile("/dev/zero", bytes, 4096), ReadOutcome::TooLarge);
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(ReadWholeFile("/dev/zero", bytes, 4096, FileKinds::RegularOnly),
+              ReadOutcome::NotRegularFile);
 }
 
 } // namespace

@@ -205,7 +205,7 @@ TEST(FileLoading, FilesAroundTheReadChunkSizeAreReadExactly) {
         const std::string path =
             test::WriteScratchFile("loader/chunk" + std::to_string(size) + ".txt", bytes);
         ByteBuffer read;
-        ASSERT_TRUE(ReadWholeFile(path, read)) << size;
+        ASSERT_EQ(ReadWholeFile(path, read), ReadOutcome::Read) << size;
         EXPECT_EQ(std::string(read.begin(), read.end()), bytes) << size;
     }
 }
