@@ -1,6 +1,8 @@
 // The Windows-1252 table through which 8-bit bytes become characters for display and the clipboard.
 #include "common/Windows1252.h"
 
+#include "common/TextEncoding.h"
+
 #include <array>
 
 namespace varnex {
@@ -32,17 +34,7 @@ std::optional<std::uint8_t> UnicodeToWindows1252(char16_t character) {
 }
 
 void AppendWindows1252AsUtf8(std::string& out, std::uint8_t byte) {
-    const char16_t c = Windows1252ToUnicode(byte);
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    AppendUtf8(out, Windows1252ToUnicode(byte));
 }
 
 } // namespace varnex
