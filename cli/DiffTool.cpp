@@ -88,7 +88,7 @@ int Compare(const DiffToolOptions& options, const ToolEnvironment& environment, 
         out += DumpResult(engine, LoadResult::Ok);
     } else {
         const SideBySideLayout layout{environment.columns, UseColour(options, environment),
-                                      kConsoleTabWidth};
+                                      kConsoleTabWidth, options.encoding};
         out += SideBySideWriter(engine.Left(), engine.Right(), engine.Rows(), layout)
                    .Write(TitlesOf(start));
     }

@@ -15,6 +15,9 @@ bool ApplyConsoleSwitch(DiffToolOptions& options, const std::string& argument) {
         {"--color=auto", [](DiffToolOptions& o) { o.colour = ColourChoice::Auto; }},
         {"--color=always", [](DiffToolOptions& o) { o.colour = ColourChoice::Always; }},
         {"--color=never", [](DiffToolOptions& o) { o.colour = ColourChoice::Never; }},
+        {"--encoding=auto", [](DiffToolOptions& o) { o.encoding = EncodingChoice::Automatic; }},
+        {"--encoding=cp1252", [](DiffToolOptions& o) { o.encoding = EncodingChoice::Windows1252; }},
+        {"--encoding=utf-8", [](DiffToolOptions& o) { o.encoding = EncodingChoice::Utf8; }},
     };
     const auto found = switches.find(argument);
     if (found == switches.end()) return false;

@@ -1,6 +1,7 @@
 // The console tool's command line: the program's own options plus a few console switches.
 #pragma once
 
+#include "common/TextEncoding.h"
 #include "options/StartOptions.h"
 
 #include <string>
@@ -18,6 +19,7 @@ struct DiffToolOptions {
     bool version = false;
     bool dump = false;
     ColourChoice colour = ColourChoice::Auto;
+    EncodingChoice encoding = EncodingChoice::Automatic;
     std::string error; // a console switch that was not understood
 };
 

@@ -2,7 +2,6 @@
 #include "cli/SideBySideWriter.h"
 
 #include "cli/TerminalColours.h"
-#include "common/Windows1252.h"
 
 #include <algorithm>
 
@@ -13,8 +12,21 @@ namespace {
 // Between the halves: a blank, the row's marker, a blank.
 constexpr int kMarkerColumns = 3;
 constexpr int kMinTextWidth = 1;
-// Shown for control bytes, which a terminal would otherwise act on.
+// Shown for control characters, which a terminal would otherwise act on.
 constexpr const char* kControlSign = "\xC2\xB7";
+
+bool IsControl(char32_t code) {
+    return code < 0x20 || (code >= 0x7F && code < 0xA0);
+}
+
+// The kind a character is coloured with: its first byte's, or Changed when its bytes differ.
+RowKind KindOfChar(const SourceText& side, std::uint32_t start, int bytes) {
+    const std::uint8_t first = side.cells[start].kind;
+    for (int k = 1; k < bytes; ++k) {
+        if (side.cells[start + k].kind != first) return RowKind::Changed;
+    }
+    return static_cast<RowKind>(first);
+}
 
 char RowMarker(RowKind kind) {
     static const char markers[4] = {' ', '|', '>', '<'};
@@ -60,21 +72,27 @@ public:
     HalfLine(std::string& out, bool colour, int width, int tabWidth)
         : run_(out, colour), out_(out), width_(width), tabWidth_(tabWidth) {}
 
-    bool Full() const { return column_ >= width_; }
-    void PutByte(std::uint8_t byte, const std::string& colour) {
+    bool Full() const { return cut_ || column_ >= width_; }
+    void PutChar(EncodedChar c, const std::string& colour) {
         run_.Switch(colour);
-        if (byte == '\t') {
+        if (c.code == '\t') {
             const int stop = std::min(width_, (column_ / tabWidth_ + 1) * tabWidth_);
             out_.append(static_cast<std::size_t>(stop - column_), ' ');
             column_ = stop;
             return;
         }
-        if (byte < 0x20 || byte == 0x7F) {
+        const int cells = CharCells(c.code);
+        if (column_ + cells > width_) {
+            // A wide character that does not fit ends the text; padding fills its place.
+            cut_ = true;
+            return;
+        }
+        if (IsControl(c.code)) {
             out_ += kControlSign;
         } else {
-            AppendWindows1252AsUtf8(out_, byte);
+            AppendUtf8(out_, c.code);
         }
-        ++column_;
+        column_ += cells;
     }
     void Pad(const std::string& colour, int upTo) {
         run_.Switch(colour);
@@ -90,13 +108,16 @@ private:
     int width_;
     int tabWidth_;
     int column_ = 0;
+    bool cut_ = false;
 };
 
 } // namespace
 
 SideBySideWriter::SideBySideWriter(const SourceText& left, const SourceText& right,
                                    const AlignedRows& rows, SideBySideLayout layout)
-    : left_(left), right_(right), rows_(rows), layout_(layout) {
+    : left_(left), right_(right), rows_(rows), layout_(layout),
+      leftEncoding_(ResolveEncoding(layout.encoding, left.text.data(), left.text.size())),
+      rightEncoding_(ResolveEncoding(layout.encoding, right.text.data(), right.text.size())) {
     numberWidth_ = DigitCount(std::max(left.LineCount(), right.LineCount()));
     const int half = (layout_.width - kMarkerColumns) / 2;
     textWidth_ = std::max(kMinTextWidth, half - numberWidth_ - 1);
@@ -116,9 +137,14 @@ void SideBySideWriter::WriteTitles(std::string& out,
     const int half = numberWidth_ + 1 + textWidth_;
     for (int side = 0; side < 2; ++side) {
         HalfLine title(out, layout_.colour, half, layout_.tabWidth);
-        for (unsigned char c : titles[side]) {
-            if (title.Full()) break;
-            title.PutByte(c, TitleColour());
+        // Names come from the command line, in the terminal's encoding, mostly UTF-8.
+        const auto* name = reinterpret_cast<const std::uint8_t*>(titles[side].data());
+        const int length = static_cast<int>(titles[side].size());
+        const TextEncoding encoding = DetectEncoding(name, titles[side].size());
+        for (int at = 0; at < length && !title.Full();) {
+            const EncodedChar c = CharAt(name, length, at, encoding);
+            title.PutChar(c, TitleColour());
+            at += c.bytes;
         }
         title.Pad("", half);
         if (side == 0) out.append(kMarkerColumns, ' ');
@@ -129,12 +155,12 @@ void SideBySideWriter::WriteTitles(std::string& out,
 void SideBySideWriter::WriteRow(std::string& out, int row) const {
     const RowKind kind = rows_.Kind(row);
     WriteNumber(out, rows_.LeftLine(row));
-    WriteHalf(out, left_, rows_.LeftLine(row), kind, true);
+    WriteHalf(out, left_, leftEncoding_, rows_.LeftLine(row), kind, true);
     out += ' ';
     out += RowMarker(kind);
     out += ' ';
     WriteNumber(out, rows_.RightLine(row));
-    WriteHalf(out, right_, rows_.RightLine(row), kind, false);
+    WriteHalf(out, right_, rightEncoding_, rows_.RightLine(row), kind, false);
     out += '\n';
 }
 
@@ -145,8 +171,8 @@ void SideBySideWriter::WriteNumber(std::string& out, int line) const {
     out += ' ';
 }
 
-void SideBySideWriter::WriteHalf(std::string& out, const SourceText& side, int line,
-                                 RowKind rowKind, bool fill) const {
+void SideBySideWriter::WriteHalf(std::string& out, const SourceText& side, TextEncoding encoding,
+                                 int line, RowKind rowKind, bool fill) const {
     HalfLine half(out, layout_.colour, textWidth_, layout_.tabWidth);
     // Colours reach across the half; plain text needs blanks only to reach the next column.
     const int colourWidth = layout_.colour || fill ? textWidth_ : 0;
@@ -155,8 +181,12 @@ void SideBySideWriter::WriteHalf(std::string& out, const SourceText& side, int l
         return;
     }
     const auto [start, end] = ShownBytes(side, line - 1);
-    for (std::uint32_t b = start; b < end && !half.Full(); ++b) {
-        half.PutByte(side.text[b], KindColour(static_cast<RowKind>(side.cells[b].kind)));
+    const std::uint8_t* text = side.text.data() + start;
+    const int length = static_cast<int>(end - start);
+    for (int at = 0; at < length && !half.Full();) {
+        const EncodedChar c = CharAt(text, length, at, encoding);
+        half.PutChar(c, KindColour(KindOfChar(side, start + at, c.bytes)));
+        at += c.bytes;
     }
     // Whole inserted or removed lines are coloured across; an empty line shows one blank.
     const bool wholeLine = rowKind == RowKind::Inserted || rowKind == RowKind::Removed;

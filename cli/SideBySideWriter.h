@@ -1,6 +1,7 @@
 // Writes a comparison as two columns of text, coloured for a terminal or marked for a pipe.
 #pragma once
 
+#include "common/TextEncoding.h"
 #include "engine/load/SourceText.h"
 #include "engine/result/AlignedRows.h"
 
@@ -13,6 +14,7 @@ struct SideBySideLayout {
     int width = 80; // whole line, in columns
     bool colour = false;
     int tabWidth = 4;
+    EncodingChoice encoding = EncodingChoice::Automatic; // how both files' bytes are shown
 };
 
 class SideBySideWriter {
@@ -26,14 +28,16 @@ public:
 private:
     void WriteTitles(std::string& out, const std::array<std::string, 2>& titles) const;
     void WriteRow(std::string& out, int row) const;
-    void WriteHalf(std::string& out, const SourceText& side, int line, RowKind rowKind,
-                   bool fill) const;
+    void WriteHalf(std::string& out, const SourceText& side, TextEncoding encoding, int line,
+                   RowKind rowKind, bool fill) const;
     void WriteNumber(std::string& out, int line) const;
 
     const SourceText& left_;
     const SourceText& right_;
     const AlignedRows& rows_;
     SideBySideLayout layout_;
+    TextEncoding leftEncoding_;
+    TextEncoding rightEncoding_;
     int numberWidth_ = 1;
     int textWidth_ = 10;
 };

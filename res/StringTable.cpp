@@ -105,6 +105,7 @@ const std::unordered_map<int, std::string>& Table() {
          "  -2:<text>       Titel für die zweite Datei\n"
          "  --dump          Vergleichsergebnis in der kanonischen Textform ausgeben\n"
          "  --color=<wann>  Farben: auto (nur im Terminal), always oder never\n"
+         "  --encoding=<z>  Zeichensatz der Dateien: auto (UTF-8 wenn erkannt), cp1252 oder utf-8\n"
          "  --help          Diese Hilfe anzeigen\n"
          "  --version       Versionsnummer anzeigen\n"
          "  <Datei1>        Pfad für die erste Datei (- liest die Standardeingabe)\n"

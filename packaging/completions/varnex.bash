@@ -5,7 +5,7 @@ _varnex_options() {
     case ${1##*/} in
     varnex-diff)
         printf '%s\n' -L -C -S -1: -2: --dump --color=auto --color=always --color=never \
-            --help --version
+            --encoding=auto --encoding=cp1252 --encoding=utf-8 --help --version
         ;;
     *)
         printf '%s\n' -L -C -S -DL -DC -DS -J -N -H -V -0 -0: -1: -2: --help --version
