@@ -13,8 +13,8 @@ namespace {
 
 constexpr int kMaxSequence = 4;
 
-// Length of the valid UTF-8 sequence at text[index] and its code point; 0 bytes when there is
-// none (a stray continuation byte, an overlong form, a surrogate, past U+10FFFF, cut short).
+} // namespace
+
 EncodedChar Utf8SequenceAt(const std::uint8_t* text, int length, int index) {
     const std::uint8_t lead = text[index];
     if (lead < 0x80) return {lead, 1};
@@ -40,6 +40,8 @@ EncodedChar Utf8SequenceAt(const std::uint8_t* text, int length, int index) {
     if (code < least || surrogate || code > 0x10FFFF) return {0, 0};
     return {code, bytes};
 }
+
+namespace {
 
 struct Range {
     char32_t first;

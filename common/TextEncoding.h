@@ -24,6 +24,10 @@ struct EncodedChar {
 // character; a byte that starts none stands for its Windows-1252 character, alone.
 EncodedChar CharAt(const std::uint8_t* text, int length, int index, TextEncoding encoding);
 
+// The valid UTF-8 sequence at text[index]; 0 bytes when none starts there (a stray continuation
+// byte, an overlong form, a surrogate, past U+10FFFF, cut short by the length).
+EncodedChar Utf8SequenceAt(const std::uint8_t* text, int length, int index);
+
 // Index of the first byte of the character that holds byte `index` (index < length).
 int CharStart(const std::uint8_t* text, int length, int index, TextEncoding encoding);
 
