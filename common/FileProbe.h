@@ -18,6 +18,9 @@ std::int64_t RegularFileSize(const std::string& path);
 // that does not exist, or `path` itself when it is no link.
 std::string FollowLinks(const std::string& path);
 
+// Byte offsets are signed 32-bit and line counts 16-bit: no reader takes a larger file.
+inline constexpr std::int64_t kMaxFileBytes = 0x7FFFFFFE;
+
 inline constexpr std::size_t kNoReadLimit = std::numeric_limits<std::size_t>::max() - 1;
 
 // What a file may be for ReadWholeFile: anything readable (pipes and devices for the console

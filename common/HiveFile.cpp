@@ -69,7 +69,10 @@ FileText ReadWhole(const std::string& path) {
         return file;
     }
     ByteBuffer bytes;
-    file.error = ReadToEnd(fd, bytes);
+    // A file that large is no settings file: refused from its size, without reading it.
+    file.error = info.st_size > kMaxFileBytes
+                     ? EFBIG
+                     : ReadToEnd(fd, bytes, static_cast<std::size_t>(kMaxFileBytes));
     close(fd);
     file.text.assign(bytes.begin(), bytes.end());
     return file;

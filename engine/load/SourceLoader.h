@@ -1,6 +1,7 @@
 // Turns a file's bytes into a SourceText: line starts, line keys and per-byte cells.
 #pragma once
 
+#include "common/FileProbe.h"
 #include "engine/load/LineStyler.h"
 #include "engine/load/SourceText.h"
 
@@ -9,9 +10,6 @@
 #include <vector>
 
 namespace varnex {
-
-// Line counts are 16-bit and byte offsets signed 32-bit; larger files cannot be loaded.
-inline constexpr std::int64_t kMaxFileBytes = 0x7FFFFFFE;
 
 // Reads the file at `side.path` and splits it; false when it cannot be opened or read
 // (a missing file, a folder, pipe or device, an unreadable or oversized file). The side is left

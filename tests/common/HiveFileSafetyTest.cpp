@@ -261,5 +261,22 @@ TEST_F(HiveFileSafetyTest, UnreadableHiveIsReportedOnce) {
     EXPECT_EQ(ReadText(hive), text);
 }
 
+TEST_F(HiveFileSafetyTest, HiveLargerThanAnyFileIsKeptAsideWithoutBeingRead) {
+    const SharedFolder shared;
+    const std::string hive = (shared.Path() / "user.reg").string();
+    const test::ScopedVariable hivePath("TAMSEL_USER_HIVE", hive.c_str());
+    WriteText(hive, "Windows Registry Editor Version 5.00\n");
+    // Holes cost no disk; reading them would take 3 GiB, more than the child may have.
+    ASSERT_EQ(truncate(hive.c_str(), std::int64_t{3} << 30), 0);
+    ASSERT_EQ(chmod(hive.c_str(), 0666), 0);
+
+    const std::string warnings = LookThriceThenWrite(true);
+    EXPECT_EQ(Occurrences(warnings, hive + " cannot be read (File too large); it was kept as " +
+                                        hive + ".damaged"),
+              1u)
+        << warnings;
+    EXPECT_NE(ReadText(hive).find("\"Fresh\"=dword:00000001"), std::string::npos);
+}
+
 } // namespace
 } // namespace varnex
