@@ -1,5 +1,7 @@
 // The engine on any pair of texts (the input split at its first NUL byte), in all three modes:
-// compare, dump, and walk the difference blocks both ways, checking what must always hold.
+// compare, dump, write the console's columns in both encodings, and walk the difference blocks
+// both ways, checking what must always hold.
+#include "cli/SideBySideWriter.h"
 #include "engine/CompareEngine.h"
 #include "engine/Limits.h"
 #include "engine/result/ResultDump.h"
@@ -117,6 +119,17 @@ ByteBuffer BytesOf(std::string_view text) {
     return ByteBuffer(text.begin(), text.end());
 }
 
+// The console's side-by-side text: one line per row and a title line, however the bytes decode.
+void WriteColumns(const CompareEngine& engine) {
+    for (const EncodingChoice encoding : {EncodingChoice::Windows1252, EncodingChoice::Utf8}) {
+        const SideBySideLayout layout{40, encoding == EncodingChoice::Utf8, 4, encoding};
+        const std::string text =
+            SideBySideWriter(engine.Left(), engine.Right(), engine.Rows(), layout)
+                .Write({"left", "right"});
+        Check(std::count(text.begin(), text.end(), '\n') == engine.Rows().Count() + 1);
+    }
+}
+
 } // namespace
 } // namespace varnex
 
@@ -129,10 +142,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckingSink leftSink, rightSink;
     for (const CompareMode mode :
          {CompareMode::LineWise, CompareMode::CharWise, CompareMode::CharWiseNoBlanks}) {
-        engine.CompareTexts("left", BytesOf(left), "right", BytesOf(right), mode, nullptr, leftSink,
-                            rightSink);
+        const LoadResult compared = engine.CompareTexts(
+            "left", BytesOf(left), "right", BytesOf(right), mode, nullptr, leftSink, rightSink);
+        // Inputs this small always fit in memory.
+        if (compared != LoadResult::Ok) std::abort();
         CheckRows(engine);
         CheckDump(engine, DumpResult(engine, LoadResult::Ok));
+        WriteColumns(engine);
         WalkBlocks(engine);
     }
     return 0;
