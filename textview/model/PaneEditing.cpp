@@ -15,6 +15,14 @@ namespace varnex {
 
 namespace {
 
+// Column after the character that starts at `column` (a caret never stands inside one).
+int ColumnAfterCharAt(const TextLine& line, int column, TextEncoding encoding) {
+    const int tabWidth = TabWidth::Get();
+    const int index = ColumnToIndex(line.Text(), line.Length(), column, tabWidth, encoding);
+    const int next = NextCharIndex(line.Text(), line.Length(), index, encoding);
+    return IndexToColumn(line.Text(), line.Length(), next, tabWidth, encoding);
+}
+
 bool IsEditCode(int code) {
     return code >= ' ' || code == EditCode::kDeleteForward || code == EditCode::kBackspace ||
            code == EditCode::kTab || code == EditCode::kEnter;
@@ -195,8 +203,10 @@ bool PaneEditor::Backspace(UndoRecord* record) {
         return Replace({previous->Width(), caret.line - 1}, caret, "", record);
     }
     const int tabWidth = TabWidth::Get();
-    const int index = ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth);
-    const int column = IndexToColumn(line.Text(), line.Length(), index - 1, tabWidth);
+    const TextEncoding encoding = document_.Encoding();
+    const int index = ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth, encoding);
+    const int previous = PreviousCharIndex(line.Text(), line.Length(), index, encoding);
+    const int column = IndexToColumn(line.Text(), line.Length(), previous, tabWidth, encoding);
     record->kind |= UndoRecord::kDeleted;
     return Replace({column, caret.line}, caret, "", record);
 }
@@ -213,9 +223,7 @@ bool PaneEditor::DeleteForward(UndoRecord* record) {
         }
         return Replace({line.Width(), caret.line}, {0, caret.line + 1}, "", record);
     }
-    const int tabWidth = TabWidth::Get();
-    const int index = ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth);
-    const int next = IndexToColumn(line.Text(), line.Length(), index + 1, tabWidth);
+    const int next = ColumnAfterCharAt(line, caret.column, document_.Encoding());
     const bool done = Replace(caret, {next, caret.line}, "", record);
     if (done) caret_.SetCaret(caret.column, caret.line, CaretMove::kNoWrap);
     return done;
@@ -232,8 +240,9 @@ bool PaneEditor::Type(int code, UndoRecord* record) {
     record->kind |= UndoRecord::kInserted;
     if (!InsertMode() && caret.column < lineWidth) {
         const int tabWidth = TabWidth::Get();
-        const int index = ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth);
-        const int next = IndexToColumn(line.Text(), line.Length(), index + 1, tabWidth);
+        const int index =
+            ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth, document_.Encoding());
+        const int next = ColumnAfterCharAt(line, caret.column, document_.Encoding());
         record->kind |= UndoRecord::kOverwrite;
         record->replaced = line.Text()[index];
         return Replace(caret, {next, caret.line}, typed, record);
@@ -272,8 +281,11 @@ bool PaneEditor::IndentBlock(bool unindent) {
 int PaneEditor::CopyWordAt(TextPosition at, bool copy) {
     const TextLine* line = document_.GetLine(at.line);
     if (!line) return 0;
-    const int index = ColumnToIndex(line->Text(), line->Length(), at.column, TabWidth::Get());
-    const ByteRange word = WordTouching(line->Text(), line->Length(), index, EditOptions::Get());
+    const TextEncoding encoding = document_.Encoding();
+    const int index =
+        ColumnToIndex(line->Text(), line->Length(), at.column, TabWidth::Get(), encoding);
+    const ByteRange word =
+        WordTouching(line->Text(), line->Length(), index, EditOptions::Get(), encoding);
     if (word.first == word.last) return 0;
     if (copy) {
         platform_.SetClipboardText(

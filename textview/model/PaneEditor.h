@@ -74,6 +74,9 @@ public:
     // it stood before.
     TextPosition MoveTo(TextPosition to, bool extend);
     void SelectAll();
+    // Shows the text in `encoding` (see PaneModel::SetEncoding); caret and anchor stay at their
+    // bytes, moved back to the start of the character holding them.
+    void SetEncoding(TextEncoding encoding);
     // Column 0 of `line` to its end.
     void SelectLine(int line);
     // Selects the word (or run of one class) on the character at `cell`; false on blanks.

@@ -388,16 +388,17 @@ Reference ReadReference(std::string_view text) {
 }
 
 // Where a search from the caret column starts on its line.
-int IndexAtColumn(const TextLine& line, int column) {
-    return ColumnToIndex(line.Text(), line.Length(), column, TabWidth::Get());
+int IndexAtColumn(const TextLine& line, int column, TextEncoding encoding) {
+    return ColumnToIndex(line.Text(), line.Length(), column, TabWidth::Get(), encoding);
 }
 
 // Matches before the caret start before this index; a caret past the line's end stands after
 // it, so a match at the very end (such as "$") counts as before it.
-int IndexBeforeColumn(const TextLine& line, int column) {
-    const int index = IndexAtColumn(line, column);
+int IndexBeforeColumn(const TextLine& line, int column, TextEncoding encoding) {
+    const int index = IndexAtColumn(line, column, encoding);
     if (index < line.Length()) return index;
-    const int endColumn = IndexToColumn(line.Text(), line.Length(), line.Length(), TabWidth::Get());
+    const int endColumn =
+        IndexToColumn(line.Text(), line.Length(), line.Length(), TabWidth::Get(), encoding);
     return column > endColumn ? index + 1 : index;
 }
 
@@ -405,7 +406,8 @@ std::optional<TextMatch> SearchForwardFrom(const PaneModel& document, const Sear
                                            TextPosition from, bool fresh) {
     for (int line = std::max(from.line, 0); line < document.LineCount(); ++line) {
         const TextLine& record = *document.GetLine(line);
-        const int start = line == from.line ? IndexAtColumn(record, from.column) : 0;
+        const int start =
+            line == from.line ? IndexAtColumn(record, from.column, document.Encoding()) : 0;
         std::optional<LineMatch> match = pattern.FindForward(record.Text(), record.Length(), start);
         if (match && !fresh && line == from.line && match->first == start && match->last == start)
             match = pattern.FindForward(record.Text(), record.Length(), start + 1);
@@ -418,8 +420,9 @@ std::optional<TextMatch> SearchBackwardFrom(const PaneModel& document, const Sea
                                             TextPosition from) {
     for (int line = std::min(from.line, document.LineCount() - 1); line >= 0; --line) {
         const TextLine& record = *document.GetLine(line);
-        const int before =
-            line == from.line ? IndexBeforeColumn(record, from.column) : record.Length() + 1;
+        const int before = line == from.line
+                               ? IndexBeforeColumn(record, from.column, document.Encoding())
+                               : record.Length() + 1;
         std::optional<LineMatch> match =
             pattern.FindBackward(record.Text(), record.Length(), before);
         if (match) return TextMatch{line, std::move(*match)};

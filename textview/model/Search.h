@@ -2,6 +2,7 @@
 // folded as the pane's encoding shows the bytes.
 #pragma once
 
+#include "common/TextEncoding.h"
 #include "textview/model/TextPosition.h"
 
 #include <cstdint>
@@ -17,7 +18,6 @@ namespace varnex {
 class PaneModel;
 
 // How the pane shows its bytes; case folding and the regular expressions follow it.
-enum class TextEncoding { Windows1252 };
 
 // The search flags the dialogs send (a bit word, kept as the dialogs exchange it).
 struct SearchFlags {

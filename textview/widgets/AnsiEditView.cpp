@@ -212,6 +212,17 @@ void CAnsiEditView::AfterChange() {
     ContentChanged();
 }
 
+void CAnsiEditView::SetEncoding(TextEncoding encoding) {
+    editor_.SetEncoding(encoding);
+    AfterChange();
+}
+
+void CAnsiEditView::SetMixedStyleRule(PaneModel::MixedStyleRule rule) {
+    model_.SetMixedStyleRule(std::move(rule));
+    model_.Repaint().MarkAll();
+    AfterChange();
+}
+
 void CAnsiEditView::SharedSettingsChanged() {
     model_.Remeasure();
     AfterChange();
@@ -242,7 +253,8 @@ int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, in
     const TextLine* record = GetLine(line);
     if (!record) return 0;
     const int tabWidth = TabWidth::Get();
-    const ColumnHit start = FindColumn(record->Text(), record->Length(), firstColumn, tabWidth);
+    const ColumnHit start =
+        FindColumn(record->Text(), record->Length(), firstColumn, tabWidth, model_.Encoding());
     const int count = std::min(record->Length() - start.index, kMaxBytesDrawn);
     FillStyleValues(*record, start.index, count);
     LineCells cells{record->Text() + start.index, styleValues_.data(), count, start.startColumn, 0};
