@@ -258,8 +258,19 @@ void PaneModel::MeasureAll() {
     repaint_.MarkAll();
 }
 
-std::uint8_t PaneModel::MixedStyle(std::uint8_t firstId, std::uint8_t otherId) const {
-    return mixedStyleRule_ ? mixedStyleRule_(firstId, otherId) : firstId;
+std::uint8_t PaneModel::CharStyleIndex(const std::uint8_t* styles, int bytes) const {
+    const std::uint8_t first = styles[0];
+    if (!mixedStyleRule_) return first;
+    const auto other = std::find_if(styles + 1, styles + bytes,
+                                    [first](std::uint8_t index) { return index != first; });
+    if (other == styles + bytes) return first;
+    const StyleTable& table = resources_->Styles();
+    const auto idOf = [&table](std::uint8_t index) {
+        const TextStyle* style = table.Get(index);
+        return static_cast<std::uint8_t>(style ? style->id : 0);
+    };
+    const std::uint8_t id = mixedStyleRule_(idOf(first), idOf(*other));
+    return static_cast<std::uint8_t>(table.IndexOfId(id).value_or(first));
 }
 
 } // namespace varnex

@@ -102,7 +102,8 @@ public:
     // id, first differing id); without a rule the first byte's id.
     using MixedStyleRule = std::function<std::uint8_t(std::uint8_t firstId, std::uint8_t otherId)>;
     void SetMixedStyleRule(MixedStyleRule rule) { mixedStyleRule_ = std::move(rule); }
-    std::uint8_t MixedStyle(std::uint8_t firstId, std::uint8_t otherId) const;
+    // The style index a character is drawn with, from the style bytes of its `bytes` bytes.
+    std::uint8_t CharStyleIndex(const std::uint8_t* styles, int bytes) const;
 
     // -1 while a syntax configuration colours the text, else 0.
     int DefaultStyleId() const { return scanner_ ? -1 : 0; }
