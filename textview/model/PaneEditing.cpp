@@ -144,6 +144,15 @@ bool PaneEditor::Replace(TextPosition from, TextPosition to, std::string_view by
 }
 
 // Past the last line: Enter and typing make a new last line, Backspace only moves the caret.
+// A UTF-8 pane takes a typed code point as its sequence, a Windows-1252 pane as one byte.
+std::string PaneEditor::TypedBytes(int code) const {
+    if (document_.Encoding() != TextEncoding::Utf8 || code < 0x80)
+        return std::string(1, static_cast<char>(code));
+    std::string bytes;
+    AppendUtf8(bytes, static_cast<char32_t>(code));
+    return bytes;
+}
+
 bool PaneEditor::BeyondLastLine(int code, UndoRecord* record) {
     const TextPosition caret = caret_.Caret();
     if (code == EditCode::kDeleteForward) {
@@ -159,7 +168,7 @@ bool PaneEditor::BeyondLastLine(int code, UndoRecord* record) {
         return false;
     }
     const bool enter = code == EditCode::kEnter;
-    const std::string text = enter ? "\n" : std::string(1, static_cast<char>(code));
+    const std::string text = enter ? "\n" : TypedBytes(code);
     const TextPosition at = enter ? TextPosition{0, caret.line} : caret;
     const std::optional<TextPosition> end = InsertTextAt(document_, at, text);
     if (!end) {
@@ -236,7 +245,7 @@ bool PaneEditor::Type(int code, UndoRecord* record) {
     const TextLine& line = *document_.GetLine(caret.line);
     // Inserting replaces the line record: nothing of `line` may be read afterwards.
     const int lineWidth = line.Width();
-    const std::string typed(1, static_cast<char>(code));
+    const std::string typed = TypedBytes(code);
     record->kind |= UndoRecord::kInserted;
     if (!InsertMode() && caret.column < lineWidth) {
         const int tabWidth = TabWidth::Get();
@@ -244,7 +253,10 @@ bool PaneEditor::Type(int code, UndoRecord* record) {
             ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth, document_.Encoding());
         const int next = ColumnAfterCharAt(line, caret.column, document_.Encoding());
         record->kind |= UndoRecord::kOverwrite;
-        record->replaced = line.Text()[index];
+        const int replacedEnd =
+            NextCharIndex(line.Text(), line.Length(), index, document_.Encoding());
+        record->replaced.assign(reinterpret_cast<const char*>(line.Text()) + index,
+                                static_cast<std::size_t>(replacedEnd - index));
         return Replace(caret, {next, caret.line}, typed, record);
     }
     const std::optional<TextPosition> end = InsertTextAt(document_, caret, typed);

@@ -189,13 +189,13 @@ void CAnsiEditView::SetBracketRules(std::optional<BracketRules> rules) {
 }
 
 void CAnsiEditView::SetClipboardText(const std::string& bytes) {
-    QGuiApplication::clipboard()->setText(BytesToText(bytes));
+    QGuiApplication::clipboard()->setText(BytesToText(bytes, model_.Encoding()));
 }
 
 std::optional<std::string> CAnsiEditView::ClipboardText() const {
     const QString text = QGuiApplication::clipboard()->text();
     if (text.isNull()) return std::nullopt;
-    return TextToBytes(text);
+    return TextToBytes(text, model_.Encoding());
 }
 
 void CAnsiEditView::PublishStatus(const std::string& text, const std::string& mode) {

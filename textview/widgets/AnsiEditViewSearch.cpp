@@ -42,12 +42,14 @@ std::string WordAtCaret(const PaneEditor& editor) {
 
 int CAnsiEditView::OpenFindDialog() {
     PaneSearchTarget target(*this);
-    return RunFindDialog(target, dialogSeams_, this, BytesToText(FirstSelectedLine(editor_)));
+    return RunFindDialog(target, dialogSeams_, this,
+                         BytesToText(FirstSelectedLine(editor_), model_.Encoding()));
 }
 
 int CAnsiEditView::OpenReplaceDialog() {
     PaneSearchTarget target(*this);
-    return RunReplaceDialog(target, dialogSeams_, this, BytesToText(FirstSelectedLine(editor_)));
+    return RunReplaceDialog(target, dialogSeams_, this,
+                            BytesToText(FirstSelectedLine(editor_), model_.Encoding()));
 }
 
 int CAnsiEditView::OpenOptionsDialog() {

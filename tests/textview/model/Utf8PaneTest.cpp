@@ -138,6 +138,25 @@ TEST_F(Utf8PaneTest, BackspaceAndDeleteRemoveWholeCharacters) {
     EXPECT_EQ(pane.Line(0), "x");
 }
 
+TEST_F(Utf8PaneTest, ATypedCharacterGoesInAsItsSequenceAndOverwriteUndoesWhole) {
+    EditedPane pane({"ab"});
+    MakeUtf8(pane);
+    EXPECT_TRUE(pane.editor.EditChar(0x436, true));  // ж
+    EXPECT_TRUE(pane.editor.EditChar(0x4E2D, true)); // 中
+    EXPECT_EQ(pane.Line(0), "\xD0\xB6\xE4\xB8\xAD"
+                            "ab");
+    EXPECT_EQ(pane.Caret(), (TextPosition{3, 0}));
+    pane.editor.SetCaret(0, 0, 0);
+    pane.editor.ToggleInsertMode();
+    EXPECT_TRUE(pane.editor.EditChar('x', true));
+    EXPECT_EQ(pane.Line(0), "x\xE4\xB8\xAD"
+                            "ab")
+        << "x takes the place of the whole of ж";
+    EXPECT_TRUE(pane.editor.UndoRedo(-1));
+    EXPECT_EQ(pane.Line(0), "\xD0\xB6\xE4\xB8\xAD"
+                            "ab");
+}
+
 TEST_F(Utf8PaneTest, SwitchingTheEncodingRemeasuresAndKeepsTheCaretAtItsBytes) {
     EditedPane pane({"\xE4\xB8\xAD\xE6\x96\x87", "ab"});
     EXPECT_EQ(pane.document.WidestLine(), 6);
