@@ -143,7 +143,6 @@ bool PaneEditor::Replace(TextPosition from, TextPosition to, std::string_view by
     return true;
 }
 
-// Past the last line: Enter and typing make a new last line, Backspace only moves the caret.
 // A UTF-8 pane takes a typed code point as its sequence, a Windows-1252 pane as one byte.
 std::string PaneEditor::TypedBytes(int code) const {
     if (document_.Encoding() != TextEncoding::Utf8 || code < 0x80)
@@ -153,6 +152,7 @@ std::string PaneEditor::TypedBytes(int code) const {
     return bytes;
 }
 
+// Past the last line: Enter and typing make a new last line, Backspace only moves the caret.
 bool PaneEditor::BeyondLastLine(int code, UndoRecord* record) {
     const TextPosition caret = caret_.Caret();
     if (code == EditCode::kDeleteForward) {
@@ -249,12 +249,12 @@ bool PaneEditor::Type(int code, UndoRecord* record) {
     record->kind |= UndoRecord::kInserted;
     if (!InsertMode() && caret.column < lineWidth) {
         const int tabWidth = TabWidth::Get();
+        const TextEncoding encoding = document_.Encoding();
         const int index =
-            ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth, document_.Encoding());
-        const int next = ColumnAfterCharAt(line, caret.column, document_.Encoding());
+            ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth, encoding);
+        const int replacedEnd = NextCharIndex(line.Text(), line.Length(), index, encoding);
+        const int next = IndexToColumn(line.Text(), line.Length(), replacedEnd, tabWidth, encoding);
         record->kind |= UndoRecord::kOverwrite;
-        const int replacedEnd =
-            NextCharIndex(line.Text(), line.Length(), index, document_.Encoding());
         record->replaced.assign(reinterpret_cast<const char*>(line.Text()) + index,
                                 static_cast<std::size_t>(replacedEnd - index));
         return Replace(caret, {next, caret.line}, typed, record);
