@@ -175,5 +175,20 @@ TEST_F(Utf8PaneTest, SwitchingTheEncodingRemeasuresAndKeepsTheCaretAtItsBytes) {
     EXPECT_EQ(pane.Caret(), (TextPosition{3, 0}));
 }
 
+TEST_F(Utf8PaneTest, AMixedStyledCharacterTakesTheStyleTheRuleGives) {
+    PaneModel document(256, 10, PaneModel::kPerCharacterStyles, "Utf8PaneStyles");
+    const auto red = static_cast<std::uint8_t>(document.AddStyle(0, 0, "red", 50, 0));
+    const auto green = static_cast<std::uint8_t>(document.AddStyle(0, 0, "green", 51, 0));
+    const auto blue = static_cast<std::uint8_t>(document.AddStyle(0, 0, "blue", 52, 0));
+    const std::uint8_t mixed[] = {red, red, green};
+    const std::uint8_t even[] = {green, green, green};
+    EXPECT_EQ(document.CharStyleIndex(mixed, 3), red) << "without a rule: the first byte's";
+    document.SetMixedStyleRule([](std::uint8_t firstId, std::uint8_t otherId) {
+        return static_cast<std::uint8_t>(firstId == 50 && otherId == 51 ? 52 : 0);
+    });
+    EXPECT_EQ(document.CharStyleIndex(mixed, 3), blue) << "the rule sees the ids 50 and 51";
+    EXPECT_EQ(document.CharStyleIndex(even, 3), green) << "one style needs no rule";
+}
+
 } // namespace
 } // namespace varnex
