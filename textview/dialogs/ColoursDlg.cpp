@@ -61,7 +61,7 @@ std::vector<int> ListedStyles(const StyleTable& styles, const std::bitset<256>* 
 
 QString StyleLabel(const TextStyle& style) {
     if (style.name.empty()) return DialogTextWithNumber(kUnnamedStyleText, style.id);
-    return BytesToText(style.name);
+    return BytesToText(style.name, TextEncoding::Windows1252);
 }
 
 } // namespace

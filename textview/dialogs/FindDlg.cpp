@@ -20,10 +20,9 @@ constexpr SearchDialogTexts kFindTexts{kFindCaption, kFindBackwardText, kFindFor
                                        kFindNextText};
 
 // Only a literal word can be highlighted; a regular expression with special characters cannot.
-bool IsPlainWord(const std::string& text, std::uint32_t flags) {
+bool IsPlainWord(const std::string& text, std::uint32_t flags, TextEncoding encoding) {
     if ((flags & SearchFlags::kRegex) == 0) return true;
-    const auto compiled =
-        SearchPattern::Compile(text, flags, TextEncoding::Windows1252, EditOptions::Get());
+    const auto compiled = SearchPattern::Compile(text, flags, encoding, EditOptions::Get());
     const auto* pattern = std::get_if<SearchPattern>(&compiled);
     return pattern && pattern->IsPlainWord();
 }
@@ -59,7 +58,7 @@ bool CFindDlg::Find(const std::string& text, bool continuing) {
     }
     SendFlags();
     const std::uint32_t flags = FlagBoxes().Flags();
-    if ((flags & SearchFlags::kHighlight) && IsPlainWord(text, flags))
+    if ((flags & SearchFlags::kHighlight) && IsPlainWord(text, flags, Target().Encoding()))
         RequestWordHighlight(text, flags);
     const SearchOutcome outcome = SearchWithWaitCursor(text, continuing);
     if (outcome.error) {

@@ -53,7 +53,7 @@ constexpr PatternMenuEntry kEntries[] = {
 
 // The syntax is search text, so it is read as the search text's bytes are.
 QString SyntaxText(const PatternElement& element) {
-    return BytesToText(std::string(element.syntax));
+    return BytesToText(std::string(element.syntax), TextEncoding::Windows1252);
 }
 
 QString ToolTip(const PatternElement& element) {

@@ -96,7 +96,7 @@ QComboBox* CSearchDlgBase::NewHistoryBox() const {
     // Case matters to a search, so completion must not change what was typed.
     box->completer()->setCaseSensitivity(Qt::CaseSensitive);
     for (const std::string& entry : SearchHistory::Entries())
-        box->addItem(BytesToText(entry));
+        box->addItem(BytesToText(entry, target_.Encoding()));
     return box;
 }
 
@@ -121,8 +121,8 @@ std::string CSearchDlgBase::SearchBytes() const {
     return BytesOf(*searchBox_);
 }
 
-std::string CSearchDlgBase::BytesOf(const QComboBox& box) {
-    return TextToBytes(box.currentText());
+std::string CSearchDlgBase::BytesOf(const QComboBox& box) const {
+    return TextToBytes(box.currentText(), target_.Encoding());
 }
 
 void CSearchDlgBase::SendFlags() {

@@ -65,7 +65,7 @@ protected:
     const DialogSeams& Seams() const { return seams_; }
     // The search text as the pane's bytes.
     std::string SearchBytes() const;
-    static std::string BytesOf(const QComboBox& box);
+    std::string BytesOf(const QComboBox& box) const;
     // Sends the flags the boxes show.
     void SendFlags();
     SearchOutcome SearchWithWaitCursor(const std::string& text, bool continuing);

@@ -24,9 +24,11 @@ public:
     // before.
     virtual std::uint32_t SetSearchFlags(std::uint32_t flags, std::uint32_t mask) = 0;
     virtual std::uint32_t CurrentSearchFlags() const = 0;
-    // Searches `text` (Windows-1252 bytes) with the pane's flags; a hit becomes the selection
-    // and is scrolled into view. `continuing` searches on from the last hit even when the flags
-    // ask for the whole text.
+    // How the pane shows its bytes: search texts are bytes in this encoding.
+    virtual TextEncoding Encoding() const = 0;
+    // Searches `text` (bytes in the pane's encoding) with the pane's flags; a hit becomes the
+    // selection and is scrolled into view. `continuing` searches on from the last hit even when the
+    // flags ask for the whole text.
     virtual SearchOutcome Search(const std::string& text, bool continuing) = 0;
     // Replaces the hit the last search selected; false when it is no longer selected.
     virtual bool ReplaceFound(const std::string& replacement) = 0;

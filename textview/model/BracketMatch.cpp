@@ -54,8 +54,8 @@ public:
             const int from =
                 at == line ? index + direction : (direction > 0 ? 0 : text->Length() - 1);
             if (const std::optional<int> found = ScanLine(*text, from, direction)) {
-                const int column =
-                    IndexToColumn(text->Text(), text->Length(), *found, TabWidth::Get());
+                const int column = IndexToColumn(text->Text(), text->Length(), *found,
+                                                 TabWidth::Get(), document_.Encoding());
                 return TextPosition{column, at};
             }
         }
@@ -93,9 +93,10 @@ BracketMatch FindBracketMatch(const PaneModel& document, const BracketRules& rul
     const TextLine* line = document.GetLine(at.line);
     if (!line) return {};
     const int tabWidth = TabWidth::Get();
-    const int index = ColumnToIndex(line->Text(), line->Length(), at.column, tabWidth);
+    const TextEncoding encoding = document.Encoding();
+    const int index = ColumnToIndex(line->Text(), line->Length(), at.column, tabWidth, encoding);
     if (index >= line->Length() ||
-        IndexToColumn(line->Text(), line->Length(), index, tabWidth) != at.column)
+        IndexToColumn(line->Text(), line->Length(), index, tabWidth, encoding) != at.column)
         return {};
     const BracketKind kind = KindOf(rules.table, line->Text()[index]);
     if (kind == BracketKind::None) return {};

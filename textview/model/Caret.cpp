@@ -95,7 +95,8 @@ TextPosition CaretModel::ClampToText(TextPosition target, int column, int flags)
     return target;
 }
 
-// On an existing line: no column past the end without virtual display, none inside a tab.
+// On an existing line: no column past the end without virtual display, none inside a tab or
+// a wide character.
 TextPosition CaretModel::ClampToLine(TextPosition target, int column, int flags) const {
     const TextLine& line = *document_.GetLine(target.line);
     const bool rightward = (flags & CaretMove::kRelative) && column > 0;
@@ -104,14 +105,15 @@ TextPosition CaretModel::ClampToLine(TextPosition target, int column, int flags)
         target.column = line.Width();
     }
     const int tabWidth = TabWidth::Get();
-    const int index = ColumnToIndex(line.Text(), line.Length(), target.column, tabWidth);
-    const bool afterTab = index > 0 && line.Text()[index - 1] == kTab;
-    const bool insideTab =
-        afterTab && target.column % tabWidth != 0 &&
-        target.column < IndexToColumn(line.Text(), line.Length(), index, tabWidth);
-    if (insideTab) {
-        target.column = rightward ? (target.column / tabWidth + 1) * tabWidth
-                                  : IndexToColumn(line.Text(), line.Length(), index - 1, tabWidth);
+    const TextEncoding encoding = document_.Encoding();
+    const std::uint8_t* text = line.Text();
+    const int index = ColumnToIndex(text, line.Length(), target.column, tabWidth, encoding);
+    if (index == 0) return target;
+    const int end = IndexToColumn(text, line.Length(), index, tabWidth, encoding);
+    if (target.column < end) {
+        const int start = PreviousCharIndex(text, line.Length(), index, encoding);
+        target.column =
+            rightward ? end : IndexToColumn(text, line.Length(), start, tabWidth, encoding);
     }
     return target;
 }

@@ -17,6 +17,20 @@ constexpr std::uint32_t kCaseChangeStops = 0x84000;
 // Only the boundaries where a run of letters or punctuation begins.
 constexpr std::uint32_t kRunStartStops = 0x8639E;
 
+bool IsWordClass(CharClass charClass, std::uint32_t editOptions) {
+    if (charClass == CharClass::Blank || charClass == CharClass::Punctuation) return false;
+    return charClass != CharClass::Underscore ||
+           (editOptions & EditOptions::kUnderscoreSeparates) == 0;
+}
+
+// Letters are not told apart by case beyond Windows-1252: all count as lower case.
+CharClass CharClassOfSequence(char32_t code) {
+    const bool generalPunctuation = code >= 0x2000 && code <= 0x206F;
+    const bool cjkSymbol = code >= 0x3000 && code <= 0x303F;
+    if (code < 0xC0 || generalPunctuation || cjkSymbol) return CharClass::Punctuation;
+    return CharClass::Lower;
+}
+
 } // namespace
 
 CharClass CharClassOf(std::uint8_t byte) {
@@ -46,11 +60,19 @@ bool StopsBetween(std::uint32_t mask, CharClass left, CharClass right) {
     return ((mask >> bit) & 1u) != 0;
 }
 
+CharClass CharClassAt(const std::uint8_t* text, int length, int index, TextEncoding encoding) {
+    if (encoding != TextEncoding::Utf8 || text[index] < 0x80) return CharClassOf(text[index]);
+    const EncodedChar sequence = Utf8SequenceAt(text, length, index);
+    return sequence.bytes > 0 ? CharClassOfSequence(sequence.code) : CharClassOf(text[index]);
+}
+
 bool IsWordCharacter(std::uint8_t byte, std::uint32_t editOptions) {
-    const CharClass charClass = CharClassOf(byte);
-    if (charClass == CharClass::Blank || charClass == CharClass::Punctuation) return false;
-    return charClass != CharClass::Underscore ||
-           (editOptions & EditOptions::kUnderscoreSeparates) == 0;
+    return IsWordClass(CharClassOf(byte), editOptions);
+}
+
+bool IsWordCharacterAt(const std::uint8_t* text, int length, int index, std::uint32_t editOptions,
+                       TextEncoding encoding) {
+    return IsWordClass(CharClassAt(text, length, index, encoding), editOptions);
 }
 
 } // namespace varnex

@@ -15,6 +15,14 @@ namespace varnex {
 
 namespace {
 
+// Column after the character that starts at `column` (a caret never stands inside one).
+int ColumnAfterCharAt(const TextLine& line, int column, TextEncoding encoding) {
+    const int tabWidth = TabWidth::Get();
+    const int index = ColumnToIndex(line.Text(), line.Length(), column, tabWidth, encoding);
+    const int next = NextCharIndex(line.Text(), line.Length(), index, encoding);
+    return IndexToColumn(line.Text(), line.Length(), next, tabWidth, encoding);
+}
+
 bool IsEditCode(int code) {
     return code >= ' ' || code == EditCode::kDeleteForward || code == EditCode::kBackspace ||
            code == EditCode::kTab || code == EditCode::kEnter;
@@ -135,6 +143,15 @@ bool PaneEditor::Replace(TextPosition from, TextPosition to, std::string_view by
     return true;
 }
 
+// A UTF-8 pane takes a typed code point as its sequence, a Windows-1252 pane as one byte.
+std::string PaneEditor::TypedBytes(int code) const {
+    if (document_.Encoding() != TextEncoding::Utf8 || code < 0x80)
+        return std::string(1, static_cast<char>(code));
+    std::string bytes;
+    AppendUtf8(bytes, static_cast<char32_t>(code));
+    return bytes;
+}
+
 // Past the last line: Enter and typing make a new last line, Backspace only moves the caret.
 bool PaneEditor::BeyondLastLine(int code, UndoRecord* record) {
     const TextPosition caret = caret_.Caret();
@@ -151,7 +168,7 @@ bool PaneEditor::BeyondLastLine(int code, UndoRecord* record) {
         return false;
     }
     const bool enter = code == EditCode::kEnter;
-    const std::string text = enter ? "\n" : std::string(1, static_cast<char>(code));
+    const std::string text = enter ? "\n" : TypedBytes(code);
     const TextPosition at = enter ? TextPosition{0, caret.line} : caret;
     const std::optional<TextPosition> end = InsertTextAt(document_, at, text);
     if (!end) {
@@ -195,8 +212,10 @@ bool PaneEditor::Backspace(UndoRecord* record) {
         return Replace({previous->Width(), caret.line - 1}, caret, "", record);
     }
     const int tabWidth = TabWidth::Get();
-    const int index = ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth);
-    const int column = IndexToColumn(line.Text(), line.Length(), index - 1, tabWidth);
+    const TextEncoding encoding = document_.Encoding();
+    const int index = ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth, encoding);
+    const int previous = PreviousCharIndex(line.Text(), line.Length(), index, encoding);
+    const int column = IndexToColumn(line.Text(), line.Length(), previous, tabWidth, encoding);
     record->kind |= UndoRecord::kDeleted;
     return Replace({column, caret.line}, caret, "", record);
 }
@@ -213,9 +232,7 @@ bool PaneEditor::DeleteForward(UndoRecord* record) {
         }
         return Replace({line.Width(), caret.line}, {0, caret.line + 1}, "", record);
     }
-    const int tabWidth = TabWidth::Get();
-    const int index = ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth);
-    const int next = IndexToColumn(line.Text(), line.Length(), index + 1, tabWidth);
+    const int next = ColumnAfterCharAt(line, caret.column, document_.Encoding());
     const bool done = Replace(caret, {next, caret.line}, "", record);
     if (done) caret_.SetCaret(caret.column, caret.line, CaretMove::kNoWrap);
     return done;
@@ -228,14 +245,18 @@ bool PaneEditor::Type(int code, UndoRecord* record) {
     const TextLine& line = *document_.GetLine(caret.line);
     // Inserting replaces the line record: nothing of `line` may be read afterwards.
     const int lineWidth = line.Width();
-    const std::string typed(1, static_cast<char>(code));
+    const std::string typed = TypedBytes(code);
     record->kind |= UndoRecord::kInserted;
     if (!InsertMode() && caret.column < lineWidth) {
         const int tabWidth = TabWidth::Get();
-        const int index = ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth);
-        const int next = IndexToColumn(line.Text(), line.Length(), index + 1, tabWidth);
+        const TextEncoding encoding = document_.Encoding();
+        const int index =
+            ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth, encoding);
+        const int replacedEnd = NextCharIndex(line.Text(), line.Length(), index, encoding);
+        const int next = IndexToColumn(line.Text(), line.Length(), replacedEnd, tabWidth, encoding);
         record->kind |= UndoRecord::kOverwrite;
-        record->replaced = line.Text()[index];
+        record->replaced.assign(reinterpret_cast<const char*>(line.Text()) + index,
+                                static_cast<std::size_t>(replacedEnd - index));
         return Replace(caret, {next, caret.line}, typed, record);
     }
     const std::optional<TextPosition> end = InsertTextAt(document_, caret, typed);
@@ -272,8 +293,11 @@ bool PaneEditor::IndentBlock(bool unindent) {
 int PaneEditor::CopyWordAt(TextPosition at, bool copy) {
     const TextLine* line = document_.GetLine(at.line);
     if (!line) return 0;
-    const int index = ColumnToIndex(line->Text(), line->Length(), at.column, TabWidth::Get());
-    const ByteRange word = WordTouching(line->Text(), line->Length(), index, EditOptions::Get());
+    const TextEncoding encoding = document_.Encoding();
+    const int index =
+        ColumnToIndex(line->Text(), line->Length(), at.column, TabWidth::Get(), encoding);
+    const ByteRange word =
+        WordTouching(line->Text(), line->Length(), index, EditOptions::Get(), encoding);
     if (word.first == word.last) return 0;
     if (copy) {
         platform_.SetClipboardText(

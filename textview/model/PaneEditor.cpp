@@ -58,12 +58,15 @@ bool PaneEditor::SelectWordAt(TextPosition cell) {
     const TextLine* line = document_.GetLine(cell.line);
     if (!line) return false;
     const int tabWidth = TabWidth::Get();
-    const int index = FindColumn(line->Text(), line->Length(), cell.column, tabWidth).index;
+    const TextEncoding encoding = document_.Encoding();
+    const std::uint8_t* text = line->Text();
+    const int length = line->Length();
+    const int index = FindColumn(text, length, cell.column, tabWidth, encoding).index;
     const std::optional<ByteRange> word =
-        WordUnder(line->Text(), line->Length(), index, EditOptions::Get());
+        WordUnder(text, length, index, EditOptions::Get(), encoding);
     if (!word) return false;
-    MoveTo({IndexToColumn(line->Text(), line->Length(), word->first, tabWidth), cell.line}, false);
-    MoveTo({IndexToColumn(line->Text(), line->Length(), word->last, tabWidth), cell.line}, true);
+    MoveTo({IndexToColumn(text, length, word->first, tabWidth, encoding), cell.line}, false);
+    MoveTo({IndexToColumn(text, length, word->last, tabWidth, encoding), cell.line}, true);
     return true;
 }
 

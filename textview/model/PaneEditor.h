@@ -74,6 +74,9 @@ public:
     // it stood before.
     TextPosition MoveTo(TextPosition to, bool extend);
     void SelectAll();
+    // Shows the text in `encoding` (see PaneModel::SetEncoding); caret and anchor stay at their
+    // bytes, moved back to the start of the character holding them.
+    void SetEncoding(TextEncoding encoding);
     // Column 0 of `line` to its end.
     void SelectLine(int line);
     // Selects the word (or run of one class) on the character at `cell`; false on blanks.
@@ -97,8 +100,9 @@ public:
     // Replaces the selection with `bytes` (or inserts them at the caret) and leaves the caret
     // after them, or before them with "Vor Cursor einfügen"; line-wise with "Linienweise".
     bool InsertBytes(std::string_view bytes);
-    // A typed character or one of the codes 7 (delete forward), 8 (Backspace), 9 (Tab) and
-    // 13 (Enter); other codes below 32 are ignored. True when the text changed.
+    // A typed character (a byte in a Windows-1252 pane, a code point in a UTF-8 pane) or one of
+    // the codes 7 (delete forward), 8 (Backspace), 9 (Tab) and 13 (Enter); other codes below 32
+    // are ignored. True when the text changed.
     bool EditChar(int code, bool recordUndo, bool shift = false);
     // Tab with a selection across lines: a tab before every line, or with `unindent` up to
     // one tab width of blanks (and a tab behind fewer) off every line, as one undo step.
@@ -169,6 +173,7 @@ private:
     bool DeleteSelectionRecorded(bool byReplace);
     bool ApplyCharacter(int code, UndoRecord* record);
     bool BeyondLastLine(int code, UndoRecord* record);
+    std::string TypedBytes(int code) const;
     bool Enter(UndoRecord* record);
     bool Backspace(UndoRecord* record);
     bool DeleteForward(UndoRecord* record);

@@ -238,8 +238,8 @@ void PaneKeys::DefaultKey(PaneEditor& editor, const KeyPress& press) {
 
 // The character hook: Tab indents a selection across lines, DEL counts as Backspace, and the
 // control character of a Ctrl shortcut is not typed.
-void PaneKeys::TypeCharacter(PaneEditor& editor, std::uint8_t character, bool shift) {
-    constexpr std::uint8_t kDel = 127;
+void PaneKeys::TypeCharacter(PaneEditor& editor, char32_t character, bool shift) {
+    constexpr char32_t kDel = 127;
     if (character == EditCode::kTab && editor.Caret().Selection() == SelectionState::AcrossLines &&
         !editor.ReadOnly()) {
         editor.IndentBlock(shift);
@@ -247,7 +247,7 @@ void PaneKeys::TypeCharacter(PaneEditor& editor, std::uint8_t character, bool sh
     }
     if (character == kDel) character = EditCode::kBackspace;
     if (character < ' ' && ctrlShortcut_) return;
-    editor.EditChar(character, true, shift);
+    editor.EditChar(static_cast<int>(character), true, shift);
 }
 
 } // namespace varnex

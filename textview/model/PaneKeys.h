@@ -45,7 +45,8 @@ public:
     // The editing-key table; true when it took the key.
     bool OnEditKey(PaneEditor& editor, const KeyPress& press);
     // A typed character (or the code of Backspace, Tab or Enter).
-    void TypeCharacter(PaneEditor& editor, std::uint8_t character, bool shift);
+    // `character`: a byte in a Windows-1252 pane, a code point in a UTF-8 pane (see EditChar).
+    void TypeCharacter(PaneEditor& editor, char32_t character, bool shift);
 
 private:
     bool CtrlCharacter(PaneEditor& editor, const KeyPress& press);

@@ -91,7 +91,7 @@ int PaneModel::SetLine(const std::uint8_t* text, int index, int length, int enco
 int PaneModel::AppendLine(const std::uint8_t* bytes, int length) {
     if (lines_.Count() >= limits_.maxLineCount) return -1;
     const int index = lines_.Count();
-    lines_.Insert(index, TextLine::Make(bytes, length, TabWidth::Get(), lines_.Arena()));
+    lines_.Insert(index, TextLine::Make(bytes, length, TabWidth::Get(), encoding_, lines_.Arena()));
     widestLine_ = std::max(widestLine_, lines_.At(index).Width());
     MarkLine(index);
     if (hooks_.linesInserted) hooks_.linesInserted(index, 1);
@@ -100,7 +100,7 @@ int PaneModel::AppendLine(const std::uint8_t* bytes, int length) {
 }
 
 void PaneModel::ReplaceLine(int index, const std::uint8_t* bytes, int length) {
-    TextLinePtr line = TextLine::Make(bytes, length, TabWidth::Get());
+    TextLinePtr line = TextLine::Make(bytes, length, TabWidth::Get(), encoding_);
     line->KeepStateOf(lines_.At(index));
     widestLine_ = std::max(widestLine_, line->Width());
     lines_.Replace(index, std::move(line));
@@ -205,7 +205,7 @@ bool PaneModel::InsertLine(int index, const std::uint8_t* text, int length) {
     if (lines_.Count() >= limits_.maxLineCount) return false;
     index = std::clamp(index, 0, lines_.Count());
     length = std::clamp(length, 0, limits_.maxLineLength);
-    lines_.Insert(index, TextLine::Make(text, length, TabWidth::Get()));
+    lines_.Insert(index, TextLine::Make(text, length, TabWidth::Get(), encoding_));
     widestLine_ = std::max(widestLine_, lines_.At(index).Width());
     modified_ = true;
     repaint_.MarkAll();
@@ -238,16 +238,39 @@ bool PaneModel::Clear() {
 }
 
 void PaneModel::Remeasure() {
-    const int tabWidth = TabWidth::Get();
-    if (tabWidth == measuredTabWidth_) return;
-    measuredTabWidth_ = tabWidth;
+    if (TabWidth::Get() != measuredTabWidth_) MeasureAll();
+}
+
+void PaneModel::SetEncoding(TextEncoding encoding) {
+    if (encoding == encoding_) return;
+    encoding_ = encoding;
+    MeasureAll();
+}
+
+void PaneModel::MeasureAll() {
+    measuredTabWidth_ = TabWidth::Get();
     widestLine_ = 0;
     for (int index = 0; index < lines_.Count(); ++index) {
         TextLine& line = lines_.At(index);
-        line.Remeasure(tabWidth);
+        line.Remeasure(measuredTabWidth_, encoding_);
         widestLine_ = std::max(widestLine_, line.Width());
     }
     repaint_.MarkAll();
+}
+
+std::uint8_t PaneModel::CharStyleIndex(const std::uint8_t* styles, int bytes) const {
+    const std::uint8_t first = styles[0];
+    if (!mixedStyleRule_) return first;
+    const auto other = std::find_if(styles + 1, styles + bytes,
+                                    [first](std::uint8_t index) { return index != first; });
+    if (other == styles + bytes) return first;
+    const StyleTable& table = resources_->Styles();
+    const auto idOf = [&table](std::uint8_t index) {
+        const TextStyle* style = table.Get(index);
+        return static_cast<std::uint8_t>(style ? style->id : 0);
+    };
+    const std::uint8_t id = mixedStyleRule_(idOf(first), idOf(*other));
+    return static_cast<std::uint8_t>(table.IndexOfId(id).value_or(first));
 }
 
 } // namespace varnex

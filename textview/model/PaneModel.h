@@ -1,6 +1,7 @@
 // One pane's text without a window: lines, styles, syntax state and the host operations.
 #pragma once
 
+#include "common/TextEncoding.h"
 #include "textview/model/LineTable.h"
 #include "textview/model/PaneLimits.h"
 #include "textview/model/PaneResources.h"
@@ -91,6 +92,19 @@ public:
     // repainting.
     void Remeasure();
 
+    // How the bytes become characters on screen and for the caret; the bytes and their style
+    // bytes stay as they are. Another encoding lays every line out again and marks the pane for
+    // repainting.
+    void SetEncoding(TextEncoding encoding);
+    TextEncoding Encoding() const { return encoding_; }
+
+    // Style id of a multi-byte character whose bytes carry different ids: rule(first byte's
+    // id, first differing id); without a rule the first byte's id.
+    using MixedStyleRule = std::function<std::uint8_t(std::uint8_t firstId, std::uint8_t otherId)>;
+    void SetMixedStyleRule(MixedStyleRule rule) { mixedStyleRule_ = std::move(rule); }
+    // The style index a character is drawn with, from the style bytes of its `bytes` bytes.
+    std::uint8_t CharStyleIndex(const std::uint8_t* styles, int bytes) const;
+
     // -1 while a syntax configuration colours the text, else 0.
     int DefaultStyleId() const { return scanner_ ? -1 : 0; }
     // Style index of characters without style bytes.
@@ -110,6 +124,7 @@ private:
     void ResetSyntaxState();
     std::uint8_t ResolveDefault(int defaultId, int& result) const;
     int ApplyIds(TextLine& line, const std::uint8_t* ids, int count, int stride) const;
+    void MeasureAll();
 
     std::shared_ptr<PaneResources> resources_;
     PaneLimits limits_;
@@ -122,6 +137,8 @@ private:
     int visibleCount_ = 0;
     int widestLine_ = 0;
     int measuredTabWidth_;
+    TextEncoding encoding_ = TextEncoding::Windows1252;
+    MixedStyleRule mixedStyleRule_;
     bool modified_ = false;
     std::vector<std::uint8_t> conversionBuffer_;
     DocumentHooks hooks_;

@@ -24,7 +24,9 @@ std::string LineBytes(const PaneModel& document, int line) {
 TextPosition PositionOf(const PaneModel& document, int line, int index) {
     const TextLine* record = document.GetLine(line);
     if (!record) return {0, line};
-    return {IndexToColumn(record->Text(), record->Length(), index, TabWidth::Get()), line};
+    return {IndexToColumn(record->Text(), record->Length(), index, TabWidth::Get(),
+                          document.Encoding()),
+            line};
 }
 
 } // namespace
@@ -38,7 +40,7 @@ std::uint32_t PaneEditor::SetSearchFlags(std::uint32_t flags, std::uint32_t mask
 
 SearchOutcome PaneEditor::Search(std::string_view text, bool continuing) {
     auto compiled =
-        SearchPattern::Compile(text, searchFlags_, TextEncoding::Windows1252, EditOptions::Get());
+        SearchPattern::Compile(text, searchFlags_, document_.Encoding(), EditOptions::Get());
     if (auto* error = std::get_if<PatternError>(&compiled)) return {false, *error};
     const SearchPattern& pattern = std::get<SearchPattern>(compiled);
     const bool backwards = (searchFlags_ & SearchFlags::kBackwards) != 0;
@@ -74,7 +76,7 @@ std::variant<int, PatternError>
 PaneEditor::ReplaceAll(std::string_view text, std::string_view replacement, bool inSelection) {
     if (RefuseWhenReadOnly()) return 0;
     auto compiled =
-        SearchPattern::Compile(text, searchFlags_, TextEncoding::Windows1252, EditOptions::Get());
+        SearchPattern::Compile(text, searchFlags_, document_.Encoding(), EditOptions::Get());
     if (auto* error = std::get_if<PatternError>(&compiled)) return *error;
     const SearchPattern& pattern = std::get<SearchPattern>(compiled);
     const TextPosition start = inSelection ? caret_.SelectionStart() : TextPosition{0, 0};

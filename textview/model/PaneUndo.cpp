@@ -88,9 +88,8 @@ void PaneEditor::UndoStep(UndoRecord& record) {
         if (!(record.kind & UndoRecord::kCharacter))
             record.saved = TextBetween(document_, record.start, record.end);
         DeleteTextRange(document_, record.start, record.end);
-        if ((record.kind & UndoRecord::kOverwrite) && record.replaced != 0)
-            InsertTextAt(document_, record.start,
-                         std::string(1, static_cast<char>(record.replaced)));
+        if ((record.kind & UndoRecord::kOverwrite) && !record.replaced.empty())
+            InsertTextAt(document_, record.start, record.replaced);
     }
     if (record.kind & UndoRecord::kDeleted) {
         if (const auto end = InsertTextAt(document_, record.start, record.saved)) record.end = *end;

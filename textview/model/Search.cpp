@@ -1,5 +1,6 @@
 // The pane's search engine: plain text by direct byte comparison, regular expressions with the
-// 8-bit PCRE2 library and character tables of the pane's encoding.
+// 8-bit PCRE2 library and character tables of Windows-1252; in a UTF-8 pane both go through
+// PCRE2's UTF-8 mode, so that case folds and words are Unicode characters.
 #include "textview/model/Search.h"
 
 #include "textview/model/CharClass.h"
@@ -133,13 +134,23 @@ struct EncodingTables {
     }
 };
 
-const EncodingTables& TablesFor(TextEncoding encoding) {
+const EncodingTables& Windows1252Tables() {
     static const EncodingTables windows1252(&Windows1252Traits);
-    switch (encoding) {
-    case TextEncoding::Windows1252:
-        return windows1252;
-    }
     return windows1252;
+}
+
+// How PCRE2 reads patterns and lines of an encoding. UTF-8 lines may hold bytes that start no
+// sequence: those match nothing but do not stop a match elsewhere in the line.
+struct RegexMode {
+    std::uint32_t options = 0;
+    pcre2_compile_context* context = nullptr;
+    bool utf8 = false;
+};
+
+RegexMode RegexModeFor(TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8)
+        return {PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_UCP, nullptr, true};
+    return {PCRE2_NEVER_UTF | PCRE2_NEVER_UCP, Windows1252Tables().context.get(), false};
 }
 
 // The characters whole words are made of, as the editor options define them.
@@ -275,6 +286,30 @@ std::size_t LeadingOptionItems(std::string_view text) {
     return length;
 }
 
+// The same for UTF-8 characters: the ASCII word characters, and from U+00C0 on all but general
+// punctuation (U+2000..U+206F) and CJK symbols (U+3000..U+303F), as CharClassAt has it.
+std::string Utf8WordClass(const std::array<bool, 256>& isWord) {
+    std::array<bool, 256> ascii = isWord;
+    std::fill(ascii.begin() + 0x80, ascii.end(), false);
+    std::string pattern = WordClass(ascii);
+    pattern.pop_back();
+    return pattern + "\\x{C0}-\\x{1FFF}\\x{2070}-\\x{2FFF}\\x{3040}-\\x{10FFFF}]";
+}
+
+// Plain text as a regular expression that matches it literally: ASCII punctuation escaped,
+// letters, digits and UTF-8 sequences as they are.
+std::string LiteralPattern(std::string_view text) {
+    std::string pattern;
+    for (const char c : text) {
+        const auto byte = static_cast<std::uint8_t>(c);
+        const bool alphanumeric = (byte >= '0' && byte <= '9') || (byte >= 'a' && byte <= 'z') ||
+                                  (byte >= 'A' && byte <= 'Z');
+        if (byte < 0x80 && !alphanumeric) pattern += '\\';
+        pattern += c;
+    }
+    return pattern;
+}
+
 // The pattern admitted only where no word character touches it. "\E" ends a \Q quote the
 // pattern left open; the line break ends a (?x) comment that would swallow the closing part.
 std::string WholeWordPattern(std::string_view text, const std::string& wordClass, bool endComment) {
@@ -286,19 +321,18 @@ std::string WholeWordPattern(std::string_view text, const std::string& wordClass
     return pattern + "(?!(?-i)" + wordClass + ")";
 }
 
-std::variant<RegexProgram, PatternError> CompileRegex(std::string_view text, bool ignoreCase,
-                                                      const WordTest& words,
-                                                      const EncodingTables& tables) {
-    const std::uint32_t options =
-        PCRE2_NEVER_UTF | PCRE2_NEVER_UCP | (ignoreCase ? PCRE2_CASELESS : 0u);
+std::variant<RegexProgram, PatternError>
+CompileRegex(std::string_view text, bool ignoreCase, const WordTest& words, const RegexMode& mode) {
+    const std::uint32_t options = mode.options | (ignoreCase ? PCRE2_CASELESS : 0u);
     // The pattern as written decides whether it compiles and where an error lies.
-    CompileResult result = CompileCode(text, options, tables.context.get());
+    CompileResult result = CompileCode(text, options, mode.context);
     if (!result.code) return result.error;
     if (words.active) {
-        const std::string wordClass = WordClass(words.isWord);
+        const std::string wordClass =
+            mode.utf8 ? Utf8WordClass(words.isWord) : WordClass(words.isWord);
         for (const bool endComment : {false, true}) {
-            result = CompileCode(WholeWordPattern(text, wordClass, endComment), options,
-                                 tables.context.get());
+            result =
+                CompileCode(WholeWordPattern(text, wordClass, endComment), options, mode.context);
             if (result.code) break;
         }
         if (!result.code) return PatternError{0, result.error.message};
@@ -388,16 +422,17 @@ Reference ReadReference(std::string_view text) {
 }
 
 // Where a search from the caret column starts on its line.
-int IndexAtColumn(const TextLine& line, int column) {
-    return ColumnToIndex(line.Text(), line.Length(), column, TabWidth::Get());
+int IndexAtColumn(const TextLine& line, int column, TextEncoding encoding) {
+    return ColumnToIndex(line.Text(), line.Length(), column, TabWidth::Get(), encoding);
 }
 
 // Matches before the caret start before this index; a caret past the line's end stands after
 // it, so a match at the very end (such as "$") counts as before it.
-int IndexBeforeColumn(const TextLine& line, int column) {
-    const int index = IndexAtColumn(line, column);
+int IndexBeforeColumn(const TextLine& line, int column, TextEncoding encoding) {
+    const int index = IndexAtColumn(line, column, encoding);
     if (index < line.Length()) return index;
-    const int endColumn = IndexToColumn(line.Text(), line.Length(), line.Length(), TabWidth::Get());
+    const int endColumn =
+        IndexToColumn(line.Text(), line.Length(), line.Length(), TabWidth::Get(), encoding);
     return column > endColumn ? index + 1 : index;
 }
 
@@ -405,7 +440,8 @@ std::optional<TextMatch> SearchForwardFrom(const PaneModel& document, const Sear
                                            TextPosition from, bool fresh) {
     for (int line = std::max(from.line, 0); line < document.LineCount(); ++line) {
         const TextLine& record = *document.GetLine(line);
-        const int start = line == from.line ? IndexAtColumn(record, from.column) : 0;
+        const int start =
+            line == from.line ? IndexAtColumn(record, from.column, document.Encoding()) : 0;
         std::optional<LineMatch> match = pattern.FindForward(record.Text(), record.Length(), start);
         if (match && !fresh && line == from.line && match->first == start && match->last == start)
             match = pattern.FindForward(record.Text(), record.Length(), start + 1);
@@ -418,8 +454,9 @@ std::optional<TextMatch> SearchBackwardFrom(const PaneModel& document, const Sea
                                             TextPosition from) {
     for (int line = std::min(from.line, document.LineCount() - 1); line >= 0; --line) {
         const TextLine& record = *document.GetLine(line);
-        const int before =
-            line == from.line ? IndexBeforeColumn(record, from.column) : record.Length() + 1;
+        const int before = line == from.line
+                               ? IndexBeforeColumn(record, from.column, document.Encoding())
+                               : record.Length() + 1;
         std::optional<LineMatch> match =
             pattern.FindBackward(record.Text(), record.Length(), before);
         if (match) return TextMatch{line, std::move(*match)};
@@ -470,19 +507,27 @@ std::variant<SearchPattern, PatternError> SearchPattern::Compile(std::string_vie
                                                                  std::uint32_t flags,
                                                                  TextEncoding encoding,
                                                                  std::uint32_t editOptions) {
-    const EncodingTables& tables = TablesFor(encoding);
+    const RegexMode mode = RegexModeFor(encoding);
     const bool ignoreCase = (flags & SearchFlags::kIgnoreCase) != 0;
     const WordTest words = MakeWordTest((flags & SearchFlags::kWholeWords) != 0, editOptions);
     auto compiled = std::make_shared<Compiled>();
     if (flags & SearchFlags::kRegex) {
-        auto regex = CompileRegex(text, ignoreCase, words, tables);
+        auto regex = CompileRegex(text, ignoreCase, words, mode);
         if (auto* error = std::get_if<PatternError>(&regex)) return std::move(*error);
         compiled->engine = std::move(std::get<RegexProgram>(regex));
         compiled->plainWord = !HasSpecialCharacter(text);
     } else {
-        compiled->engine = MakePlainText(text, ignoreCase, tables);
-        compiled->words = words;
         compiled->plainWord = true;
+        // Plain text that is no valid UTF-8 is matched byte by byte, as in Windows-1252.
+        auto literal = mode.utf8 && !text.empty()
+                           ? CompileRegex(LiteralPattern(text), ignoreCase, words, mode)
+                           : std::variant<RegexProgram, PatternError>(PatternError{});
+        if (auto* regex = std::get_if<RegexProgram>(&literal)) {
+            compiled->engine = std::move(*regex);
+        } else {
+            compiled->engine = MakePlainText(text, ignoreCase, Windows1252Tables());
+            compiled->words = words;
+        }
     }
     SearchPattern pattern;
     pattern.compiled_ = std::move(compiled);

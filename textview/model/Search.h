@@ -2,6 +2,7 @@
 // folded as the pane's encoding shows the bytes.
 #pragma once
 
+#include "common/TextEncoding.h"
 #include "textview/model/TextPosition.h"
 
 #include <cstdint>
@@ -15,9 +16,6 @@
 namespace varnex {
 
 class PaneModel;
-
-// How the pane shows its bytes; case folding and the regular expressions follow it.
-enum class TextEncoding { Windows1252 };
 
 // The search flags the dialogs send (a bit word, kept as the dialogs exchange it).
 struct SearchFlags {
@@ -51,7 +49,10 @@ class SearchPattern {
 public:
     // Plain text is matched byte by byte, with case folded under kIgnoreCase; kRegex compiles a
     // regular expression (see docs/SEARCH.md). kWholeWords admits only matches with no word
-    // character (IsWordCharacter with `editOptions`) right before or after them.
+    // character (IsWordCharacter with `editOptions`) right before or after them. With UTF-8
+    // `encoding` text and lines are UTF-8: both kinds match whole characters, ignore case as
+    // Unicode folds it and see letters beyond ASCII as word characters; plain text that is no
+    // valid UTF-8 is matched byte by byte.
     static std::variant<SearchPattern, PatternError> Compile(std::string_view text,
                                                              std::uint32_t flags,
                                                              TextEncoding encoding,

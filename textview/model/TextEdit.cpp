@@ -19,18 +19,18 @@ std::string LineText(const PaneModel& document, int line) {
                        static_cast<std::size_t>(record->Length()));
 }
 
-int IndexOf(const std::string& text, int column) {
+int IndexOf(const std::string& text, int column, TextEncoding encoding) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    return ColumnToIndex(bytes, static_cast<int>(text.size()), column, TabWidth::Get());
+    return ColumnToIndex(bytes, static_cast<int>(text.size()), column, TabWidth::Get(), encoding);
 }
 
 // The text of `line` up to `column`, reaching a column past its end with tabs, then blanks.
-std::string HeadUpTo(const std::string& text, int column) {
+std::string HeadUpTo(const std::string& text, int column, TextEncoding encoding) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     const int length = static_cast<int>(text.size());
     const int tabWidth = TabWidth::Get();
-    std::string head = text.substr(0, static_cast<std::size_t>(IndexOf(text, column)));
-    int reached = IndexToColumn(bytes, length, length, tabWidth);
+    std::string head = text.substr(0, static_cast<std::size_t>(IndexOf(text, column, encoding)));
+    int reached = IndexToColumn(bytes, length, length, tabWidth, encoding);
     if (head.size() < text.size()) return head;
     while ((reached / tabWidth + 1) * tabWidth <= column) {
         head += '\t';
@@ -66,8 +66,9 @@ std::string TextBetween(const PaneModel& document, TextPosition from, TextPositi
     to.line = std::min(to.line, document.LineCount());
     for (int line = from.line; line <= to.line; ++line) {
         const std::string text = LineText(document, line);
-        const int first = line == from.line ? IndexOf(text, from.column) : 0;
-        const int last = line == to.line ? IndexOf(text, to.column) : static_cast<int>(text.size());
+        const int first = line == from.line ? IndexOf(text, from.column, document.Encoding()) : 0;
+        const int last = line == to.line ? IndexOf(text, to.column, document.Encoding())
+                                         : static_cast<int>(text.size());
         if (line > from.line) result += '\n';
         if (last > first)
             result.append(text, static_cast<std::size_t>(first),
@@ -89,7 +90,7 @@ struct Insertion {
 Insertion PlanInsertion(const PaneModel& document, TextPosition at, std::string_view bytes) {
     Insertion plan;
     const std::string text = LineText(document, at.line);
-    const std::string head = HeadUpTo(text, at.column);
+    const std::string head = HeadUpTo(text, at.column, document.Encoding());
     const std::string tail = text.substr(std::min(head.size(), text.size()));
     plan.lines = SplitLines(bytes);
     plan.lines.front().insert(0, head);
@@ -135,9 +136,9 @@ std::optional<TextPosition> InsertTextAt(PaneModel& document, TextPosition at,
     const std::string& last = plan.lines.back();
     const auto* lastBytes = reinterpret_cast<const std::uint8_t*>(last.data());
     const int endIndex = static_cast<int>(last.size() - plan.tailLength);
-    return TextPosition{
-        IndexToColumn(lastBytes, static_cast<int>(last.size()), endIndex, TabWidth::Get()),
-        at.line + lineCount - 1};
+    return TextPosition{IndexToColumn(lastBytes, static_cast<int>(last.size()), endIndex,
+                                      TabWidth::Get(), document.Encoding()),
+                        at.line + lineCount - 1};
 }
 
 bool DeleteTextRange(PaneModel& document, TextPosition from, TextPosition to) {
@@ -148,11 +149,12 @@ bool DeleteTextRange(PaneModel& document, TextPosition from, TextPosition to) {
         document.DeleteLines(from.line, document.LineCount() - from.line);
         return true;
     }
-    const std::string head = HeadUpTo(LineText(document, from.line), from.column);
+    const std::string head =
+        HeadUpTo(LineText(document, from.line), from.column, document.Encoding());
     std::string tail;
     if (to.line < document.LineCount()) {
         const std::string last = LineText(document, to.line);
-        tail = last.substr(static_cast<std::size_t>(IndexOf(last, to.column)));
+        tail = last.substr(static_cast<std::size_t>(IndexOf(last, to.column, document.Encoding())));
     }
     const std::string joined = head + tail;
     if (static_cast<int>(joined.size()) > document.Limits().maxLineLength) return false;

@@ -38,18 +38,20 @@ void TextLineDeleter::operator()(TextLine* line) const {
 TextLine::TextLine(int length, int indent, int width, bool inArena)
     : length_(Field(length)), indent_(Field(indent)), width_(Field(width)), inArena_(inArena) {}
 
-TextLinePtr TextLine::Make(const std::uint8_t* text, int length, int tabWidth) {
+TextLinePtr TextLine::Make(const std::uint8_t* text, int length, int tabWidth,
+                           TextEncoding encoding) {
     length = std::clamp(length, 0, kMaxField);
-    const LineMeasure measure = MeasureLine(text, length, tabWidth);
+    const LineMeasure measure = MeasureLine(text, length, tabWidth, encoding);
     void* block = ::operator new(sizeof(TextLine) + TextBytes(length));
     TextLinePtr line(new (block) TextLine(length, measure.indent, measure.width, false));
     line->CopyText(text);
     return line;
 }
 
-TextLinePtr TextLine::Make(const std::uint8_t* text, int length, int tabWidth, LineArena& arena) {
+TextLinePtr TextLine::Make(const std::uint8_t* text, int length, int tabWidth,
+                           TextEncoding encoding, LineArena& arena) {
     length = std::clamp(length, 0, kMaxField);
-    const LineMeasure measure = MeasureLine(text, length, tabWidth);
+    const LineMeasure measure = MeasureLine(text, length, tabWidth, encoding);
     static_assert(alignof(TextLine) <= alignof(void*), "the arena aligns records to 8 bytes");
     void* block = arena.Allocate(sizeof(TextLine) + TextBytes(length) + StyleBytes(length));
     TextLinePtr line(new (block) TextLine(length, measure.indent, measure.width, true));
@@ -83,8 +85,8 @@ void TextLine::DropStyles() {
     ownsStyles_ = false;
 }
 
-void TextLine::Remeasure(int tabWidth) {
-    const LineMeasure measure = MeasureLine(Text(), length_, tabWidth);
+void TextLine::Remeasure(int tabWidth, TextEncoding encoding) {
+    const LineMeasure measure = MeasureLine(Text(), length_, tabWidth, encoding);
     indent_ = Field(measure.indent);
     width_ = Field(measure.width);
 }

@@ -1,6 +1,8 @@
 // One stored line of a pane: host word, measures, scanner state, style bytes and the text itself.
 #pragma once
 
+#include "common/TextEncoding.h"
+
 #include <cstdint>
 #include <memory>
 
@@ -24,10 +26,12 @@ public:
     static constexpr int kMaxField = 0xFFFF;
 
     // A record of the first `length` bytes of `text` (at most kMaxField), measured with
-    // `tabWidth`. Host word and scan bytes start at 0, style bytes absent.
-    static TextLinePtr Make(const std::uint8_t* text, int length, int tabWidth);
+    // `tabWidth` and `encoding`. Host word and scan bytes start at 0, style bytes absent.
+    static TextLinePtr Make(const std::uint8_t* text, int length, int tabWidth,
+                            TextEncoding encoding);
     // The same record in `arena`, which must outlive it.
-    static TextLinePtr Make(const std::uint8_t* text, int length, int tabWidth, LineArena& arena);
+    static TextLinePtr Make(const std::uint8_t* text, int length, int tabWidth,
+                            TextEncoding encoding, LineArena& arena);
 
     TextLine(const TextLine&) = delete;
     TextLine& operator=(const TextLine&) = delete;
@@ -48,8 +52,8 @@ public:
     std::uint8_t* EnsureStyles();
     void DropStyles();
 
-    // Measures indent and width again, for a new tab width.
-    void Remeasure(int tabWidth);
+    // Measures indent and width again, for a new tab width or encoding.
+    void Remeasure(int tabWidth, TextEncoding encoding);
 
     // Carries over what survives a text replacement: host word and scan bytes.
     void KeepStateOf(const TextLine& previous);

@@ -24,11 +24,11 @@ struct UndoRecord {
     bool group = false; // undoing this record goes on into the one before
     TextPosition start;
     TextPosition end;
-    TextPosition caret; // where the caret stood before the edit
-    TextPosition after; // where it stood after
-    int replaced = 0;   // the character an overwrite replaced, 0 for none
-    int code = 0;       // the typed character or edit code
-    std::string saved;  // deleted text; inserted text once it was undone
+    TextPosition caret;   // where the caret stood before the edit
+    TextPosition after;   // where it stood after
+    std::string replaced; // the bytes of the character an overwrite replaced, empty for none
+    int code = 0;         // the typed character or edit code
+    std::string saved;    // deleted text; inserted text once it was undone
 };
 
 class UndoRing {

@@ -16,16 +16,21 @@ TextPosition WordJumpLeft(const PaneModel& document, TextPosition caret, std::ui
     const TextLine* line = document.GetLine(caret.line);
     if (!line) return caret;
     const std::uint8_t* text = line->Text();
+    const int length = line->Length();
     const int tabWidth = TabWidth::Get();
-    int i = ColumnToIndex(text, line->Length(), caret.column, tabWidth);
+    const TextEncoding encoding = document.Encoding();
+    int i = ColumnToIndex(text, length, caret.column, tabWidth, encoding);
     if (i <= 0) return {0, caret.line};
-    CharClass right = CharClassOf(text[i - 1]);
-    while (--i > 0) {
-        const CharClass left = CharClassOf(text[i - 1]);
+    i = PreviousCharIndex(text, length, i, encoding);
+    CharClass right = CharClassAt(text, length, i, encoding);
+    while (i > 0) {
+        const int before = PreviousCharIndex(text, length, i, encoding);
+        const CharClass left = CharClassAt(text, length, before, encoding);
         if (StopsBetween(stopMask, left, right)) break;
         right = left;
+        i = before;
     }
-    return {IndexToColumn(text, line->Length(), i, tabWidth), caret.line};
+    return {IndexToColumn(text, length, i, tabWidth, encoding), caret.line};
 }
 
 // The class the jump starts in stays the left side of every boundary it tests.
@@ -35,37 +40,46 @@ std::optional<TextPosition> WordJumpRight(const PaneModel& document, TextPositio
     if (!line) return std::nullopt;
     if (caret.column >= line->Width()) return TextPosition{0, caret.line + 1};
     const std::uint8_t* text = line->Text();
+    const int length = line->Length();
     const int tabWidth = TabWidth::Get();
-    int i = ColumnToIndex(text, line->Length(), caret.column, tabWidth);
-    const CharClass left = CharClassOf(text[i]);
-    while (++i < line->Length()) {
-        if (StopsBetween(stopMask, left, CharClassOf(text[i]))) break;
-    }
-    return TextPosition{IndexToColumn(text, line->Length(), i, tabWidth), caret.line};
+    const TextEncoding encoding = document.Encoding();
+    int i = ColumnToIndex(text, length, caret.column, tabWidth, encoding);
+    const CharClass left = CharClassAt(text, length, i, encoding);
+    i = NextCharIndex(text, length, i, encoding);
+    while (i < length && !StopsBetween(stopMask, left, CharClassAt(text, length, i, encoding)))
+        i = NextCharIndex(text, length, i, encoding);
+    return TextPosition{IndexToColumn(text, length, i, tabWidth, encoding), caret.line};
 }
 
-ByteRange WordTouching(const std::uint8_t* text, int length, int index, std::uint32_t editOptions) {
+ByteRange WordTouching(const std::uint8_t* text, int length, int index, std::uint32_t editOptions,
+                       TextEncoding encoding) {
     ByteRange range{index, index};
-    while (range.first > 0 && range.first <= length &&
-           IsWordCharacter(text[range.first - 1], editOptions))
-        --range.first;
-    while (range.last >= 0 && range.last < length && IsWordCharacter(text[range.last], editOptions))
-        ++range.last;
+    while (range.first > 0 && range.first <= length) {
+        const int before = PreviousCharIndex(text, length, range.first, encoding);
+        if (!IsWordCharacterAt(text, length, before, editOptions, encoding)) break;
+        range.first = before;
+    }
+    while (range.last >= 0 && range.last < length &&
+           IsWordCharacterAt(text, length, range.last, editOptions, encoding))
+        range.last = NextCharIndex(text, length, range.last, encoding);
     return range;
 }
 
 std::optional<ByteRange> WordUnder(const std::uint8_t* text, int length, int index,
-                                   std::uint32_t editOptions) {
+                                   std::uint32_t editOptions, TextEncoding encoding) {
     if (index < 0 || index >= length) return std::nullopt;
-    if (IsWordCharacter(text[index], editOptions))
-        return WordTouching(text, length, index, editOptions);
-    const CharClass run = CharClassOf(text[index]);
+    if (IsWordCharacterAt(text, length, index, editOptions, encoding))
+        return WordTouching(text, length, index, editOptions, encoding);
+    const CharClass run = CharClassAt(text, length, index, encoding);
     if (run == CharClass::Blank) return std::nullopt;
-    ByteRange range{index, index + 1};
-    while (range.first > 0 && CharClassOf(text[range.first - 1]) == run)
-        --range.first;
-    while (range.last < length && CharClassOf(text[range.last]) == run)
-        ++range.last;
+    ByteRange range{index, NextCharIndex(text, length, index, encoding)};
+    while (range.first > 0) {
+        const int before = PreviousCharIndex(text, length, range.first, encoding);
+        if (CharClassAt(text, length, before, encoding) != run) break;
+        range.first = before;
+    }
+    while (range.last < length && CharClassAt(text, length, range.last, encoding) == run)
+        range.last = NextCharIndex(text, length, range.last, encoding);
     return range;
 }
 

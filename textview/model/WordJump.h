@@ -1,6 +1,7 @@
 // Where word jumps land, and which characters form the word at a position.
 #pragma once
 
+#include "common/TextEncoding.h"
 #include "textview/model/TextPosition.h"
 
 #include <cstdint>
@@ -25,12 +26,13 @@ struct ByteRange {
 };
 
 // The word scan: word characters before `index` and from `index` on, as one range (empty when
-// no word touches `index`).
-ByteRange WordTouching(const std::uint8_t* text, int length, int index, std::uint32_t editOptions);
+// no word touches `index`); characters as `encoding` reads the bytes.
+ByteRange WordTouching(const std::uint8_t* text, int length, int index, std::uint32_t editOptions,
+                       TextEncoding encoding);
 
 // What a double-click on the character at `index` selects: its run of word characters, else
 // its run of characters of the same class; nothing for blanks or past the end.
 std::optional<ByteRange> WordUnder(const std::uint8_t* text, int length, int index,
-                                   std::uint32_t editOptions);
+                                   std::uint32_t editOptions, TextEncoding encoding);
 
 } // namespace varnex

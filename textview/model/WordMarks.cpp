@@ -13,11 +13,12 @@ namespace varnex {
 namespace {
 
 std::optional<SearchPattern> WholeWordPattern(const std::string& word, bool ignoreCase,
-                                              bool wholeWords, std::uint32_t options) {
+                                              bool wholeWords, std::uint32_t options,
+                                              TextEncoding encoding) {
     if (word.empty()) return std::nullopt;
     const std::uint32_t flags =
         (ignoreCase ? SearchFlags::kIgnoreCase : 0) | (wholeWords ? SearchFlags::kWholeWords : 0);
-    auto compiled = SearchPattern::Compile(word, flags, TextEncoding::Windows1252, options);
+    auto compiled = SearchPattern::Compile(word, flags, encoding, options);
     if (auto* pattern = std::get_if<SearchPattern>(&compiled)) return *pattern;
     return std::nullopt;
 }
@@ -25,8 +26,10 @@ std::optional<SearchPattern> WholeWordPattern(const std::string& word, bool igno
 std::string WordAt(const PaneModel& document, TextPosition caret, std::uint32_t options) {
     const TextLine* line = document.GetLine(caret.line);
     if (!line) return {};
-    const int index = ColumnToIndex(line->Text(), line->Length(), caret.column, TabWidth::Get());
-    const ByteRange word = WordTouching(line->Text(), line->Length(), index, options);
+    const TextEncoding encoding = document.Encoding();
+    const int index =
+        ColumnToIndex(line->Text(), line->Length(), caret.column, TabWidth::Get(), encoding);
+    const ByteRange word = WordTouching(line->Text(), line->Length(), index, options, encoding);
     return std::string(reinterpret_cast<const char*>(line->Text()) + word.first,
                        static_cast<std::size_t>(word.last - word.first));
 }
@@ -57,6 +60,7 @@ WordMarkMode WordMarkModeOf(std::uint32_t editOptions) {
 bool WordMarks::Update(const PaneModel& document, TextPosition caret,
                        const std::optional<HighlightWord>& highlight, std::uint32_t editOptions) {
     const WordMarkMode mode = WordMarkModeOf(editOptions);
+    if (document.Encoding() != encoding_) ForgetPatterns(document.Encoding());
     const bool caretChanged =
         UpdateCaretWord(document, caret, mode == WordMarkMode::WordAtCaret ? editOptions : 0);
     const bool searchedChanged =
@@ -70,7 +74,7 @@ bool WordMarks::UpdateCaretWord(const PaneModel& document, TextPosition caret,
     const std::string word = options ? WordAt(document, caret, options) : std::string();
     if (word == caretWord_) return false;
     caretWord_ = word;
-    caretPattern_ = WholeWordPattern(word, false, true, options);
+    caretPattern_ = WholeWordPattern(word, false, true, options, encoding_);
     return true;
 }
 
@@ -80,9 +84,18 @@ bool WordMarks::UpdateSearched(const std::optional<HighlightWord>& highlight,
     if (usable ? searched_ == highlight : !searched_) return false;
     searched_ = usable ? highlight : std::nullopt;
     searchedPattern_ = usable ? WholeWordPattern(highlight->text, highlight->ignoreCase,
-                                                 highlight->wholeWords, options)
+                                                 highlight->wholeWords, options, encoding_)
                               : std::nullopt;
     return true;
+}
+
+// Patterns are compiled for one encoding; the next update compiles them again.
+void WordMarks::ForgetPatterns(TextEncoding encoding) {
+    encoding_ = encoding;
+    caretWord_.clear();
+    caretPattern_.reset();
+    searched_.reset();
+    searchedPattern_.reset();
 }
 
 std::vector<ByteRange> WordMarks::MarkedIn(const PaneModel& document, int line) const {

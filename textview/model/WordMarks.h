@@ -42,7 +42,9 @@ public:
 private:
     bool UpdateCaretWord(const PaneModel& document, TextPosition caret, std::uint32_t options);
     bool UpdateSearched(const std::optional<HighlightWord>& highlight, std::uint32_t options);
+    void ForgetPatterns(TextEncoding encoding);
 
+    TextEncoding encoding_ = TextEncoding::Windows1252;
     std::string caretWord_;
     std::optional<SearchPattern> caretPattern_;
     std::optional<HighlightWord> searched_;

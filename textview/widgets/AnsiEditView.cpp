@@ -189,13 +189,13 @@ void CAnsiEditView::SetBracketRules(std::optional<BracketRules> rules) {
 }
 
 void CAnsiEditView::SetClipboardText(const std::string& bytes) {
-    QGuiApplication::clipboard()->setText(BytesToText(bytes));
+    QGuiApplication::clipboard()->setText(BytesToText(bytes, model_.Encoding()));
 }
 
 std::optional<std::string> CAnsiEditView::ClipboardText() const {
     const QString text = QGuiApplication::clipboard()->text();
     if (text.isNull()) return std::nullopt;
-    return TextToBytes(text);
+    return TextToBytes(text, model_.Encoding());
 }
 
 void CAnsiEditView::PublishStatus(const std::string& text, const std::string& mode) {
@@ -210,6 +210,17 @@ void CAnsiEditView::AfterChange() {
     shownLineCount_ = model_.LineCount();
     shownWidth_ = model_.WidestLine();
     ContentChanged();
+}
+
+void CAnsiEditView::SetEncoding(TextEncoding encoding) {
+    editor_.SetEncoding(encoding);
+    AfterChange();
+}
+
+void CAnsiEditView::SetMixedStyleRule(PaneModel::MixedStyleRule rule) {
+    model_.SetMixedStyleRule(std::move(rule));
+    model_.Repaint().MarkAll();
+    AfterChange();
 }
 
 void CAnsiEditView::SharedSettingsChanged() {
@@ -235,6 +246,13 @@ void CAnsiEditView::FillStyleValues(const TextLine& line, int first, int count) 
         return;
     }
     std::copy_n(styles + first, count, styleValues_.begin());
+    if (model_.Encoding() != TextEncoding::Utf8) return;
+    // The painter draws a character in the style of its first byte.
+    for (int k = 0; k < count;) {
+        const int bytes = CharAt(line.Text(), line.Length(), first + k, TextEncoding::Utf8).bytes;
+        if (bytes > 1) styleValues_[k] = model_.CharStyleIndex(styles + first + k, bytes);
+        k += bytes;
+    }
 }
 
 int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, int firstColumn, int,
@@ -242,10 +260,16 @@ int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, in
     const TextLine* record = GetLine(line);
     if (!record) return 0;
     const int tabWidth = TabWidth::Get();
-    const ColumnHit start = FindColumn(record->Text(), record->Length(), firstColumn, tabWidth);
+    const ColumnHit start =
+        FindColumn(record->Text(), record->Length(), firstColumn, tabWidth, model_.Encoding());
     const int count = std::min(record->Length() - start.index, kMaxBytesDrawn);
     FillStyleValues(*record, start.index, count);
-    LineCells cells{record->Text() + start.index, styleValues_.data(), count, start.startColumn, 0};
+    LineCells cells{record->Text() + start.index,
+                    styleValues_.data(),
+                    count,
+                    start.startColumn,
+                    0,
+                    model_.Encoding()};
     const StyleValue lineEnd = record->Length() > 0
                                    ? StyleValueAt(*record, record->Length() - 1)
                                    : static_cast<StyleValue>(model_.DefaultStyleIndex());
@@ -257,7 +281,6 @@ int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, in
         lines.Styles().Select(lineEnd);
         return 0;
     }
-    if (Utf8Display()) flags |= LinePainter::kUtf8Display;
     const int pixels = lines.DrawLine(rect, firstColumn, cells, flags, tabWidth);
     // What follows the selection's one extra cell is the line's own background again.
     if (flags & LinePainter::kPaintOneMore) lines.Styles().Select(lineEnd);
@@ -276,9 +299,12 @@ int CAnsiEditView::OverlaySelection(int line, int firstIndex, int startColumn, L
     const TextLine& record = *GetLine(line);
     const int tabWidth = TabWidth::Get();
     int column = startColumn;
-    for (int k = 0; k < cells.count; ++k) {
+    for (int k = 0; k < cells.count;) {
+        const EncodedChar character =
+            CharAt(record.Text(), record.Length(), firstIndex + k, model_.Encoding());
         if (column >= selected->first && column < selected->second) styleValues_[k] = style;
-        column = NextColumn(column, record.Text()[firstIndex + k], tabWidth);
+        column = NextColumn(column, character.code, tabWidth);
+        k += character.bytes;
     }
     if (selected->second != kPastLineEnd) return 0;
     cells.styleAfter = style;
@@ -296,12 +322,17 @@ void CAnsiEditView::OverlayBracket(int line, int firstIndex, int startColumn, in
     const TextLine& record = *GetLine(line);
     const int tabWidth = TabWidth::Get();
     int column = startColumn;
-    for (std::size_t k = 0; k < styleValues_.size(); ++k) {
+    const int count = static_cast<int>(styleValues_.size());
+    for (int k = 0; k < count;) {
+        const EncodedChar character =
+            CharAt(record.Text(), record.Length(), firstIndex + k, model_.Encoding());
         const TextPosition at{column, line};
         const bool marked = match.ranged ? (first <= at && at <= last)
                                          : (at == match.bracket || at == match.partner);
-        if (marked && (styleValues_[k] & 0xFF) < kMarkBit) styleValues_[k] |= kMarkBit;
-        column = NextColumn(column, record.Text()[firstIndex + static_cast<int>(k)], tabWidth);
+        StyleValue& value = styleValues_[static_cast<std::size_t>(k)];
+        if (marked && (value & 0xFF) < kMarkBit) value |= kMarkBit;
+        column = NextColumn(column, character.code, tabWidth);
+        k += character.bytes;
     }
     flags |= LinePainter::kMarks;
 }

@@ -77,6 +77,11 @@ public:
     void SetMarginFollowsOptions(bool follows) { marginFollowsOptions_ = follows; }
 
     const PaneModel& Model() const { return model_; }
+    // How the pane shows its bytes (Windows-1252 by default); repaints and rescales the
+    // scroll range. The caret stays at its bytes.
+    void SetEncoding(TextEncoding encoding);
+    TextEncoding Encoding() const { return model_.Encoding(); }
+    void SetMixedStyleRule(PaneModel::MixedStyleRule rule);
     int LineCount() const override { return model_.LineCount(); }
     int ContentColumns() const override { return model_.WidestLine(); }
     int PrintLine(LinePainter& lines, const QRect& rect, int line, int firstColumn, int columnCount,

@@ -35,7 +35,7 @@ bool CAnsiEditView::event(QEvent* event) {
 
 void CAnsiEditView::keyPressEvent(QKeyEvent* event) {
     const KeyPress press = KeyPressOf(*event);
-    const std::optional<std::uint8_t> typed = TypedCharacter(*event);
+    const std::optional<char32_t> typed = TypedCharacter(*event, model_.Encoding());
     if (press.key == PaneKey::Other && !typed) {
         event->ignore();
         return;
@@ -127,7 +127,7 @@ void CAnsiEditView::AutoScroll() {
 
 void CAnsiEditView::StartDrag() {
     auto* data = new QMimeData;
-    data->setText(BytesToText(editor_.SelectedText()));
+    data->setText(BytesToText(editor_.SelectedText(), model_.Encoding()));
     QDrag drag(this);
     drag.setMimeData(data);
     droppedOnSelf_ = false;
@@ -174,7 +174,8 @@ void CAnsiEditView::dropEvent(QDropEvent* event) {
     const Qt::DropAction action = DropActionFor(*event);
     const bool within = dragging_ && action == Qt::MoveAction;
     const TextPosition at = HitAt(event->position().toPoint()).caret;
-    const bool dropped = DropText(editor_, at, TextToBytes(event->mimeData()->text()), within);
+    const bool dropped =
+        DropText(editor_, at, TextToBytes(event->mimeData()->text(), model_.Encoding()), within);
     droppedOnSelf_ = dragging_;
     event->setDropAction(action);
     if (dropped) {

@@ -29,8 +29,11 @@ std::string WordAtCaret(const PaneEditor& editor) {
     const TextPosition caret = editor.Caret().Caret();
     const TextLine* line = editor.Document().GetLine(caret.line);
     if (!line) return {};
-    const int index = ColumnToIndex(line->Text(), line->Length(), caret.column, TabWidth::Get());
-    const ByteRange word = WordTouching(line->Text(), line->Length(), index, EditOptions::Get());
+    const TextEncoding encoding = editor.Document().Encoding();
+    const int index =
+        ColumnToIndex(line->Text(), line->Length(), caret.column, TabWidth::Get(), encoding);
+    const ByteRange word =
+        WordTouching(line->Text(), line->Length(), index, EditOptions::Get(), encoding);
     return std::string(reinterpret_cast<const char*>(line->Text()) + word.first,
                        static_cast<std::size_t>(word.last - word.first));
 }
@@ -39,12 +42,14 @@ std::string WordAtCaret(const PaneEditor& editor) {
 
 int CAnsiEditView::OpenFindDialog() {
     PaneSearchTarget target(*this);
-    return RunFindDialog(target, dialogSeams_, this, BytesToText(FirstSelectedLine(editor_)));
+    return RunFindDialog(target, dialogSeams_, this,
+                         BytesToText(FirstSelectedLine(editor_), model_.Encoding()));
 }
 
 int CAnsiEditView::OpenReplaceDialog() {
     PaneSearchTarget target(*this);
-    return RunReplaceDialog(target, dialogSeams_, this, BytesToText(FirstSelectedLine(editor_)));
+    return RunReplaceDialog(target, dialogSeams_, this,
+                            BytesToText(FirstSelectedLine(editor_), model_.Encoding()));
 }
 
 int CAnsiEditView::OpenOptionsDialog() {

@@ -83,11 +83,6 @@ bool CAnsiView::SetLineNumberWidth(int pixels) {
     return true;
 }
 
-void CAnsiView::SetUtf8Display(bool on) {
-    utf8Display_ = on;
-    viewport()->update();
-}
-
 void CAnsiView::LayOut() {
     const QSize cell = CellSize();
     const int textWidth = std::max(0, viewport()->width() - MarginWidth());

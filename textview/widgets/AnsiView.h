@@ -42,10 +42,6 @@ public:
     virtual bool SetLineNumberWidth(int pixels);
     int MarginWidth() const { return resources_->MarginWidth().value_or(0); }
 
-    // Bytes of 192 and more start UTF-8 sequences, each shown as one character.
-    void SetUtf8Display(bool on);
-    bool Utf8Display() const { return utf8Display_; }
-
     const ScrollState& Scroll() const { return scroll_; }
     // Scrolls so that (column, line) is the top left cell, as far as the text allows.
     void ScrollTo(int column, int line);
@@ -109,7 +105,6 @@ private:
 
     std::shared_ptr<PaneResources> resources_;
     ScrollState scroll_;
-    bool utf8Display_ = false;
     bool scrollBarsPending_ = false;
     CAnsiView* scrollPartner_ = nullptr;
 };

@@ -1,5 +1,7 @@
-// A pane's bytes as clipboard and drag text, and back: each byte as Windows-1252 shows it.
+// A pane's bytes as clipboard and drag text, and back, as the pane's encoding shows them.
 #pragma once
+
+#include "common/TextEncoding.h"
 
 #include <QString>
 
@@ -7,9 +9,11 @@
 
 namespace varnex {
 
-// The bytes as text; the pane's "\n" becomes the platform's line break.
-QString BytesToText(const std::string& bytes);
-// The text as the pane's bytes, "\n" between lines; characters Windows-1252 lacks become '?'.
-std::string TextToBytes(const QString& text);
+// The bytes as text; the pane's "\n" becomes the platform's line break. In UTF-8 a byte that
+// starts no sequence stands for its Windows-1252 character.
+QString BytesToText(const std::string& bytes, TextEncoding encoding);
+// The text as the pane's bytes, "\n" between lines: UTF-8 sequences, or Windows-1252 bytes where
+// characters Windows-1252 lacks become '?'.
+std::string TextToBytes(const QString& text, TextEncoding encoding);
 
 } // namespace varnex

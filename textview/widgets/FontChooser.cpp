@@ -32,7 +32,7 @@ FontSpec FontSpecOfChoice(const QFont& chosen) {
     description.height =
         static_cast<std::uint32_t>(std::clamp(pixels, FontSpec::kMinSize, FontSpec::kMaxSize));
     description.flags = FontSpec::kFixedPitch;
-    description.SetFace(TextToBytes(chosen.family()));
+    description.SetFace(TextToBytes(chosen.family(), TextEncoding::Windows1252));
     return description;
 }
 

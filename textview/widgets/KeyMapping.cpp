@@ -67,7 +67,7 @@ KeyPress KeyPressOf(const QKeyEvent& event) {
     return press;
 }
 
-std::optional<std::uint8_t> TypedCharacter(const QKeyEvent& event) {
+std::optional<char32_t> TypedCharacter(const QKeyEvent& event, TextEncoding encoding) {
     switch (event.key()) {
     case Qt::Key_Backspace:
         return EditCode::kBackspace;
@@ -80,7 +80,11 @@ std::optional<std::uint8_t> TypedCharacter(const QKeyEvent& event) {
     default:
         break;
     }
-    if (NamedKeys().count(event.key()) || event.text().size() != 1) return std::nullopt;
+    if (NamedKeys().count(event.key())) return std::nullopt;
+    const std::u32string codes = event.text().toStdU32String();
+    if (codes.size() != 1) return std::nullopt;
+    if (encoding == TextEncoding::Utf8) return codes.front();
+    if (event.text().size() != 1) return std::nullopt;
     return UnicodeToWindows1252(event.text().at(0).unicode());
 }
 

@@ -1,6 +1,7 @@
 // Qt's key events as the pane's keys and typed characters.
 #pragma once
 
+#include "common/TextEncoding.h"
 #include "textview/model/PaneEditor.h"
 #include "textview/model/PaneKeys.h"
 
@@ -14,8 +15,8 @@ namespace varnex {
 // The key, its modifiers and its repeat count; PaneKey::Other for keys the pane leaves alone.
 KeyPress KeyPressOf(const QKeyEvent& event);
 
-// The byte the key types: a printable character as Windows-1252 has it, or the code of
-// Backspace, Tab or Enter; nothing for the movement and editing keys.
-std::optional<std::uint8_t> TypedCharacter(const QKeyEvent& event);
+// What the key types: a printable character as a Windows-1252 byte, or in a UTF-8 pane as its
+// code point; or the code of Backspace, Tab or Enter; nothing for the movement and editing keys.
+std::optional<char32_t> TypedCharacter(const QKeyEvent& event, TextEncoding encoding);
 
 } // namespace varnex

@@ -3,7 +3,6 @@
 
 #include "common/Windows1252.h"
 #include "textview/model/TextColumns.h"
-#include "textview/model/TextConversion.h"
 
 #include <algorithm>
 
@@ -11,7 +10,6 @@ namespace varnex {
 
 namespace {
 
-constexpr int kUtf8LeadMinimum = 0xC0;
 // Marked characters carry their style with bit 7 set in the low byte; 255 is no mark.
 constexpr int kMarkedLowMin = 128;
 constexpr int kMarkedLowMax = 254;
@@ -66,9 +64,14 @@ LinePainter::PlacedChar LinePainter::Place(const LineCells& cells, int index, in
             column, NextColumn(column, kTab, tabWidth) - column, style, U' ', Shape::Tab, marked,
             1};
     }
-    if ((flags & kUtf8Display) && byte >= kUtf8LeadMinimum) {
-        const DecodedCharacter decoded = DecodeUtf8(cells.text + index, cells.count - index);
-        return {column, 1, style, decoded.codePoint, Shape::Wide, marked, decoded.bytes};
+    // A UTF-8 sequence is drawn alone, as the font may not have its glyph at the cell width.
+    if (cells.encoding == TextEncoding::Utf8 && byte >= 0x80) {
+        const EncodedChar sequence = Utf8SequenceAt(cells.text, cells.count, index);
+        if (sequence.bytes > 0) {
+            return {
+                column,        CharCells(sequence.code), style, sequence.code, Shape::Wide, marked,
+                sequence.bytes};
+        }
     }
     const CharFit fit = fonts_.ByteFit(selector_.FontFlagsOf(style), byte);
     const Shape shape = fit == CharFit::Fits     ? Shape::InRun

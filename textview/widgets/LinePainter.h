@@ -1,6 +1,7 @@
 // Draws one line into a row of cells: tabs, style runs, narrow and wide characters, marks.
 #pragma once
 
+#include "common/TextEncoding.h"
 #include "textview/model/StyleTable.h"
 #include "textview/widgets/FontSet.h"
 #include "textview/widgets/StyleSelector.h"
@@ -19,6 +20,7 @@ struct LineCells {
     int count = 0;
     int startColumn = 0;       // column of text[0]; tabs run to multiples of the tab width from 0
     StyleValue styleAfter = 0; // style of what flags kPaintOneMore / kPaintToEdge paint
+    TextEncoding encoding = TextEncoding::Windows1252;
 };
 
 class LinePainter {
@@ -28,7 +30,6 @@ public:
     // Drawing flags.
     static constexpr int kPaintOneMore = 0x100; // one more cell after the text in styleAfter
     static constexpr int kPaintToEdge = 0x200;  // the rest of the row in styleAfter
-    static constexpr int kUtf8Display = 0x400;  // bytes of 192 and more start UTF-8 sequences
     static constexpr int kMarks = 0x800;        // style low bytes 128..254 are marked characters
 
     LinePainter(QPainter& painter, const FontSet& fonts, const StyleTable& styles,

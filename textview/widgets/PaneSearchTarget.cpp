@@ -15,6 +15,10 @@ std::uint32_t PaneSearchTarget::CurrentSearchFlags() const {
     return pane_.Editor().CurrentSearchFlags();
 }
 
+TextEncoding PaneSearchTarget::Encoding() const {
+    return pane_.Encoding();
+}
+
 SearchOutcome PaneSearchTarget::Search(const std::string& text, bool continuing) {
     const SearchOutcome outcome = pane_.Editor().Search(text, continuing);
     pane_.AfterInteraction();

@@ -14,6 +14,7 @@ public:
 
     std::uint32_t SetSearchFlags(std::uint32_t flags, std::uint32_t mask) override;
     std::uint32_t CurrentSearchFlags() const override;
+    TextEncoding Encoding() const override;
     SearchOutcome Search(const std::string& text, bool continuing) override;
     bool ReplaceFound(const std::string& replacement) override;
     std::variant<int, PatternError>

@@ -24,13 +24,14 @@ protected:
 };
 
 TEST_F(CaretTest, ColumnsAndBytesAcrossATab) {
+    constexpr TextEncoding kCp1252 = TextEncoding::Windows1252;
     const std::uint8_t text[] = {'a', '\t', 'b'};
-    EXPECT_EQ(ColumnToIndex(text, 3, 2, 4), 2) << "inside the tab: the index after it";
-    EXPECT_EQ(ColumnToIndex(text, 3, 4, 4), 2);
-    EXPECT_EQ(ColumnToIndex(text, 3, 5, 4), 3);
-    EXPECT_EQ(ColumnToIndex(text, 3, 99, 4), 3);
-    EXPECT_EQ(IndexToColumn(text, 3, 2, 4), 4);
-    EXPECT_EQ(IndexToColumn(text, 3, 9, 4), 5) << "bytes past the end are not counted";
+    EXPECT_EQ(ColumnToIndex(text, 3, 2, 4, kCp1252), 2) << "inside the tab: the index after it";
+    EXPECT_EQ(ColumnToIndex(text, 3, 4, 4, kCp1252), 2);
+    EXPECT_EQ(ColumnToIndex(text, 3, 5, 4, kCp1252), 3);
+    EXPECT_EQ(ColumnToIndex(text, 3, 99, 4, kCp1252), 3);
+    EXPECT_EQ(IndexToColumn(text, 3, 2, 4, kCp1252), 4);
+    EXPECT_EQ(IndexToColumn(text, 3, 9, 4, kCp1252), 5) << "bytes past the end are not counted";
 
     EditedPane pane({"a\tb"});
     pane.editor.SetCaret(1, 0, 0);

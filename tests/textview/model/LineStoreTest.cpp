@@ -14,7 +14,7 @@ namespace {
 
 TextLinePtr MakeLine(const std::string& text, int tabWidth = 4) {
     return TextLine::Make(reinterpret_cast<const std::uint8_t*>(text.data()),
-                          static_cast<int>(text.size()), tabWidth);
+                          static_cast<int>(text.size()), tabWidth, TextEncoding::Windows1252);
 }
 
 TEST(TextLine, MeasuresIndentAndWidthWithTabsExpanded) {
@@ -56,7 +56,7 @@ TEST(TextLine, StartsWithoutStylesAndZeroState) {
 
 TextLinePtr MakeArenaLine(const std::string& text, LineArena& arena) {
     return TextLine::Make(reinterpret_cast<const std::uint8_t*>(text.data()),
-                          static_cast<int>(text.size()), 4, arena);
+                          static_cast<int>(text.size()), 4, TextEncoding::Windows1252, arena);
 }
 
 // The text of line n: lengths vary from empty to far beyond one arena block.

@@ -82,13 +82,17 @@ TEST(WordScan, WordsRunsAndBlanks) {
     const std::string text = "x = foo_bar.. ok";
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     const int length = static_cast<int>(text.size());
-    EXPECT_EQ(WordUnder(bytes, length, 6, 0), (ByteRange{4, 11}));
-    EXPECT_EQ(WordUnder(bytes, length, 6, EditOptions::kUnderscoreSeparates), (ByteRange{4, 7}));
-    EXPECT_EQ(WordUnder(bytes, length, 12, 0), (ByteRange{11, 13})) << "a run of punctuation";
-    EXPECT_FALSE(WordUnder(bytes, length, 1, 0).has_value()) << "blanks select nothing";
-    EXPECT_FALSE(WordUnder(bytes, length, length, 0).has_value());
-    EXPECT_EQ(WordTouching(bytes, length, 11, 0), (ByteRange{4, 11})) << "a word before the index";
-    EXPECT_EQ(WordTouching(bytes, length, 13, 0), (ByteRange{13, 13}));
+    constexpr TextEncoding kCp1252 = TextEncoding::Windows1252;
+    EXPECT_EQ(WordUnder(bytes, length, 6, 0, kCp1252), (ByteRange{4, 11}));
+    EXPECT_EQ(WordUnder(bytes, length, 6, EditOptions::kUnderscoreSeparates, kCp1252),
+              (ByteRange{4, 7}));
+    EXPECT_EQ(WordUnder(bytes, length, 12, 0, kCp1252), (ByteRange{11, 13}))
+        << "a run of punctuation";
+    EXPECT_FALSE(WordUnder(bytes, length, 1, 0, kCp1252).has_value()) << "blanks select nothing";
+    EXPECT_FALSE(WordUnder(bytes, length, length, 0, kCp1252).has_value());
+    EXPECT_EQ(WordTouching(bytes, length, 11, 0, kCp1252), (ByteRange{4, 11}))
+        << "a word before the index";
+    EXPECT_EQ(WordTouching(bytes, length, 13, 0, kCp1252), (ByteRange{13, 13}));
 }
 
 } // namespace

@@ -256,13 +256,35 @@ TEST_F(PaneDrawingTest, RestylingOneVisibleLineRepaintsOnlyItsRow) {
 
 TEST_F(PaneDrawingTest, Utf8DisplayShowsASequenceInOneCell) {
     Line("\xC3\xA9X", {1, 1, 50});
-    pane.SetUtf8Display(true);
+    pane.SetEncoding(TextEncoding::Utf8);
     QImage image = Grab(pane);
     EXPECT_EQ(CellColour(image, pane, 1, 0), Rgb(kRed));
-    pane.SetUtf8Display(false);
+    pane.SetEncoding(TextEncoding::Windows1252);
     image = Grab(pane);
     EXPECT_EQ(CellColour(image, pane, 1, 0), WindowColour(pane));
     EXPECT_EQ(CellColour(image, pane, 2, 0), Rgb(kRed));
+}
+
+TEST_F(PaneDrawingTest, AWideUtf8CharacterFillsTwoCellsInTheStyleItsBytesResolveTo) {
+    Line("\xE4\xB8\xAD"
+         "XY",
+         {50, 51, 51, 51, 1});
+    pane.SetEncoding(TextEncoding::Utf8);
+    QImage image = Grab(pane);
+    EXPECT_EQ(CellColour(image, pane, 0, 0), Rgb(kRed)) << "without a rule: the first byte's";
+    EXPECT_EQ(CellColour(image, pane, 1, 0), Rgb(kRed));
+    EXPECT_EQ(CellColour(image, pane, 2, 0), Rgb(kGreen)) << "X follows in the third cell";
+    EXPECT_EQ(CellColour(image, pane, 3, 0), WindowColour(pane)) << "Y in the fourth";
+    std::vector<std::pair<int, int>> asked;
+    pane.SetMixedStyleRule([&asked](std::uint8_t firstId, std::uint8_t otherId) {
+        asked.emplace_back(firstId, otherId);
+        return otherId;
+    });
+    image = Grab(pane);
+    EXPECT_EQ(CellColour(image, pane, 0, 0), Rgb(kGreen));
+    EXPECT_EQ(CellColour(image, pane, 1, 0), Rgb(kGreen));
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.front(), std::make_pair(50, 51));
 }
 
 TEST_F(PaneDrawingTest, ClearEmptiesTheWindow) {

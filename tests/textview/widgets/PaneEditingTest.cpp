@@ -80,6 +80,29 @@ TEST_F(PaneEditingTest, InsertTogglesOverwriteAndTheStatusSaysSo) {
     EXPECT_EQ(Text()[0], "Xbc");
 }
 
+TEST_F(PaneEditingTest, AUtf8PaneCopiesPastesAndTypesCharacters) {
+    pane.SetEncoding(TextEncoding::Utf8);
+    const std::string attack = "\xD0\xB0\xD1\x82\xD0\xB0\xD0\xBA ok"; // "атак ok"
+    pane.SetLine(reinterpret_cast<const std::uint8_t*>(attack.data()), 0,
+                 static_cast<int>(attack.size()), 0);
+    pane.SetCaret(0, 0, 0);
+    pane.SetCaret(4, 0, CaretMove::kExtend);
+    pane.CopySelection();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("атак"));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("中文\r\nx"));
+    QTest::keyClick(&pane, Qt::Key_End);
+    QTest::keyClick(&pane, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Text(), (std::vector<std::string>{attack + "\xE4\xB8\xAD\xE6\x96\x87", "x"}));
+    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("ж"));
+    QApplication::sendEvent(&pane, &typed);
+    EXPECT_EQ(Text()[1], "x\xD0\xB6");
+    pane.SetEncoding(TextEncoding::Windows1252);
+    pane.SetCaret(0, 0, 0);
+    pane.SetCaret(2, 0, CaretMove::kExtend);
+    pane.CopySelection();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Ð°")) << "bytes as before";
+}
+
 TEST_F(PaneEditingTest, TheContextMenuNamesTheWordAndGreysWhatCannotBeDone) {
     pane.SetLine(reinterpret_cast<const std::uint8_t*>("some words"), 0, 10, 0);
     std::unique_ptr<QMenu> menu(pane.BuildContextMenu(pane.CellRect({6, 0}).center()));

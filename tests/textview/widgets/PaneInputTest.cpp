@@ -158,9 +158,11 @@ TEST(PaneKeyMapping, LettersNamedKeysAndTheMacroKeysByTheirCharacter) {
     EXPECT_EQ(KeyPressOf(backtab).key, PaneKey::Tab);
     EXPECT_TRUE(KeyPressOf(backtab).shift);
     const QKeyEvent euro(QEvent::KeyPress, Qt::Key_E, Qt::AltModifier, QString(QChar(0x20AC)));
-    EXPECT_EQ(TypedCharacter(euro), std::uint8_t{0x80});
+    EXPECT_EQ(TypedCharacter(euro, TextEncoding::Windows1252), char32_t{0x80});
+    EXPECT_EQ(TypedCharacter(euro, TextEncoding::Utf8), U'\u20AC') << "a code point in UTF-8";
     EXPECT_FALSE(TypedCharacter(QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier,
-                                          QStringLiteral("\x7f")))
+                                          QStringLiteral("\x7f")),
+                                TextEncoding::Windows1252)
                      .has_value());
 }
 

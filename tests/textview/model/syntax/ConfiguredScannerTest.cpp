@@ -53,8 +53,9 @@ protected:
         std::uint8_t state = 0;
         states_.clear();
         for (const std::string& text : lines) {
-            TextLinePtr line = TextLine::Make(reinterpret_cast<const std::uint8_t*>(text.data()),
-                                              static_cast<int>(text.size()), 4);
+            TextLinePtr line =
+                TextLine::Make(reinterpret_cast<const std::uint8_t*>(text.data()),
+                               static_cast<int>(text.size()), 4, TextEncoding::Windows1252);
             scanner_->ScanLine(*line, state);
             state = line->scanB;
             states_.push_back(state);

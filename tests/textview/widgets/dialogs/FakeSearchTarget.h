@@ -52,6 +52,7 @@ public:
         return before;
     }
     std::uint32_t CurrentSearchFlags() const override { return flags; }
+    TextEncoding Encoding() const override { return encoding; }
     SearchOutcome Search(const std::string& text, bool continuing) override {
         const QCursor* cursor = QApplication::overrideCursor();
         searches.push_back({text, continuing, cursor && cursor->shape() == Qt::WaitCursor});
@@ -81,6 +82,7 @@ public:
     void Beep() override { ++beeps; }
 
     std::uint32_t flags = 0;
+    TextEncoding encoding = TextEncoding::Windows1252;
     std::deque<SearchOutcome> outcomes; // answered in turn; nothing found once they run out
     std::variant<int, PatternError> replaceAllResult = 0;
     QRect hitRow;
