@@ -11,8 +11,8 @@ namespace varnex {
 
 enum class TextEncoding { Windows1252, Utf8 };
 
-// What the user chose: a fixed encoding, or one detected per file.
-enum class EncodingChoice { Automatic, Windows1252, Utf8 };
+// What the user chose: a fixed encoding, or one detected per file (the numbers are stored).
+enum class EncodingChoice { Automatic = 0, Windows1252 = 1, Utf8 = 2 };
 
 // One character of a text: its code point and the bytes it takes.
 struct EncodedChar {

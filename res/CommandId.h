@@ -44,6 +44,10 @@ enum CommandId : int {
     kCmdToggleStatusBar = 59393,
     kCmdCopyPath = 35078,
     kCmdStartEditor = 35079,
+    // How the panes show the files' bytes.
+    kCmdEncodingAutomatic = 40040,
+    kCmdEncodingWindows1252 = 40041,
+    kCmdEncodingUtf8 = 40042,
 };
 
 } // namespace varnex

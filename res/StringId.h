@@ -45,6 +45,9 @@ enum StringId : int {
     kStrItemAbout = 62028,
     kStrItemSyntax = 62029,
     kStrItemColourInfo = 62030,
+    kStrItemEncodingAutomatic = 62031,
+    kStrItemEncodingWindows1252 = 62032,
+    kStrItemEncodingUtf8 = 62033,
 
     // Open-files dialog.
     kStrOpenFilesCaption = 62100,

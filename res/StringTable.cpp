@@ -53,6 +53,9 @@ const std::unordered_map<int, std::string>& Table() {
         {kStrItemAbout, "Inf&o über Varnex"},
         {kStrItemSyntax, "&Sysntax Info"}, // spelled so on purpose, as the menu always was
         {kStrItemColourInfo, "&Farbinformationen"},
+        {kStrItemEncodingAutomatic, "Zeichensatz: &automatisch"},
+        {kStrItemEncodingWindows1252, "&Windows-1252"},
+        {kStrItemEncodingUtf8, "&UTF-8"},
         {kStrOpenFilesCaption,
          "Dateien öffenen"}, // spelled so on purpose, as the caption always was
         {kStrFirstFile, "Erste Datei:"},
@@ -132,6 +135,11 @@ const std::unordered_map<int, std::string>& Table() {
          "Infozeilenmodus"},
         {kCmdLineWise, "Stellt den Vergleichsmodus auf zeilenweise\nZeilenweise"},
         {kCmdCharWise, "Stellt den Vergleichsmodus auf zeichenweise\nZeichenweise"},
+        {kCmdEncodingAutomatic,
+         "Zeigt jede Datei als UTF-8, wenn sie so aussieht, sonst als Windows-1252\nZeichensatz "
+         "automatisch"},
+        {kCmdEncodingWindows1252, "Zeigt jedes Byte als Windows-1252-Zeichen\nWindows-1252"},
+        {kCmdEncodingUtf8, "Zeigt die Dateien als UTF-8-Text\nUTF-8"},
         {kCmdCharWiseNoBlanks,
          "Stellt den Vergleichsmodus auf zeichenweise ohne Leerstellen\nOhne Leerstellen"},
         {kCmdFirstBlock, "Zum ersten geänderten Bereich springen.\nGanz zurück"},

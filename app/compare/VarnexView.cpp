@@ -39,7 +39,8 @@ constexpr int kStackedEdgeAllowance = 6;
 
 } // namespace
 
-CVarnexView::CVarnexView(QWidget* parent) : QWidget(parent), viewMode_(ReadViewMode()) {
+CVarnexView::CVarnexView(QWidget* parent)
+    : QWidget(parent), viewMode_(ReadViewMode()), encodingChoice_(ReadEncodingChoice()) {
     WriteFlagsIfAbsent();
     doublePane_ = new CTextDoubleWnd(this);
     bar_ = new OverviewBar(this);
@@ -49,6 +50,9 @@ CVarnexView::CVarnexView(QWidget* parent) : QWidget(parent), viewMode_(ReadViewM
         pane.SetSettingsPath(std::string(PaneLineStyler::kSettingsPath));
         pane.SetMarginSource([this, side](int row) { return MarginFor(side, row); });
         pane.SetStatusOutput(true);
+        pane.SetMixedStyleRule([this](std::uint8_t firstId, std::uint8_t otherId) {
+            return MixedCharacterStyle(firstId, otherId);
+        });
         pane.SetMarginFollowsOptions(false);
         pane.SetStatusHook(
             [this, side](const StatusQuery& query, std::uint64_t previousKey, std::string& text) {
@@ -111,6 +115,7 @@ LoadResult CVarnexView::RunCompare(const std::string& firstPath, const std::stri
     }
     HandSidesToDoublePane();
     if (result == LoadResult::Ok) {
+        ApplyEncoding();
         ShowResult();
     } else {
         ShowNothing();

@@ -114,6 +114,10 @@ private:
     CommandState BarModeState(CommandId id) const;
     void RunChooseFont(CommandId id);
     CommandState ChooseFontState(CommandId id) const;
+    void RunEncoding(CommandId id);
+    CommandState EncodingState(CommandId id) const;
+    void ApplyEncoding();
+    std::uint8_t MixedCharacterStyle(std::uint8_t firstId, std::uint8_t otherId) const;
 
     LoadResult RunCompare(const std::string& firstPath, const std::string& secondPath);
     void OfferSyntaxOf(const PaneLineStyler& styler);
@@ -145,6 +149,7 @@ private:
     CompareMode compareMode_ = CompareMode::CharWise;
     ViewMode viewMode_ = ViewMode::SideBySide;
     BarMode barMode_ = BarMode::Summary;
+    EncodingChoice encodingChoice_ = EncodingChoice::Automatic;
     int width_ = 0;
     int height_ = 0;
     int firstColumn_ = 0;

@@ -31,6 +31,17 @@ CompareMode CompareModeOf(CommandId id) {
     }
 }
 
+EncodingChoice EncodingChoiceOf(CommandId id) {
+    switch (id) {
+    case kCmdEncodingWindows1252:
+        return EncodingChoice::Windows1252;
+    case kCmdEncodingUtf8:
+        return EncodingChoice::Utf8;
+    default:
+        return EncodingChoice::Automatic;
+    }
+}
+
 } // namespace
 
 // Reload is the document's: it reports the files that cannot be opened.
@@ -47,6 +58,9 @@ const CommandTable<CVarnexView>& CVarnexView::Commands() {
         {kCmdToggleViewMode, &CVarnexView::RunToggleViewMode, &CVarnexView::ViewModeState},
         {kCmdToggleBarMode, &CVarnexView::RunToggleBarMode, &CVarnexView::BarModeState},
         {kCmdFont, &CVarnexView::RunChooseFont, &CVarnexView::ChooseFontState},
+        {kCmdEncodingAutomatic, &CVarnexView::RunEncoding, &CVarnexView::EncodingState},
+        {kCmdEncodingWindows1252, &CVarnexView::RunEncoding, &CVarnexView::EncodingState},
+        {kCmdEncodingUtf8, &CVarnexView::RunEncoding, &CVarnexView::EncodingState},
     };
     return commands;
 }
@@ -78,6 +92,39 @@ void CVarnexView::RunCompareMode(CommandId id) {
 
 CommandState CVarnexView::CompareModeState(CommandId id) const {
     return {true, compareMode_ == CompareModeOf(id)};
+}
+
+// Applies at once to both panes, without comparing again: only the display depends on it.
+void CVarnexView::RunEncoding(CommandId id) {
+    encodingChoice_ = EncodingChoiceOf(id);
+    WriteEncodingChoice(encodingChoice_);
+    ApplyEncoding();
+    emit CommandStatesChanged();
+}
+
+CommandState CVarnexView::EncodingState(CommandId id) const {
+    return {true, encodingChoice_ == EncodingChoiceOf(id)};
+}
+
+void CVarnexView::ApplyEncoding() {
+    for (const Side side : kBothSides) {
+        const SourceText& text = side == Side::Left ? engine_.Left() : engine_.Right();
+        doublePane_->Pane(side).SetEncoding(
+            ResolveEncoding(encodingChoice_, text.text.data(), text.text.size()));
+    }
+}
+
+// A character whose bytes differ in kind is drawn as changed, keeping its first byte's syntax
+// colour; bytes of one kind keep the first byte's style.
+std::uint8_t CVarnexView::MixedCharacterStyle(std::uint8_t firstId, std::uint8_t otherId) const {
+    const DifferenceStyles& styles = engine_.Styles();
+    const auto kindOf = [&styles](std::uint8_t id) {
+        const bool difference = id >= styles.StyleBase() && id < styles.PlaceholderId();
+        return difference ? (id - styles.StyleBase()) / styles.SyntaxStyleCount() : -1;
+    };
+    if (kindOf(firstId) < 0 || kindOf(firstId) == kindOf(otherId)) return firstId;
+    const int syntax = (firstId - styles.StyleBase()) % styles.SyntaxStyleCount();
+    return styles.IdOf(static_cast<std::uint8_t>(syntax), RowKind::Changed);
 }
 
 void CVarnexView::RunToggleViewMode(CommandId) {

@@ -1,4 +1,4 @@
-// The compare view's values in the program's settings key: ViewMode, BarMode and Flags.
+// The compare view's values in the program's settings key: ViewMode, BarMode, Encoding, Flags.
 #include "app/compare/ViewSettings.h"
 
 #include "common/SettingsKey.h"
@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view kViewModeValue = "ViewMode";
 constexpr std::string_view kBarModeValue = "BarMode";
 constexpr std::string_view kFlagsValue = "Flags";
+constexpr std::string_view kEncodingValue = "Encoding";
 
 } // namespace
 
@@ -24,6 +25,25 @@ void WriteFlagsIfAbsent() {
     SettingsKey key;
     if (!key.Open(Hive::CurrentUser, OpenMode::Create)) return;
     if (key.ValueSize(kFlagsValue) < 0) WriteNumber(key, kFlagsValue, kDefaultViewFlags);
+}
+
+EncodingChoice ReadEncodingChoice() {
+    SettingsKey key;
+    if (!key.Open(Hive::CurrentUser, OpenMode::Read)) return EncodingChoice::Automatic;
+    switch (ReadNumber(key, kEncodingValue).value_or(0)) {
+    case 1:
+        return EncodingChoice::Windows1252;
+    case 2:
+        return EncodingChoice::Utf8;
+    default:
+        return EncodingChoice::Automatic;
+    }
+}
+
+void WriteEncodingChoice(EncodingChoice choice) {
+    SettingsKey key;
+    if (!key.Open(Hive::CurrentUser, OpenMode::Create)) return;
+    WriteNumber(key, kEncodingValue, static_cast<std::uint32_t>(choice));
 }
 
 void WriteViewModes(ViewMode viewMode, BarMode barMode) {

@@ -1,5 +1,7 @@
-// The compare view's values in the program's settings key: ViewMode, BarMode and Flags.
+// The compare view's values in the program's settings key: ViewMode, BarMode, Encoding, Flags.
 #pragma once
+
+#include "common/TextEncoding.h"
 
 #include <cstdint>
 
@@ -22,5 +24,10 @@ ViewMode ReadViewMode();
 // Writes kDefaultViewFlags as "Flags" when the key has no "Flags" value.
 void WriteFlagsIfAbsent();
 void WriteViewModes(ViewMode viewMode, BarMode barMode);
+
+// How the panes show the files' bytes; stored as "Encoding": 0 automatic, 1 Windows-1252,
+// 2 UTF-8. Anything else reads as automatic.
+EncodingChoice ReadEncodingChoice();
+void WriteEncodingChoice(EncodingChoice choice);
 
 } // namespace varnex
