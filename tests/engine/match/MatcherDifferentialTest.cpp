@@ -362,7 +362,9 @@ TEST_P(MatcherDifferentialTest, FarSearchesAgreeOnRepetitiveSides) {
         ASSERT_EQ(engineCount, oracleCount) << what;
         ASSERT_EQ(engineP, oracleP) << what;
         ASSERT_EQ(engineQ, oracleQ) << what;
-        if (i < 2) ASSERT_NO_FATAL_FAILURE(ExpectSameMap({a, b}, "repetitive " + what));
+        if (i < 2) {
+            ASSERT_NO_FATAL_FAILURE(ExpectSameMap({a, b}, "repetitive " + what));
+        }
     }
 }
 
