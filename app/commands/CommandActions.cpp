@@ -1,13 +1,17 @@
 // One QAction per command id, shared by menu and toolbar, kept enabled and checked by the route.
 #include "app/commands/CommandActions.h"
 
+#include "app/commands/MenuTable.h"
 #include "app/commands/ShortcutTable.h"
 #include "app/commands/ToolBarTable.h"
 #include "res/StringTable.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QIcon>
 #include <QKeySequence>
+
+#include <algorithm>
 
 namespace varnex {
 
@@ -47,7 +51,19 @@ QAction* CommandActions::Make(CommandId id) {
     action->setData(id);
     if (const char* icon = ToolBarIconOf(id)) action->setIcon(QIcon(QString::fromLatin1(icon)));
     connect(action, &QAction::triggered, this, [this, id] { Run(id); });
+    JoinRadioGroup(*action, id);
     return action;
+}
+
+// In an exclusive group the menu draws the checked entry with a radio mark.
+void CommandActions::JoinRadioGroup(QAction& action, CommandId id) {
+    const auto& groups = RadioGroups();
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (std::find(groups[g].begin(), groups[g].end(), id) == groups[g].end()) continue;
+        QActionGroup*& group = radioGroups_[g];
+        if (!group) group = new QActionGroup(this);
+        group->addAction(&action);
+    }
 }
 
 bool CommandActions::Run(CommandId id) {

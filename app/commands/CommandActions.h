@@ -8,6 +8,7 @@
 #include <map>
 
 class QAction;
+class QActionGroup;
 
 namespace varnex {
 
@@ -32,9 +33,11 @@ public:
 
 private:
     QAction* Make(CommandId id);
+    void JoinRadioGroup(QAction& action, CommandId id);
 
     const CommandRouter& router_;
     std::map<CommandId, QAction*> actions_;
+    std::map<std::size_t, QActionGroup*> radioGroups_; // by index in RadioGroups()
 };
 
 } // namespace varnex

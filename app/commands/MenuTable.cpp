@@ -46,4 +46,11 @@ const std::vector<MenuDefinition>& MainMenuTable() {
     return menus;
 }
 
+const std::vector<std::vector<CommandId>>& RadioGroups() {
+    static const std::vector<std::vector<CommandId>> groups{
+        {kCmdEncodingAutomatic, kCmdEncodingWindows1252, kCmdEncodingUtf8},
+    };
+    return groups;
+}
+
 } // namespace varnex

@@ -20,4 +20,7 @@ struct MenuDefinition {
 
 const std::vector<MenuDefinition>& MainMenuTable();
 
+// Entries that are one choice of several, drawn as radio entries; each group's commands.
+const std::vector<std::vector<CommandId>>& RadioGroups();
+
 } // namespace varnex

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -119,6 +120,21 @@ TEST(MainFrameMenus, UnhandledCommandsAreDisabledAndDoNothing) {
         EXPECT_FALSE(frame->RunCommand(id)) << id;
     }
     EXPECT_TRUE(frame->isVisible());
+}
+
+// The encodings are one choice of three, shown with a radio mark; the compare modes keep theirs.
+TEST(MainFrameMenus, EncodingEntriesAreRadioEntriesWithOneChecked) {
+    ShownFrame frame;
+    frame->UpdateCommandStates();
+    QActionGroup* group = MenuAction(*frame, kCmdEncodingAutomatic)->actionGroup();
+    ASSERT_NE(group, nullptr);
+    EXPECT_TRUE(group->isExclusive());
+    EXPECT_EQ(MenuAction(*frame, kCmdEncodingUtf8)->actionGroup(), group);
+    EXPECT_EQ(MenuAction(*frame, kCmdLineWise)->actionGroup(), nullptr);
+    ASSERT_TRUE(frame->RunCommand(kCmdEncodingUtf8));
+    frame->UpdateCommandStates();
+    EXPECT_EQ(group->checkedAction(), MenuAction(*frame, kCmdEncodingUtf8));
+    EXPECT_FALSE(MenuAction(*frame, kCmdEncodingAutomatic)->isChecked());
 }
 
 TEST(MainFrameToolBar, ButtonsInOrderWithSeparatorsToolTipsAndPrompts) {
