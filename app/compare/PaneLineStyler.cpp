@@ -27,6 +27,7 @@ StyleLook PaneLineStyler::GetStyleLook(int index) const {
 bool PaneLineStyler::SetSyntax(const std::string& fileTypeKey) {
     pane_.SetSyntax(fileTypeKey);
     if (const std::optional<std::bitset<256>> used = pane_.UsedStyles()) RememberUsed(*used);
+    if (!brackets_) brackets_ = pane_.BracketRules();
     return pane_.SyntaxActive() || pane_.DefaultStyleIndex() != 0;
 }
 

@@ -35,14 +35,16 @@ public:
     // The ids of the styles the configurations chosen so far draw with; empty while no file
     // type had one.
     const std::set<std::int32_t>& UsedStyleIds() const { return usedStyleIds_; }
-    // The active configuration's bracket pairs, when it has any.
-    std::optional<BracketRules> Brackets() const { return pane_.BracketRules(); }
+    // The bracket pairs of the first configuration chosen so far that has any. Kept apart from
+    // the scanning pane, which forgets its configuration when the loader clears it.
+    const std::optional<BracketRules>& Brackets() const { return brackets_; }
 
 private:
     void RememberUsed(const std::bitset<256>& used);
 
     PaneModel pane_;
     std::set<std::int32_t> usedStyleIds_;
+    std::optional<BracketRules> brackets_;
 };
 
 } // namespace varnex

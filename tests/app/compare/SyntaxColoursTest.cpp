@@ -2,6 +2,7 @@
 // difference backgrounds under it, and the colours dialog changing what the comparison shows.
 #include "tests/app/compare/ViewTestSupport.h"
 
+#include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/dialogs/ColourGrid.h"
 #include "textview/dialogs/ColoursDlg.h"
 #include "textview/model/ColourPalette.h"
@@ -55,6 +56,35 @@ TEST_F(SyntaxColoursTest, CFilesShowCommentsAndKeywordsInColourOnTheDifferenceBa
     ASSERT_TRUE(StyleAt(left, 0, 3) && StyleAt(left, 1, 4));
     EXPECT_EQ(StyleAt(left, 0, 3)->textColour, StyleAt(left, 1, 4)->textColour)
         << "no configuration for .txt";
+}
+
+TEST_F(SyntaxColoursTest, BracketsOfTheFilesFormatMatchWhenTheOptionIsOn) {
+    const test::SavedPaneGlobals saved;
+    EditOptions::Set(EditOptions::kBracketSearch, EditOptions::kBracketSearch);
+    const std::string line = "if (x[1] == (y)) { z(); }\n";
+    ASSERT_EQ(shown.view->LoadAndCompare(WriteScratchFile("brackets-left.c", line),
+                                         WriteScratchFile("brackets-right.c", line + "int n;\n")),
+              LoadResult::Ok);
+    CComparePane& left = shown.Pane(Side::Left);
+    const QRect bracket = test::CellRect(left, 3, 0);
+    QTest::mouseClick(left.viewport(), Qt::LeftButton, {}, bracket.center() - QPoint(1, 0));
+    ASSERT_EQ(left.Editor().Caret().Caret(), (TextPosition{3, 0}));
+    const BracketMatch& match = left.Editor().Caret().Bracket();
+    ASSERT_TRUE(match.active);
+    EXPECT_EQ(match.partner, (TextPosition{15, 0}));
+    QApplication::processEvents();
+    const QImage image = test::GrabPane(left);
+    const QColor bar(0xFF, 0x80, 0x80);
+    const auto barUnder = [&](int column) {
+        const QRect cell = test::CellRect(left, column, 0);
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            if (image.pixelColor(cell.center().x(), y) == bar) return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(barUnder(3));
+    EXPECT_TRUE(barUnder(15));
+    EXPECT_FALSE(barUnder(12)) << "an inner bracket";
 }
 
 TEST_F(SyntaxColoursTest, TheColoursDialogOffersTheFormatsStylesAndOkRecoloursTheComparison) {
