@@ -50,10 +50,10 @@ bool OptionSettings::Save(const std::string& path) {
     bool written = WriteNumber(key, kOptionsValue, EditOptions::Get() & ~EditOptions::kChanged) &&
                    WriteNumber(key, kTabWidthValue, static_cast<std::uint32_t>(TabWidth::Get())) &&
                    WriteTextList(key, kSearchHistoryValue, SearchHistory::Entries());
+    // Every register is kept as it stands: one left out would bring its older value back.
     for (int n = 0; n < TextRegisters::kCount; ++n) {
         const std::string text = TextRegisters::Get(n).value_or(std::string());
-        if (text.size() + 1 < TextRegisters::kStoredLimit)
-            written = WriteText(key, RegisterValue(n), text) && written;
+        written = WriteText(key, RegisterValue(n), text) && written;
     }
     if (written) EditOptions::ClearChanged();
     return written;

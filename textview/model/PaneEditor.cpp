@@ -1,6 +1,7 @@
 // A pane's caret, selection, clipboard and status: what keys, clicks and commands act on.
 #include "textview/model/PaneEditor.h"
 
+#include "textview/model/CopiedText.h"
 #include "textview/model/EditOptions.h"
 #include "textview/model/PaneModel.h"
 #include "textview/model/PaneTexts.h"
@@ -97,25 +98,21 @@ std::string PaneEditor::SelectedText() const {
     const TextPosition start = caret_.SelectionStart();
     const TextPosition end = caret_.SelectionEnd();
     if (start.line == end.line) {
-        std::string text = TextBetween(document_, start, end);
+        std::string text = CopiedTextBetween(document_, start, end, copiedLineRule_);
         const bool virtualDisplay = (EditOptions::Get() & EditOptions::kVirtualDisplay) != 0;
         if (text.empty() && virtualDisplay)
             text.assign(static_cast<std::size_t>(end.column - start.column), ' ');
         return text;
     }
-    return LineSelection() ? LineWiseText(start, end) : TextBetween(document_, start, end);
+    return LineSelection() ? LineWiseText(start, end)
+                           : CopiedTextBetween(document_, start, end, copiedLineRule_);
 }
 
 // Whole lines, each ended by a line break, so that pasting them line-wise keeps them lines.
 // A last line reached only at column 0 is not one of them.
 std::string PaneEditor::LineWiseText(TextPosition start, TextPosition end) const {
     const int last = end.column > 0 ? end.line : end.line - 1;
-    std::string text;
-    for (int line = start.line; line <= last && line < document_.LineCount(); ++line) {
-        text += TextBetween(document_, {0, line}, {LineWidth(document_, line), line});
-        text += '\n';
-    }
-    return text;
+    return CopiedWholeLines(document_, start.line, last, copiedLineRule_);
 }
 
 int PaneEditor::CopySelection(TextSlot target) {
@@ -143,8 +140,8 @@ bool PaneEditor::Allowed(EditRequest::Step step, int line) {
     return !modifyHook_ || modifyHook_(EditRequest{step, line, group_});
 }
 
+// A read-only pane still copies; only the delete is refused, with the beep.
 bool PaneEditor::CutSelection(TextSlot target) {
-    if (RefuseWhenReadOnly()) return false;
     return CopySelection(target) > 0 && DeleteSelection();
 }
 
@@ -247,9 +244,15 @@ void PaneEditor::UpdateStatus() {
         key = DefaultStatusKey(query, modeWord_);
         text = DefaultStatusText(query);
     }
-    if (publishedKey_ == key && publishedInsertMode_ == InsertMode()) return;
+    if (publishedKey_ == key) {
+        if (publishedInsertMode_ == InsertMode()) return;
+        // Only the mode changed: a hook gives no text for an unchanged key, so the caret field
+        // keeps what it shows.
+        text = publishedText_;
+    }
     publishedKey_ = key;
     publishedInsertMode_ = InsertMode();
+    publishedText_ = text;
     platform_.PublishStatus(text, std::string(InsertMode() ? kInsertModeText : kOverwriteModeText));
 }
 

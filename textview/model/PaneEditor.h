@@ -2,6 +2,7 @@
 #pragma once
 
 #include "textview/model/Caret.h"
+#include "textview/model/CopiedText.h"
 #include "textview/model/KeyMacros.h"
 #include "textview/model/PanePlatform.h"
 #include "textview/model/PaneStatus.h"
@@ -87,6 +88,8 @@ public:
 
     // The selected bytes, "\n" between lines, as copying takes them.
     std::string SelectedText() const;
+    // How the host's lines go into copied text; without a rule every line as it is shown.
+    void SetCopiedLineRule(CopiedLineRule rule) { copiedLineRule_ = std::move(rule); }
     // Copies the selection; the number of bytes copied.
     int CopySelection(TextSlot target = TextSlot::Clipboard());
     // Copies, then deletes what was copied. Edits are refused (with a beep) in a read-only
@@ -170,6 +173,7 @@ private:
     bool RefuseWhenReadOnly();
     bool Allowed(EditRequest::Step step, int line);
     std::string LineWiseText(TextPosition start, TextPosition end) const;
+    void ShowHitFromTheLeft(TextPosition start, TextPosition end);
     bool DeleteSelectionRecorded(bool byReplace);
     bool ApplyCharacter(int code, UndoRecord* record);
     bool BeyondLastLine(int code, UndoRecord* record);
@@ -211,6 +215,8 @@ private:
     std::function<void()> caretHook_;
     std::optional<std::uint64_t> publishedKey_;
     bool publishedInsertMode_ = true;
+    std::string publishedText_;
+    CopiedLineRule copiedLineRule_;
 };
 
 } // namespace varnex

@@ -5,7 +5,7 @@
 
 namespace varnex {
 
-bool PaneMouse::Press(PaneEditor& editor, const PointerHit& hit, bool shift, bool otherButtons,
+bool PaneMouse::Press(PaneEditor& editor, const PointerHit& hit, bool shift, bool otherKeys,
                       std::int64_t now) {
     selecting_ = false;
     const bool tripleClick =
@@ -15,7 +15,8 @@ bool PaneMouse::Press(PaneEditor& editor, const PointerHit& hit, bool shift, boo
         editor.SelectLine(hit.cell.line);
         return false;
     }
-    if (dragEnabled_ && !otherButtons && !pendingDrag_ && editor.InSelection(hit.caret)) {
+    const bool plainPress = !shift && !otherKeys;
+    if (dragEnabled_ && plainPress && !pendingDrag_ && editor.InSelection(hit.caret)) {
         pendingDrag_ = hit;
         return true;
     }

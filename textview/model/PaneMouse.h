@@ -31,9 +31,10 @@ public:
     void SetDragEnabled(bool enabled) { dragEnabled_ = enabled; }
     bool DragEnabled() const { return dragEnabled_; }
 
-    // Left button down at `now` (milliseconds); `otherButtons` when more than the left button is
-    // held. Returns true when the press starts a pending drag and the click waits.
-    bool Press(PaneEditor& editor, const PointerHit& hit, bool shift, bool otherButtons,
+    // Left button down at `now` (milliseconds); `otherKeys` when another button or a modifier
+    // other than Shift is held. Only a press with nothing else held starts a pending drag (then
+    // it returns true and the click waits); a Shift+click inside the selection extends it.
+    bool Press(PaneEditor& editor, const PointerHit& hit, bool shift, bool otherKeys,
                std::int64_t now);
     // Pointer moved with the left button held.
     Motion Move(PaneEditor& editor, const PointerHit& hit);

@@ -53,9 +53,21 @@ SearchOutcome PaneEditor::Search(std::string_view text, bool continuing) {
     if (!hit) return {};
     lastHit_ = hit;
     lastPattern_ = pattern;
-    MoveTo(PositionOf(document_, hit->line, hit->bytes.first), false);
-    MoveTo(PositionOf(document_, hit->line, hit->bytes.last), true);
+    const TextPosition start = PositionOf(document_, hit->line, hit->bytes.first);
+    const TextPosition end = PositionOf(document_, hit->line, hit->bytes.last);
+    MoveTo(start, false);
+    MoveTo(end, true);
+    ShowHitFromTheLeft(start, end);
     return {true, std::nullopt};
+}
+
+// A hit is shown with as much of its line's start as fits, so that a view scrolled sideways by
+// one hit does not stay there for the next.
+void PaneEditor::ShowHitFromTheLeft(TextPosition start, TextPosition end) {
+    const ScrollState& shown = platform_.Scroll();
+    const int firstColumnShowingEnd = end.column - shown.fullColumns + 1;
+    const int column = std::max(0, std::min(start.column, firstColumnShowingEnd));
+    if (column != shown.firstColumn) platform_.ScrollTo(column, shown.firstLine);
 }
 
 bool PaneEditor::ReplaceFound(std::string_view replacement) {

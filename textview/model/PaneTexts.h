@@ -23,8 +23,12 @@ inline constexpr std::string_view kMenuReplace = "&Erset&zen"; // two ampersands
 inline constexpr std::string_view kMenuOptions = "&Einstellungen";
 inline constexpr std::string_view kMenuColours = "&Farben einstellen";
 inline constexpr std::string_view kMenuFonts = "Schri&ften einstellen";
-// The font chooser's caption.
+// The font chooser: caption, fields and the sample it shows.
 inline constexpr std::string_view kFontDialogCaption = "Schrift einstellen";
+inline constexpr std::string_view kFontFaceLabel = "&Schriftart:";
+inline constexpr std::string_view kFontSizeLabel = "&Größe (Punkt):";
+inline constexpr std::string_view kFontSampleGroup = "Beispiel";
+inline constexpr std::string_view kFontSampleText = "AaBbYyZz 0123 {}[]() äöüß";
 
 // The find and replace dialogs.
 inline constexpr std::string_view kFindCaption = "Text suchen";

@@ -28,7 +28,7 @@ std::optional<std::string> TextRegisters::Get(int n) {
 void TextRegisters::Set(int n, std::string text) {
     if (!InRange(n)) return;
     Registers()[n] = std::move(text);
-    if (Registers()[n].size() + 1 < kStoredLimit) EditOptions::MarkChanged();
+    EditOptions::MarkChanged();
 }
 
 void TextRegisters::Restore(int n, std::string text) {

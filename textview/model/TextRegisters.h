@@ -9,12 +9,10 @@ namespace varnex {
 class TextRegisters {
 public:
     static constexpr int kCount = 10;
-    // Registers shorter than this are kept in the settings; copying into one marks the
-    // options changed, so that they are saved.
-    static constexpr std::size_t kStoredLimit = 256;
 
     // The text of register `n`, or nothing for an empty register or a number out of range.
     static std::optional<std::string> Get(int n);
+    // Marks the options changed, so that the register is saved with them, whatever its length.
     static void Set(int n, std::string text);
     // Takes a register as the settings kept it, without marking the options changed.
     static void Restore(int n, std::string text);

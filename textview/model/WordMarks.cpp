@@ -63,8 +63,10 @@ bool WordMarks::Update(const PaneModel& document, TextPosition caret,
     if (document.Encoding() != encoding_) ForgetPatterns(document.Encoding());
     const bool caretChanged =
         UpdateCaretWord(document, caret, mode == WordMarkMode::WordAtCaret ? editOptions : 0);
-    const bool searchedChanged =
-        UpdateSearched(mode == WordMarkMode::None ? std::nullopt : highlight, editOptions);
+    // The searched word is the user's own request ("Wort hervorheben"), so it is marked in every
+    // mode; the modes decide only whether the word at the caret is marked as well.
+    const bool available = (editOptions & EditOptions::kWordMarkingAvailable) != 0;
+    const bool searchedChanged = UpdateSearched(available ? highlight : std::nullopt, editOptions);
     return caretChanged || searchedChanged;
 }
 

@@ -1,5 +1,6 @@
-// Which words a pane marks with a bar under them: in mode 1 the word at the caret, in both
-// modes the word a search asked to highlight; nothing while the host offers no word marking.
+// Which words a pane marks with a bar under them: in WordAtCaret mode the word at the caret,
+// in every mode the word a search asked to highlight; nothing while the host offers no word
+// marking.
 #pragma once
 
 #include "textview/model/Search.h"

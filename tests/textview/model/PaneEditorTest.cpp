@@ -92,8 +92,10 @@ TEST_F(PaneEditorTest, AStatusHookGivesTheTextAndTheChangeKey) {
     pane.editor.SetStatusOutput(true);
     pane.editor.SetStatusHook(
         [](const StatusQuery& query, std::uint64_t previous, std::string& text) {
+            // Like the compare view's hook: no text while the key stays.
+            if (query.caret.column == 2) return previous;
             text = "at " + std::to_string(query.caret.column);
-            return query.caret.column == 2 ? previous : previous + 1;
+            return previous + 1;
         });
     pane.editor.SetFocus(true);
     pane.editor.SetCaret(2, 0, 0);
@@ -101,6 +103,11 @@ TEST_F(PaneEditorTest, AStatusHookGivesTheTextAndTheChangeKey) {
     ASSERT_EQ(pane.platform.published.size(), 2u);
     EXPECT_EQ(pane.platform.published[0].first, "at 0");
     EXPECT_EQ(pane.platform.published[1].first, "at 3");
+    pane.editor.SetCaret(2, 0, 0);
+    pane.editor.ToggleInsertMode();
+    ASSERT_EQ(pane.platform.published.size(), 3u);
+    EXPECT_EQ(pane.platform.published.back(), (std::pair<std::string, std::string>{"at 3", "Über."}))
+        << "a mode change keeps the caret field";
 }
 
 TEST_F(PaneEditorTest, AReadOnlyPaneCopiesButRefusesEveryEdit) {
@@ -109,13 +116,15 @@ TEST_F(PaneEditorTest, AReadOnlyPaneCopiesButRefusesEveryEdit) {
     Select(pane, {0, 0}, {4, 0});
     pane.platform.clipboard = "new";
     EXPECT_FALSE(pane.editor.Paste());
-    EXPECT_FALSE(pane.editor.CutSelection());
     EXPECT_FALSE(pane.editor.DeleteSelection());
-    EXPECT_EQ(pane.platform.beeps, 3);
-    EXPECT_EQ(pane.Line(0), "keep me");
     EXPECT_EQ(pane.platform.clipboard, "new");
     EXPECT_EQ(pane.editor.CopySelection(), 4);
     EXPECT_EQ(pane.platform.clipboard, "keep");
+    pane.platform.clipboard = "new";
+    EXPECT_FALSE(pane.editor.CutSelection());
+    EXPECT_EQ(pane.platform.clipboard, "keep") << "cut copies before the delete is refused";
+    EXPECT_EQ(pane.platform.beeps, 3);
+    EXPECT_EQ(pane.Line(0), "keep me");
 }
 
 TEST_F(PaneEditorTest, PasteReplacesTheSelectionAcrossLines) {

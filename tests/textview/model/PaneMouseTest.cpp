@@ -70,6 +70,19 @@ TEST(PaneMouse, APressInsideTheSelectionWaitsForADrag) {
     EXPECT_FALSE(mouse.Press(pane.editor, At(7, 0), false, false, 0));
 }
 
+TEST(PaneMouse, APressWithAKeyHeldInsideTheSelectionIsAClickNotADrag) {
+    EditedPane pane({"0123456789ab"});
+    PaneMouse mouse;
+    pane.editor.MoveTo({2, 0}, false);
+    pane.editor.MoveTo({9, 0}, true);
+    EXPECT_FALSE(mouse.Press(pane.editor, At(5, 0), true, false, 0)) << "Shift";
+    mouse.Release(pane.editor);
+    EXPECT_EQ(pane.editor.SelectedText(), "234") << "Shift+click shrinks the selection";
+
+    EXPECT_FALSE(mouse.Press(pane.editor, At(3, 0), false, true, 0)) << "Ctrl or another button";
+    EXPECT_FALSE(pane.editor.Caret().HasSelection());
+}
+
 TEST(PaneMouse, MovingADropWithinThePaneTakesTheTextAlong) {
     EditedPane pane({"take THIS away", "and here"});
     pane.editor.MoveTo({5, 0}, false);

@@ -34,6 +34,20 @@ TEST_F(PaneSearchTest, AHitIsSelectedAndTheNextSearchGoesOnFromIt) {
     EXPECT_EQ(Selected(pane), lower) << "a miss leaves the last hit selected";
 }
 
+TEST_F(PaneSearchTest, AHitShowsAsMuchOfItsLinesStartAsFits) {
+    // The fake window shows 80 columns.
+    EditedPane pane({std::string(100, '.') + "hold", "#ifdef hold", std::string(60, '.') + "hold"});
+    struct Step {
+        int line;
+        int firstColumn;
+    };
+    for (const Step step : {Step{0, 25}, Step{1, 0}, Step{2, 0}}) {
+        ASSERT_TRUE(pane.editor.Search("hold", true).found);
+        EXPECT_EQ(pane.Caret().line, step.line);
+        EXPECT_EQ(pane.platform.scroll.firstColumn, step.firstColumn) << "hit on line " << step.line;
+    }
+}
+
 TEST_F(PaneSearchTest, WholeTextStartsAtTheStartOrEndUnlessContinuing) {
     EditedPane pane({"ab", "ab", "ab"});
     pane.editor.MoveTo({0, 1}, false);
@@ -135,12 +149,15 @@ TEST_F(PaneSearchTest, ModeOneMarksTheWordAtTheCaretWhereverItStandsAlone) {
     EXPECT_EQ(Marked(pane, marks, 0), (std::vector<std::string>{"4:foobar"}));
 }
 
-TEST_F(PaneSearchTest, ModeTwoMarksOnlyTheSearchedWordAndNothingWithoutTheHost) {
+TEST_F(PaneSearchTest, EveryModeMarksTheSearchedWordButNothingWithoutTheHost) {
     EditedPane pane({"Wort wort caret"});
     WordMarks marks;
     const HighlightWord searched{"wort", true, true};
     marks.Update(pane.document, {11, 0}, searched, kMarkSearched);
     EXPECT_EQ(Marked(pane, marks, 0), (std::vector<std::string>{"0:Wort", "5:wort"}));
+    marks.Update(pane.document, {11, 0}, searched, EditOptions::kWordMarkingAvailable);
+    EXPECT_EQ(Marked(pane, marks, 0), (std::vector<std::string>{"0:Wort", "5:wort"}))
+        << "the default mode marks no caret word, but the word the user asked for";
     marks.Update(pane.document, {11, 0}, searched, kMarkAtCaret);
     EXPECT_EQ(Marked(pane, marks, 0), (std::vector<std::string>{"0:Wort", "5:wort", "10:caret"}))
         << "mode 1 marks the searched word too";
