@@ -1,11 +1,9 @@
-// Choosing a pane group's font: the platform's font dialog with fixed-pitch fonts only.
+// Choosing a pane group's font: a fixed-pitch face and a size the panes apply as chosen.
 #include "textview/widgets/FontChooser.h"
 
-#include "textview/dialogs/DialogText.h"
-#include "textview/model/PaneTexts.h"
+#include "textview/dialogs/FontDlg.h"
 #include "textview/widgets/ClipboardText.h"
 
-#include <QFontDialog>
 #include <QFontInfo>
 
 #include <algorithm>
@@ -13,11 +11,9 @@
 namespace varnex {
 
 std::optional<QFont> ChooseFixedPitchFont(const QFont& initial, QWidget* parent) {
-    bool accepted = false;
-    const QFont chosen =
-        QFontDialog::getFont(&accepted, initial, parent, QString(), QFontDialog::MonospacedFonts);
-    if (!accepted) return std::nullopt;
-    return chosen;
+    CFontDlg dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.ChosenFont();
 }
 
 QFont FontOfSpec(const FontSpec& description, const QString& family) {
@@ -29,8 +25,7 @@ QFont FontOfSpec(const FontSpec& description, const QString& family) {
 FontSpec FontSpecOfChoice(const QFont& chosen) {
     const int pixels = chosen.pixelSize() > 0 ? chosen.pixelSize() : QFontInfo(chosen).pixelSize();
     FontSpec description;
-    description.height =
-        static_cast<std::uint32_t>(std::clamp(pixels, FontSpec::kMinSize, FontSpec::kMaxSize));
+    description.height = static_cast<std::uint32_t>(std::max(pixels, 1));
     description.flags = FontSpec::kFixedPitch;
     description.SetFace(TextToBytes(chosen.family(), TextEncoding::Windows1252));
     return description;

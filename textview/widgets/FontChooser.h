@@ -1,4 +1,4 @@
-// Choosing a pane group's font: the platform's font dialog with fixed-pitch fonts only.
+// Choosing a pane group's font: a fixed-pitch face and a size the panes apply as chosen.
 #pragma once
 
 #include "textview/model/FontSpec.h"
@@ -16,13 +16,13 @@ namespace varnex {
 // own chooser.
 using FontChooser = std::function<std::optional<QFont>(const QFont& initial, QWidget* parent)>;
 
-// QFontDialog limited to monospaced fonts.
+// CFontDlg: monospaced faces at 6 to 48 points, without styles or effects the panes drop.
 std::optional<QFont> ChooseFixedPitchFont(const QFont& initial, QWidget* parent);
 
 // The font the dialog starts from: the group's face at its stored height.
 QFont FontOfSpec(const FontSpec& description, const QString& family);
-// What a chosen font is stored as: its pixel height within FontSpec's size limits, the face's
-// natural width, fixed pitch and nothing else.
+// What a chosen font is stored as: its pixel height as chosen, the face's natural width, fixed
+// pitch and nothing else.
 FontSpec FontSpecOfChoice(const QFont& chosen);
 
 } // namespace varnex

@@ -214,13 +214,13 @@ TEST_F(PaneSearchCommandsTest, AChosenFontReachesTheGroupAndTheNextStart) {
     pane->SetFontChooser([&](const QFont& initial, QWidget*) -> std::optional<QFont> {
         offered = initial;
         QFont chosen(family);
-        chosen.setPixelSize(60);
+        chosen.setPixelSize(53); // 40 points at 96 dots per inch
         chosen.setBold(true);
         return chosen;
     });
     ASSERT_TRUE(pane->ChooseFont());
     EXPECT_EQ(offered.family(), before) << "the dialog starts from the panes' font";
-    EXPECT_EQ(pane->Resources().Font().height, 48u) << "sizes stop at 48";
+    EXPECT_EQ(pane->Resources().Font().height, 53u) << "stored as chosen, not clipped";
     EXPECT_EQ(pane->Resources().Font().flags, FontSpec::kFixedPitch) << "bold is dropped";
     EXPECT_EQ(sibling->Fonts().Family(), family);
     EXPECT_GT(sibling->CellSize().height(), cellHeightBefore);
@@ -231,7 +231,7 @@ TEST_F(PaneSearchCommandsTest, AChosenFontReachesTheGroupAndTheNextStart) {
     EXPECT_EQ(restarted->CellSize().height(), cellHeightBefore) << "a new group starts afresh";
     restarted->LoadSettings(section, false);
     EXPECT_EQ(restarted->Fonts().Family(), family);
-    EXPECT_EQ(restarted->Resources().Font().height, 48u);
+    EXPECT_EQ(restarted->Resources().Font().height, 53u);
     EXPECT_GT(restarted->CellSize().height(), cellHeightBefore);
 }
 
