@@ -77,11 +77,21 @@ COptionsDlg::COptionsDlg(SearchTarget& target, DialogSeams seams, QWidget* paren
     connect(buttons, &QDialogButtonBox::accepted, this, &COptionsDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &COptionsDlg::reject);
 
+    ShowMarginAsTheHostKeepsIt();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildTabWidthRow());
     layout->addLayout(groups);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// A host that keeps its margin shows it whatever the option says: the box shows that, greyed,
+// and OK leaves the stored option alone.
+void COptionsDlg::ShowMarginAsTheHostKeepsIt() {
+    if (target_.MarginFollowsOptions()) return;
+    QCheckBox& box = OptionBox(EditOptions::kLineNumbers);
+    box.setChecked(true);
+    box.setEnabled(false);
 }
 
 QLayout* COptionsDlg::BuildTabWidthRow() {
@@ -174,13 +184,15 @@ void COptionsDlg::accept() {
         return;
     }
     std::uint32_t mask = 0;
-    for (const OptionCheckBox& entry : optionBoxes_)
-        mask |= entry.option;
+    for (const OptionCheckBox& entry : optionBoxes_) {
+        if (entry.box->isEnabled()) mask |= entry.option;
+    }
     // A mode stored as 3 has no button; it stays as it is unless one is chosen.
     if ((EditOptions::Get() & EditOptions::kWordMarkingAvailable) && ChosenMarking())
         mask |= EditOptions::kWordMarkingMode;
     target_.SetEditOptions(ChosenOptions(), mask);
     target_.SetTabWidth(*width);
+    target_.SaveOptions();
     QDialog::accept();
 }
 

@@ -54,6 +54,7 @@ private:
     static const OptionText kWordJumpOptions[];
 
     QLayout* BuildTabWidthRow();
+    void ShowMarginAsTheHostKeepsIt();
     QGroupBox* BuildOptionGroup(std::string_view title, std::span<const OptionText> options);
     QGroupBox* BuildMarkingGroup();
     std::uint32_t ChosenOptions() const;

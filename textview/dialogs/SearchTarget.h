@@ -42,6 +42,11 @@ public:
     // pane.
     virtual void SetEditOptions(std::uint32_t options, std::uint32_t mask) = 0;
     virtual void SetTabWidth(int columns) = 0;
+    // Writes the options, tab width, search history and registers to the settings now, so that
+    // what the user chose outlives a crash or a logout; false when they could not be written.
+    virtual bool SaveOptions() = 0;
+    // False when the host keeps the pane's line-number margin whatever the options say.
+    virtual bool MarginFollowsOptions() const = 0;
     // The hit's row (the caret's row) in global screen coordinates, for moving a dialog out of
     // its way.
     virtual QRect HitRowOnScreen() const = 0;

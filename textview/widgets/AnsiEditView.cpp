@@ -67,7 +67,11 @@ CAnsiEditView::CAnsiEditView(unsigned maxLineLength, int maxLineCount, std::uint
 }
 
 CAnsiEditView::~CAnsiEditView() {
-    if (EditOptions::Changed()) OptionSettings::Save(model_.OptionsPath(optionsName_));
+    if (EditOptions::Changed()) SaveOptions();
+}
+
+bool CAnsiEditView::SaveOptions() {
+    return OptionSettings::Save(model_.OptionsPath(optionsName_));
 }
 
 bool CAnsiEditView::LoadSettings(const std::string& section, bool machineWide) {
@@ -276,16 +280,34 @@ int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, in
     flags |= OverlaySelection(line, start.index, start.startColumn, cells);
     OverlayBracket(line, start.index, start.startColumn, flags);
     OverlayWordMarks(line, start.index, flags);
+    int pixels = 0;
     if (count == 0 && !(flags & (LinePainter::kPaintOneMore | LinePainter::kPaintToEdge))) {
         // Scrolled past the end: the row goes on in the style the line ends in.
         lines.Styles().Select(lineEnd);
-        return 0;
+    } else {
+        pixels = lines.DrawLine(rect, firstColumn, cells, flags, tabWidth);
     }
-    const int pixels = lines.DrawLine(rect, firstColumn, cells, flags, tabWidth);
-    // What follows the selection's one extra cell is the line's own background again.
-    if (flags & LinePainter::kPaintOneMore) lines.Styles().Select(lineEnd);
+    if (const std::optional<std::pair<int, int>> virtualPart = VirtualSelection(*record, line)) {
+        lines.FillColumns(rect, firstColumn, record->Width(), virtualPart->first, lineEnd);
+        const StyleValue selection = static_cast<StyleValue>(
+            model_.Resources().Styles().IndexOfId(StyleTable::kSelectionId).value_or(0));
+        pixels = std::max(pixels, lines.FillColumns(rect, firstColumn, virtualPart->first,
+                                                    virtualPart->second, selection));
+    }
+    // What follows the selection's extra cells is the line's own background again.
+    lines.Styles().Select(lineEnd);
     const int cellWidth = CellSize().width();
     return (pixels + cellWidth - 1) / cellWidth;
+}
+
+// The columns of a selection that ends in virtual space past the line's end: the characters
+// cannot show them, so they are painted as cells of their own.
+std::optional<std::pair<int, int>> CAnsiEditView::VirtualSelection(const TextLine& record,
+                                                                   int line) const {
+    const std::optional<std::pair<int, int>> selected = SelectedColumns(editor_.Caret(), line);
+    if (!selected || selected->second == kPastLineEnd || selected->second <= record.Width())
+        return std::nullopt;
+    return std::pair{std::max(selected->first, record.Width()), selected->second};
 }
 
 // Paints the selected characters in the selection style; returns the drawing flags that carry

@@ -73,8 +73,12 @@ public:
     void SetUsedStyles(std::optional<std::bitset<256>> used) { hostUsedStyles_ = std::move(used); }
     // Reads the editor options and tab width stored under the options path for `name`.
     bool LoadOptions(const std::string& name, bool machineWide);
+    // Writes the process-wide options under the name LoadOptions was given; they are also
+    // written when a pane goes while they are changed.
+    bool SaveOptions();
     // A host that draws its own margin keeps it whatever "Zeilennummern anzeigen" says.
     void SetMarginFollowsOptions(bool follows) { marginFollowsOptions_ = follows; }
+    bool MarginFollowsOptions() const { return marginFollowsOptions_; }
 
     const PaneModel& Model() const { return model_; }
     // How the pane shows its bytes (Windows-1252 by default); repaints and rescales the
@@ -132,6 +136,9 @@ public:
     bool FindNext();
     bool FindSelected();
     void SetDialogSeams(DialogSeams seams) { dialogSeams_ = std::move(seams); }
+    // Marks the word that `source`'s searches highlight ("Wort hervorheben"), or nothing when
+    // its highlight is off: panes that show one text together mark alike.
+    void TakeHighlightFrom(const CAnsiEditView& source);
 
     // Seams for tests: the beep, the clock of the triple click (milliseconds), and how a drag
     // runs (QDrag::exec by default).
@@ -153,6 +160,8 @@ signals:
     void StatusPublished(const QString& text, const QString& mode);
     // The pane got a selection or lost it: what copying may do changed.
     void SelectionChanged();
+    // A dialog of the pane switched the search word's highlight or gave it another word.
+    void HighlightChanged();
     // Focus lost (0x2CF7) or gained (0x2CF8), Tab forwarded (0x2CF9, value 1 with Shift).
     void Notification(int code, int value);
 
@@ -188,6 +197,7 @@ private:
     StyleValue StyleValueAt(const TextLine& line, int index) const;
     void FillStyleValues(const TextLine& line, int first, int count);
     int OverlaySelection(int line, int firstIndex, int startColumn, LineCells& cells);
+    std::optional<std::pair<int, int>> VirtualSelection(const TextLine& record, int line) const;
     void OverlayBracket(int line, int firstIndex, int startColumn, int& flags);
     void OverlayWordMarks(int line, int firstIndex, int& flags);
 

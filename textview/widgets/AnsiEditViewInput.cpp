@@ -54,9 +54,13 @@ void CAnsiEditView::focusInEvent(QFocusEvent* event) {
     RestartBlink();
 }
 
+// A pane whose window gave way to a dialog or a menu stays its window's focus widget: it keeps
+// publishing its caret, so a search from the find dialog shows its hit in the status bar.
 void CAnsiEditView::focusOutEvent(QFocusEvent* event) {
     CAnsiView::focusOutEvent(event);
-    editor_.SetFocus(false);
+    const bool windowOnly =
+        event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+    if (!windowOnly) editor_.SetFocus(false);
     blinkTimer_.stop();
     viewport()->update(paintedCaret_);
 }
@@ -69,8 +73,11 @@ void CAnsiEditView::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     leftButtonHeld_ = true;
     lastPointer_ = event->position().toPoint();
-    const bool otherButtons = (event->buttons() & ~Qt::LeftButton) != Qt::NoButton;
-    mouse_.Press(editor_, HitAt(lastPointer_), event->modifiers() & Qt::ShiftModifier, otherButtons,
+    const Qt::KeyboardModifiers otherModifiers =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool otherKeys =
+        (event->buttons() & ~Qt::LeftButton) != Qt::NoButton || otherModifiers != Qt::NoModifier;
+    mouse_.Press(editor_, HitAt(lastPointer_), event->modifiers() & Qt::ShiftModifier, otherKeys,
                  clock_());
     AfterInteraction();
 }

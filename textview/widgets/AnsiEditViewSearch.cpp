@@ -95,6 +95,14 @@ bool CAnsiEditView::SearchAndReport(const std::string& text) {
     return false;
 }
 
+void CAnsiEditView::TakeHighlightFrom(const CAnsiEditView& source) {
+    const std::uint32_t flag = source.Editor().CurrentSearchFlags() & SearchFlags::kHighlight;
+    editor_.SetSearchFlags(flag, SearchFlags::kHighlight);
+    if (const std::optional<HighlightWord> word = source.Editor().Highlight())
+        editor_.SetHighlightWord(*word);
+    AfterInteraction();
+}
+
 std::int64_t CAnsiEditView::RunSearchRequest(const SearchRequest* request) {
     if (!request) return 0;
     const SearchOutcome outcome = editor_.Search(request->text, request->continuing);

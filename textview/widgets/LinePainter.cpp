@@ -161,6 +161,16 @@ int LinePainter::PaintAfter(const LineCells& cells, int endColumn, int flags) {
     return X(endColumn + 1);
 }
 
+int LinePainter::FillColumns(const QRect& rect, int firstColumn, int from, int to,
+                             StyleValue style) {
+    row_ = rect;
+    left_ = rect.left();
+    firstColumn_ = firstColumn;
+    from = std::max(from, firstColumn);
+    if (to > from) painter_.fillRect(CellsRect(from, to - from), selector_.Select(style).background);
+    return std::max(0, X(to) - left_);
+}
+
 void LinePainter::FillRest(const QRect& rect, int x) {
     if (x > rect.right()) return;
     painter_.fillRect(QRect(x, rect.top(), rect.right() + 1 - x, rect.height()),

@@ -45,6 +45,10 @@ public:
                  int tabWidth);
     // Fills the row from `x` to its right edge in the current background.
     void FillRest(const QRect& rect, int x);
+    // Fills the cells of columns `from` to `to` (exclusive) of row `rect`, whose left edge shows
+    // column `firstColumn`, in the background of `style`. Returns the right end in pixels,
+    // counted from rect's left edge.
+    int FillColumns(const QRect& rect, int firstColumn, int from, int to, StyleValue style);
 
 private:
     enum class Shape : std::uint8_t { Tab, InRun, Alone, Wide };

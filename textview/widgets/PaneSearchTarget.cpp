@@ -8,6 +8,8 @@ namespace varnex {
 std::uint32_t PaneSearchTarget::SetSearchFlags(std::uint32_t flags, std::uint32_t mask) {
     const std::uint32_t before = pane_.Editor().SetSearchFlags(flags, mask);
     pane_.AfterInteraction();
+    if ((before ^ pane_.Editor().CurrentSearchFlags()) & SearchFlags::kHighlight)
+        emit pane_.HighlightChanged();
     return before;
 }
 
@@ -43,6 +45,7 @@ void PaneSearchTarget::SetWordHighlight(std::uint32_t flags, const std::string& 
     pane_.Editor().SetHighlightWord(
         {word, (flags & kHighlightIgnoreCase) != 0, (flags & kHighlightWholeWords) != 0});
     pane_.AfterInteraction();
+    emit pane_.HighlightChanged();
 }
 
 void PaneSearchTarget::SetEditOptions(std::uint32_t options, std::uint32_t mask) {
@@ -52,6 +55,14 @@ void PaneSearchTarget::SetEditOptions(std::uint32_t options, std::uint32_t mask)
 
 void PaneSearchTarget::SetTabWidth(int columns) {
     pane_.PaneCommand(PaneSubCommand::SetTabWidth, columns);
+}
+
+bool PaneSearchTarget::SaveOptions() {
+    return pane_.SaveOptions();
+}
+
+bool PaneSearchTarget::MarginFollowsOptions() const {
+    return pane_.MarginFollowsOptions();
 }
 
 QRect PaneSearchTarget::HitRowOnScreen() const {

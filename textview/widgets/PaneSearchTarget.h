@@ -22,6 +22,8 @@ public:
     void SetWordHighlight(std::uint32_t flags, const std::string& word) override;
     void SetEditOptions(std::uint32_t options, std::uint32_t mask) override;
     void SetTabWidth(int columns) override;
+    bool SaveOptions() override;
+    bool MarginFollowsOptions() const override;
     QRect HitRowOnScreen() const override;
     bool HasSelection() const override;
     void Beep() override;

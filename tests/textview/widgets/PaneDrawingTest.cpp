@@ -1,5 +1,6 @@
 // What a pane draws: style colours at character cells, tabs, marks, margin and font variants.
 #include "textview/model/TabWidth.h"
+#include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/widgets/AnsiEditView.h"
 #include "textview/widgets/FontSet.h"
 
@@ -126,6 +127,30 @@ TEST_F(PaneDrawingTest, TheRowGoesOnInTheBackgroundTheLineEndsIn) {
     EXPECT_EQ(CellColour(image, pane, 10, 0), Rgb(kRed));
     EXPECT_EQ(CellColour(image, pane, 10, 1), WindowColour(pane));
     EXPECT_EQ(CellColour(image, pane, 10, 5), WindowColour(pane)); // below the last line
+}
+
+TEST_F(PaneDrawingTest, ASelectionInVirtualSpaceIsPaintedCellByCell) {
+    test::SavedPaneGlobals saved;
+    EditOptions::Set(EditOptions::kVirtualDisplay, EditOptions::kVirtualDisplay);
+    Line("abc", {1, 1, 50});
+    Line("abc", {1, 1, 50});
+    pane.Editor().MoveTo({5, 0}, false);
+    pane.Editor().MoveTo({8, 0}, true);
+    const QColor selected = Rgb(pane.Resources().Styles().Get(*pane.Resources().Styles().IndexOfId(
+                                    StyleTable::kSelectionId))->background);
+    ASSERT_NE(selected, Rgb(kRed));
+    QImage image = Grab(pane);
+    EXPECT_EQ(CellColour(image, pane, 4, 0), Rgb(kRed)) << "the gap keeps the line's end";
+    for (int column = 5; column < 8; ++column)
+        EXPECT_EQ(CellColour(image, pane, column, 0), selected) << "column " << column;
+    EXPECT_EQ(CellColour(image, pane, 9, 0), Rgb(kRed)) << "past the caret's cell";
+
+    pane.Editor().MoveTo({1, 1}, false);
+    pane.Editor().MoveTo({6, 1}, true);
+    image = Grab(pane);
+    for (int column = 1; column < 6; ++column)
+        EXPECT_EQ(CellColour(image, pane, column, 1), selected) << "column " << column;
+    EXPECT_EQ(CellColour(image, pane, 7, 1), Rgb(kRed));
 }
 
 TEST_F(PaneDrawingTest, TabsRunToTheNextMultipleOfTheTabWidth) {

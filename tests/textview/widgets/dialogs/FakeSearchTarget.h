@@ -77,6 +77,11 @@ public:
         optionsCalls.push_back({options, mask});
     }
     void SetTabWidth(int columns) override { tabWidths.push_back(columns); }
+    bool SaveOptions() override {
+        ++saves;
+        return true;
+    }
+    bool MarginFollowsOptions() const override { return marginFollowsOptions; }
     QRect HitRowOnScreen() const override { return hitRow; }
     bool HasSelection() const override { return hasSelection; }
     void Beep() override { ++beeps; }
@@ -87,6 +92,7 @@ public:
     std::variant<int, PatternError> replaceAllResult = 0;
     QRect hitRow;
     bool hasSelection = false;
+    bool marginFollowsOptions = true;
 
     std::vector<FlagsCall> flagsCalls;
     std::vector<SearchCall> searches;
@@ -96,6 +102,7 @@ public:
     std::vector<FlagsCall> optionsCalls; // options, mask
     std::vector<int> tabWidths;
     int beeps = 0;
+    int saves = 0;
 };
 
 inline SearchOutcome Hit() {

@@ -93,7 +93,22 @@ TEST_F(OptionsDlgTest, OkSendsTheOptionsUnderTheirMaskAndTheWidth) {
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(target.optionsCalls, (std::vector<OptionsCall>{{0x4001, 0xFE0F}}));
     EXPECT_EQ(target.tabWidths, (std::vector<int>{1}));
+    EXPECT_EQ(target.saves, 1) << "written at once, not only when the program ends";
     EXPECT_TRUE(messages.empty());
+    Run([](COptionsDlg& dialog) { dialog.reject(); });
+    EXPECT_EQ(target.saves, 1) << "Abbrechen writes nothing";
+}
+
+TEST_F(OptionsDlgTest, AHostThatKeepsItsMarginShowsTheBoxTickedAndGreyedAndKeepsTheOption) {
+    target.marginFollowsOptions = false;
+    Run([](COptionsDlg& dialog) {
+        EXPECT_TRUE(dialog.OptionBox(EditOptions::kLineNumbers).isChecked()) << "the truth";
+        EXPECT_FALSE(dialog.OptionBox(EditOptions::kLineNumbers).isEnabled());
+        ClickOk(dialog);
+    });
+    ASSERT_EQ(target.optionsCalls.size(), 1u);
+    EXPECT_EQ(target.optionsCalls[0].mask & EditOptions::kLineNumbers, 0u)
+        << "the stored option is left as it was";
 }
 
 TEST_F(OptionsDlgTest, WithWordMarkingAvailableTheModeIsSentToo) {
