@@ -13,6 +13,7 @@
 #include "app/ui/PathText.h"
 #include "app/ui/UiText.h"
 #include "common/FileProbe.h"
+#include "engine/layout/LineText.h"
 #include "res/CommandId.h"
 #include "res/StringId.h"
 #include "textview/model/EditOptions.h"
@@ -151,12 +152,21 @@ void CVarnexView::OnColoursChosen() {
     if (IsRegularFile(Path(Side::Left)) && IsRegularFile(Path(Side::Right))) Reload();
 }
 
-// The context menu needs each side's path and which file line each row shows.
+// The context menu needs each side's path and which file line each row shows, copying which
+// rows show an empty line.
 void CVarnexView::HandSidesToDoublePane() {
     const AlignedRows& rows = engine_.Rows();
     for (const Side side : kBothSides) {
         const std::uint16_t* lines = side == Side::Left ? rows.LeftLines() : rows.RightLines();
-        doublePane_->SetSideState(side, {Path(side), {lines, lines + rows.Count()}});
+        const SourceText& text = side == Side::Left ? engine_.Left() : engine_.Right();
+        SideState state{Path(side), {lines, lines + rows.Count()}, {}};
+        state.emptyLines.resize(state.lines.size());
+        for (std::size_t row = 0; row < state.lines.size(); ++row) {
+            const int line = state.lines[row];
+            state.emptyLines[row] =
+                line > 0 && ContentEnd(text, line - 1) == text.LineStart(line - 1);
+        }
+        doublePane_->SetSideState(side, std::move(state));
     }
 }
 

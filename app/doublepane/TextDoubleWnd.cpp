@@ -29,6 +29,11 @@ CTextDoubleWnd::CTextDoubleWnd(QWidget* parent) : QWidget(parent) {
         connect(pane, &CAnsiView::ScrollPositionChanged, this,
                 [this, side] { OnPaneScrolled(side); });
         connect(pane, &CComparePane::FocusGained, this, [this, side] { OnPaneFocused(side); });
+        pane->Editor().SetCopiedLineRule(
+            [this, side](int row) { return CopiedLineOfRow(SideStateOf(side), row); });
+        // A searched word is marked in both files, whichever pane was searched.
+        connect(pane, &CAnsiEditView::HighlightChanged, this,
+                [this, side] { Pane(OtherSide(side)).TakeHighlightFrom(Pane(side)); });
     }
     // The panes show the same rows: they scroll over one range, so neither can run ahead.
     Pane(Side::Left).SetScrollPartner(&Pane(Side::Right));

@@ -11,6 +11,7 @@
 #include "app/doublepane/TextDoubleWnd.h"
 #include "app/frame/FrameSettings.h"
 #include "app/frame/NumLockIndicator.h"
+#include "app/frame/WindowPlacement.h"
 #include "app/ui/IconResources.h"
 #include "app/ui/UiText.h"
 #include "res/CommandId.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
@@ -52,7 +54,7 @@ const CommandTable<CMainFrame>& CMainFrame::Commands() {
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), flatMode_(ReadFlatMode()) {
     EnsureIconResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnex.svg")));
-    resize(kDefaultSize);
+    PlaceOnScreen();
     view_ = new CVarnexView(this);
     setCentralWidget(view_);
     actions_ = new CommandActions(router_, this);
@@ -65,6 +67,16 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), flatMode_(ReadFla
     // The active pane decides some commands, and it changes with the focus.
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandStates);
     UpdateCommandStates();
+}
+
+// A first window fits the screen there is: with a large scale factor the default size may not.
+void CMainFrame::PlaceOnScreen() {
+    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn) {
+        resize(kDefaultSize);
+        return;
+    }
+    setGeometry(CentredOnScreen(kDefaultSize, shownOn->availableGeometry()));
 }
 
 // The children go after this destructor has run; focus moves and view signals on their way

@@ -58,6 +58,7 @@ public:
 private:
     static const CommandTable<CMainFrame>& Commands();
 
+    void PlaceOnScreen();
     void BuildRoute();
     void BuildMenus();
     void BuildToolBar();

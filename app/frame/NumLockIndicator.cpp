@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QKeyEvent>
 
 namespace varnex {
 
@@ -48,11 +47,18 @@ void NumLockIndicator::SetNumLockOn(bool on) {
     setText(on ? UiText(kStrNumLock) : QString());
 }
 
+std::optional<bool> NumLockAfterKeyEvent(const QKeyEvent& event) {
+    if (event.nativeModifiers() == 0 && event.nativeScanCode() == 0) return std::nullopt;
+    const bool reportedOn = (event.nativeModifiers() & kXkbNumLockMask) != 0;
+    if (event.key() != Qt::Key_NumLock) return reportedOn;
+    if (event.type() == QEvent::KeyPress) return !reportedOn;
+    return std::nullopt;
+}
+
 bool NumLockIndicator::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->nativeModifiers() != 0 || key->nativeScanCode() != 0)
-            SetNumLockOn((key->nativeModifiers() & kXkbNumLockMask) != 0);
+        if (const std::optional<bool> on = NumLockAfterKeyEvent(*static_cast<QKeyEvent*>(event)))
+            SetNumLockOn(*on);
     }
     return QLabel::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 // The status bar's "NUM" pane: shows the text while Num Lock is on, keeps its room while off.
 #pragma once
 
+#include <QKeyEvent>
 #include <QLabel>
 
 #include <optional>
@@ -26,5 +27,10 @@ private:
 
 // The lock state as the keyboard's LEDs show it, when the system exposes them.
 std::optional<bool> NumLockFromKeyboardLeds();
+
+// The Num Lock state after a key event, as far as the event tells it. A key event reports the
+// modifier state from before it, so the Num Lock key's own press says the opposite of what it
+// reports, and its release (which may still report the old state) says nothing.
+std::optional<bool> NumLockAfterKeyEvent(const QKeyEvent& event);
 
 } // namespace varnex

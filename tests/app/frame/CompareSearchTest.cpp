@@ -15,6 +15,7 @@
 #include "textview/model/SearchHistory.h"
 #include "textview/model/TabWidth.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -35,6 +36,16 @@ std::string Rows(int count, int wordRow, const std::string& word) {
     for (int i = 0; i < count; ++i)
         text += (i == wordRow ? "the " + word : "row " + std::to_string(i)) + "\n";
     return text;
+}
+
+// True when the light red bar of a marked word runs under the cell's middle.
+bool BarUnder(const QImage& image, CComparePane& pane, int column, int row) {
+    const QColor bar(0xFF, 0x80, 0x80);
+    const QRect cell = test::CellRect(pane, column, row);
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        if (image.pixelColor(cell.center().x(), y) == bar) return true;
+    }
+    return false;
 }
 
 class CompareSearchTest : public test::PaneGlobalsTest {
@@ -95,6 +106,27 @@ TEST_F(CompareSearchTest, TheFindDialogFindsAWordFarDownAndF3FindsTheNext) {
     EXPECT_EQ(messages, QStringList{"Text wurde nicht gefunden !"});
 }
 
+TEST_F(CompareSearchTest, AHitOfTheFindDialogShowsInTheStatusBarAtOnce) {
+    Compare(Rows(100, 70, "TSLanguage"), Rows(100, 70, "TSLanguage"));
+    Pane(Side::Left).setFocus();
+    QApplication::processEvents();
+    dialogs.answer = [this](QDialog& dialog) {
+        // A modal dialog takes the window's activation from the pane, as on a desktop.
+        QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(&Pane(Side::Left), &deactivated);
+        dialog.findChild<QComboBox*>()->setEditText(QStringLiteral("tslanguage"));
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+            if (box->text().contains(QStringLiteral("ignorieren"))) box->setChecked(true);
+        }
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("OK")) button->click();
+        }
+        return dialog.result();
+    };
+    ASSERT_TRUE(frame->RunCommand(kCmdFind));
+    EXPECT_EQ(frame->CaretPane().text(), QStringLiteral(" Zeile: 71  Spalte: 15 (10)"));
+}
+
 TEST_F(CompareSearchTest, CtrlF3SearchesTheWordAtTheCaret) {
     Compare("alpha beta\nbeta\n", "alpha\n");
     Pane(Side::Left).setFocus();
@@ -113,18 +145,35 @@ TEST_F(CompareSearchTest, TheWordAtTheCaretIsMarkedWhenTheOptionsSaySo) {
     Pane(Side::Left).setFocus();
     QApplication::processEvents();
     const QImage image = test::GrabPane(Pane(Side::Left));
-    const QColor bar(0xFF, 0x80, 0x80);
-    const auto barUnder = [&](int column, int row) {
-        const QRect cell = test::CellRect(Pane(Side::Left), column, row);
-        for (int y = cell.top(); y <= cell.bottom(); ++y) {
-            if (image.pixelColor(cell.center().x(), y) == bar) return true;
+    EXPECT_TRUE(BarUnder(image, Pane(Side::Left), 1, 0));
+    EXPECT_TRUE(BarUnder(image, Pane(Side::Left), 11, 0));
+    EXPECT_TRUE(BarUnder(image, Pane(Side::Left), 2, 1));
+    EXPECT_FALSE(BarUnder(image, Pane(Side::Left), 6, 0)) << "\"this\" is another word";
+}
+
+TEST_F(CompareSearchTest, WortHervorhebenMarksTheWordInBothPanesWithTheDefaultOptions) {
+    Compare("return a;\nx = 1;\nreturn b;\n", "x = 2;\nreturn b;\n");
+    EditOptions::Set(0, EditOptions::kWordMarkingMode);
+    Pane(Side::Left).setFocus();
+    QApplication::processEvents();
+    dialogs.answer = [](QDialog& dialog) {
+        dialog.findChild<QComboBox*>()->setEditText(QStringLiteral("return"));
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+            if (box->text() == QStringLiteral("Wort hervorheben")) box->setChecked(true);
         }
-        return false;
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("OK")) button->click();
+        }
+        return dialog.result();
     };
-    EXPECT_TRUE(barUnder(1, 0));
-    EXPECT_TRUE(barUnder(11, 0));
-    EXPECT_TRUE(barUnder(2, 1));
-    EXPECT_FALSE(barUnder(6, 0)) << "\"this\" is another word";
+    ASSERT_TRUE(frame->RunCommand(kCmdFind));
+    QApplication::processEvents();
+    const QImage left = test::GrabPane(Pane(Side::Left));
+    const QImage right = test::GrabPane(Pane(Side::Right));
+    const int rightRow = 2; // the placeholder for "return a;" comes first
+    EXPECT_TRUE(BarUnder(left, Pane(Side::Left), 1, 2)) << "the other return of the searched pane";
+    EXPECT_TRUE(BarUnder(right, Pane(Side::Right), 1, rightRow)) << "the other pane too";
+    EXPECT_FALSE(BarUnder(right, Pane(Side::Right), 0, 1)) << "\"x\" is no match";
 }
 
 TEST_F(CompareSearchTest, TheFontCommandServesBothPanesAndIsKeptForTheNextStart) {

@@ -66,6 +66,35 @@ TEST_F(PaneCaretTest, CopyAndSelectAllFollowTheActivePanesSelection) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("alpha\nbeta\n"));
 }
 
+TEST_F(PaneCaretTest, CopyingAPaneGivesTheFilesOwnText) {
+    const std::string left = "one\r\n\r\ntwo\r\nend\r\n";
+    const std::string right = "one\nnew\n\nmore\ntwo\n\nend\n";
+    Compare(left, right);
+    Pane(Side::Left).setFocus();
+    Key(Side::Left, Qt::Key_A, Qt::ControlModifier);
+    Key(Side::Left, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("one\n\ntwo\nend\n"))
+        << "no placeholder rows, no blank in the empty line, line ends as \\n";
+    Pane(Side::Right).setFocus();
+    ASSERT_TRUE(frame->RunCommand(kCmdSelectAll));
+    ASSERT_TRUE(frame->RunCommand(kCmdCopy));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), right);
+}
+
+TEST_F(PaneCaretTest, InsertSwitchesTheModeAndKeepsTheCaretsPosition) {
+    Compare("alpha\nbeta\n", "alpha\n");
+    Pane(Side::Left).setFocus();
+    Key(Side::Left, Qt::Key_Down);
+    Key(Side::Left, Qt::Key_Right);
+    ASSERT_EQ(frame->CaretPane().text(), QStringLiteral(" Zeile: 2  Spalte: 2"));
+    Key(Side::Left, Qt::Key_Insert);
+    EXPECT_EQ(frame->ModePane().text(), QStringLiteral("Über."));
+    EXPECT_EQ(frame->CaretPane().text(), QStringLiteral(" Zeile: 2  Spalte: 2"));
+    Key(Side::Left, Qt::Key_Insert);
+    EXPECT_EQ(frame->ModePane().text(), QStringLiteral("Einf."));
+    EXPECT_EQ(frame->CaretPane().text(), QStringLiteral(" Zeile: 2  Spalte: 2"));
+}
+
 TEST_F(PaneCaretTest, ComparePanesAreReadOnly) {
     Compare("keep\n", "this\n");
     int beeps = 0;
