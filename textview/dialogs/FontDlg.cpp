@@ -67,8 +67,9 @@ CFontDlg::CFontDlg(const QFont& current, QWidget* parent) : QDialog(parent) {
     ShowSample();
 }
 
+// The list's own entry names the face: the font it was started from may carry an alias.
 QFont CFontDlg::ChosenFont() const {
-    QFont chosen(face_->currentFont().family());
+    QFont chosen(face_->currentText());
     chosen.setPointSize(size_->value());
     chosen.setStyleHint(QFont::TypeWriter);
     return chosen;
