@@ -1,7 +1,7 @@
 // Lossless decoding of path bytes: valid UTF-8 as its characters, other bytes as lone surrogates.
 #include "app/ui/PathText.h"
 
-#include "common/TextEncoding.h"
+#include "common/Unicode.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -17,9 +17,9 @@ QString Decode(const std::string& path, bool keepBytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(path.size()));
     for (std::size_t at = 0; at < path.size();) {
-        const EncodedChar sequence =
-            Utf8SequenceAt(reinterpret_cast<const std::uint8_t*>(path.data()) + at,
-                           static_cast<int>(std::min<std::size_t>(path.size() - at, 4)), 0);
+        const EncodedChar sequence = DecodeUtf8(
+            reinterpret_cast<const std::uint8_t*>(path.data()) + at,
+            static_cast<int>(std::min<std::size_t>(path.size() - at, 4)), 0, Utf8Decoding::Strict);
         const std::size_t length =
             sequence.bytes > 0 ? static_cast<std::size_t>(sequence.bytes) : 1;
         if (sequence.bytes > 0) {

@@ -1,7 +1,7 @@
 // A pane's bytes as clipboard and drag text, and back, as the pane's encoding shows them.
 #include "textview/widgets/ClipboardText.h"
 
-#include "common/Windows1252.h"
+#include "common/Unicode.h"
 
 namespace varnex {
 
@@ -17,8 +17,7 @@ void AppendByteFor(std::string& bytes, char32_t code, TextEncoding encoding) {
         AppendUtf8(bytes, code);
         return;
     }
-    const std::optional<std::uint8_t> byte =
-        code <= 0xFFFF ? UnicodeToWindows1252(static_cast<char16_t>(code)) : std::nullopt;
+    const std::optional<std::uint8_t> byte = Windows1252ByteOf(code);
     bytes += byte ? static_cast<char>(*byte) : kUnknownCharacter;
 }
 
