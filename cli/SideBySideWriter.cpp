@@ -2,6 +2,7 @@
 #include "cli/SideBySideWriter.h"
 
 #include "cli/TerminalColours.h"
+#include "common/Unicode.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include "common/KeyPath.h"
 #include "common/NoCase.h"
 #include "common/RegText.h"
-#include "common/Utf16Text.h"
+#include "common/Unicode.h"
 #include "common/ValueCopy.h"
 
 #include <algorithm>
@@ -18,6 +18,8 @@ namespace {
 
 constexpr std::string_view kOldHeader = "REGEDIT4";
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+// Real registry exports are saved as UTF-16LE after this mark.
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
 constexpr std::size_t kMaxDwordDigits = 8;
 
 std::vector<std::string> SplitSectionPath(std::string_view path) {
@@ -191,9 +193,12 @@ private:
         return ParseHexBytes(data.substr(close + 2));
     }
 
+    // A hex string value of a UTF-16 export holds UTF-16LE; an odd byte count is a fault.
     static std::optional<std::string> NarrowHexString(std::string_view bytes) {
-        NarrowText narrow = NarrowUtf16(bytes);
-        return narrow.whole ? std::optional<std::string>(std::move(narrow.text)) : std::nullopt;
+        if (bytes.size() % 2 != 0) return std::nullopt;
+        std::string narrow;
+        NarrowUtf16Le(narrow, bytes);
+        return narrow;
     }
 
     std::string_view rest_;
@@ -210,11 +215,15 @@ HiveParseResult ParseHive(std::string_view text) {
     if (text.substr(0, kUtf16LeMark.size()) != kUtf16LeMark) {
         return HiveReader(text, HexStrings::EightBit).Run();
     }
-    const NarrowText narrow = NarrowUtf16(text.substr(kUtf16LeMark.size()));
-    HiveParseResult result = HiveReader(narrow.text, HexStrings::Utf16).Run();
-    if (result.ok && !narrow.whole) { // cut off in the middle of a character, on the last line
+    const std::string_view bytes = text.substr(kUtf16LeMark.size());
+    std::string narrow;
+    narrow.reserve(bytes.size() / 2);
+    NarrowUtf16Le(narrow, bytes);
+    HiveParseResult result = HiveReader(narrow, HexStrings::Utf16).Run();
+    // An odd byte count: cut off in the middle of a character, on the last line.
+    if (result.ok && bytes.size() % 2 != 0) {
         result.ok = false;
-        result.errorLine = 1 + std::count(narrow.text.begin(), narrow.text.end(), '\n');
+        result.errorLine = 1 + std::count(narrow.begin(), narrow.end(), '\n');
     }
     return result;
 }

@@ -1,8 +1,6 @@
 // How the bytes of a text become characters on screen.
 #include "common/TextEncoding.h"
 
-#include "common/Windows1252.h"
-
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -12,36 +10,6 @@ namespace varnex {
 namespace {
 
 constexpr int kMaxSequence = 4;
-
-} // namespace
-
-EncodedChar Utf8SequenceAt(const std::uint8_t* text, int length, int index) {
-    const std::uint8_t lead = text[index];
-    if (lead < 0x80) return {lead, 1};
-    int bytes = 0;
-    char32_t code = 0;
-    char32_t least = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        bytes = 2, code = lead & 0x1F, least = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        bytes = 3, code = lead & 0x0F, least = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        bytes = 4, code = lead & 0x07, least = 0x10000;
-    } else {
-        return {0, 0};
-    }
-    if (length - index < bytes) return {0, 0};
-    for (int k = 1; k < bytes; ++k) {
-        const std::uint8_t next = text[index + k];
-        if ((next & 0xC0) != 0x80) return {0, 0};
-        code = (code << 6) | (next & 0x3F);
-    }
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    if (code < least || surrogate || code > 0x10FFFF) return {0, 0};
-    return {code, bytes};
-}
-
-namespace {
 
 struct Range {
     char32_t first;
@@ -91,10 +59,8 @@ std::size_t AsciiRun(const std::uint8_t* text, std::size_t length) {
 } // namespace
 
 EncodedChar CharAt(const std::uint8_t* text, int length, int index, TextEncoding encoding) {
-    if (encoding == TextEncoding::Utf8) {
-        const EncodedChar sequence = Utf8SequenceAt(text, length, index);
-        if (sequence.bytes > 0) return sequence;
-    }
+    if (encoding == TextEncoding::Utf8)
+        return DecodeUtf8(text, length, index, Utf8Decoding::Lenient);
     return {Windows1252ToUnicode(text[index]), 1};
 }
 
@@ -102,7 +68,7 @@ int CharStart(const std::uint8_t* text, int length, int index, TextEncoding enco
     if (encoding != TextEncoding::Utf8 || (text[index] & 0xC0) != 0x80) return index;
     for (int start = index - 1; start >= 0 && start > index - kMaxSequence; --start) {
         if ((text[start] & 0xC0) == 0x80) continue;
-        const EncodedChar sequence = Utf8SequenceAt(text, length, start);
+        const EncodedChar sequence = DecodeUtf8(text, length, start, Utf8Decoding::Strict);
         return start + sequence.bytes > index ? start : index;
     }
     return index;
@@ -124,7 +90,7 @@ TextEncoding DetectEncoding(const std::uint8_t* text, std::size_t length) {
         at += AsciiRun(text + at, length - at);
         if (at >= length) break;
         const int rest = static_cast<int>(std::min<std::size_t>(length - at, kMaxSequence));
-        const EncodedChar sequence = Utf8SequenceAt(text + at, rest, 0);
+        const EncodedChar sequence = DecodeUtf8(text + at, rest, 0, Utf8Decoding::Strict);
         if (sequence.bytes == 0) return TextEncoding::Windows1252;
         multiByte = true;
         at += static_cast<std::size_t>(sequence.bytes);
@@ -140,24 +106,6 @@ TextEncoding ResolveEncoding(EncodingChoice choice, const std::uint8_t* text, st
         return TextEncoding::Utf8;
     default:
         return DetectEncoding(text, length);
-    }
-}
-
-void AppendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
 

@@ -3,9 +3,10 @@
 // comparison always compares bytes.
 #pragma once
 
+#include "common/Unicode.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 namespace varnex {
 
@@ -14,19 +15,10 @@ enum class TextEncoding { Windows1252, Utf8 };
 // What the user chose: a fixed encoding, or one detected per file (the numbers are stored).
 enum class EncodingChoice { Automatic = 0, Windows1252 = 1, Utf8 = 2 };
 
-// One character of a text: its code point and the bytes it takes.
-struct EncodedChar {
-    char32_t code = 0;
-    int bytes = 1;
-};
-
-// The character that starts at text[index] (index < length). In UTF-8 a valid sequence is one
-// character; a byte that starts none stands for its Windows-1252 character, alone.
+// The character that starts at text[index] (index < length) as the encoding shows it: one byte
+// as its Windows-1252 character, or UTF-8 decoded leniently (a valid sequence is one character;
+// a byte that starts none stands for its Windows-1252 character, alone).
 EncodedChar CharAt(const std::uint8_t* text, int length, int index, TextEncoding encoding);
-
-// The valid UTF-8 sequence at text[index]; 0 bytes when none starts there (a stray continuation
-// byte, an overlong form, a surrogate, past U+10FFFF, cut short by the length).
-EncodedChar Utf8SequenceAt(const std::uint8_t* text, int length, int index);
 
 // Index of the first byte of the character that holds byte `index` (index < length).
 int CharStart(const std::uint8_t* text, int length, int index, TextEncoding encoding);
@@ -39,7 +31,5 @@ int CharCells(char32_t code);
 TextEncoding DetectEncoding(const std::uint8_t* text, std::size_t length);
 
 TextEncoding ResolveEncoding(EncodingChoice choice, const std::uint8_t* text, std::size_t length);
-
-void AppendUtf8(std::string& out, char32_t code);
 
 } // namespace varnex

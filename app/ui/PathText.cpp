@@ -1,7 +1,7 @@
 // Lossless decoding of path bytes: valid UTF-8 as its characters, other bytes as lone surrogates.
 #include "app/ui/PathText.h"
 
-#include "common/TextEncoding.h"
+#include "common/Unicode.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,15 +11,15 @@ namespace varnex {
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
-constexpr char16_t kReplacement = 0xFFFD;
+constexpr auto kReplacement = static_cast<char16_t>(kReplacementCharacter);
 
 QString Decode(const std::string& path, bool keepBytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(path.size()));
     for (std::size_t at = 0; at < path.size();) {
-        const EncodedChar sequence =
-            Utf8SequenceAt(reinterpret_cast<const std::uint8_t*>(path.data()) + at,
-                           static_cast<int>(std::min<std::size_t>(path.size() - at, 4)), 0);
+        const EncodedChar sequence = DecodeUtf8(
+            reinterpret_cast<const std::uint8_t*>(path.data()) + at,
+            static_cast<int>(std::min<std::size_t>(path.size() - at, 4)), 0, Utf8Decoding::Strict);
         const std::size_t length =
             sequence.bytes > 0 ? static_cast<std::size_t>(sequence.bytes) : 1;
         if (sequence.bytes > 0) {
@@ -47,21 +47,20 @@ QString PathDisplayText(const std::string& path) {
     return Decode(path, false);
 }
 
+// A stray surrogate typed or pasted in has no byte of its own: AppendUtf8 writes U+FFFD for it.
 std::string PathBytes(const QString& text) {
+    const char16_t* units = QStringView(text).utf16();
+    const int length = static_cast<int>(text.size());
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        const QChar unit = text.at(at);
-        char32_t code = unit.unicode();
-        if (unit.isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate()) {
-            code = QChar::surrogateToUcs4(unit, text.at(++at));
-        } else if (IsEscapedByte(code)) {
-            bytes += static_cast<char>(code - kEscapeBase);
-            continue;
-        } else if (unit.isSurrogate()) {
-            code = kReplacement; // a stray surrogate typed or pasted in: no byte stands for it
+    bytes.reserve(static_cast<std::size_t>(length));
+    for (int at = 0; at < length;) {
+        const Utf16Char character = DecodeUtf16(units, length, at);
+        at += character.units;
+        if (character.units == 1 && IsEscapedByte(character.code)) {
+            bytes += static_cast<char>(character.code - kEscapeBase);
+        } else {
+            AppendUtf8(bytes, character.code);
         }
-        AppendUtf8(bytes, code);
     }
     return bytes;
 }

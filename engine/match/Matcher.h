@@ -16,7 +16,10 @@ inline constexpr int kMatchWindow = 16;
 inline constexpr int kTolerantWindow = 8;
 // Windows at least this long have their anchor moved to the first occurrence of a repeated pattern.
 inline constexpr int kRefinedWindow = 10;
-// Capacity of each of RefineRepeatedAnchor's two candidate lists, as in the original program.
+// Capacity of each of RefineRepeatedAnchor's two candidate lists, the occurrences of a repeated
+// pattern it pairs from. Occurrences past it are dropped, which keeps the lists on the stack and
+// a refinement's work bounded on repetitive files; which occurrences get paired depends on it,
+// so the matcher's tests pin this value.
 inline constexpr int kAnchorCandidates = 256;
 
 // Fills map[0..nA) (zeroed by the caller) with the 1-based partners (index + offsetB) of A's

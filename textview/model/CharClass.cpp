@@ -1,6 +1,7 @@
 // Character classes of 8-bit text and the rules of where word jumps stop between them.
 #include "textview/model/CharClass.h"
 
+#include "common/Unicode.h"
 #include "textview/model/EditOptions.h"
 
 namespace varnex {
@@ -62,7 +63,7 @@ bool StopsBetween(std::uint32_t mask, CharClass left, CharClass right) {
 
 CharClass CharClassAt(const std::uint8_t* text, int length, int index, TextEncoding encoding) {
     if (encoding != TextEncoding::Utf8 || text[index] < 0x80) return CharClassOf(text[index]);
-    const EncodedChar sequence = Utf8SequenceAt(text, length, index);
+    const EncodedChar sequence = DecodeUtf8(text, length, index, Utf8Decoding::Strict);
     return sequence.bytes > 0 ? CharClassOfSequence(sequence.code) : CharClassOf(text[index]);
 }
 

@@ -2,6 +2,7 @@
 // a position. Every change goes into the undo ring.
 #include "textview/model/PaneEditor.h"
 
+#include "common/Unicode.h"
 #include "textview/model/EditOptions.h"
 #include "textview/model/PaneModel.h"
 #include "textview/model/TabWidth.h"

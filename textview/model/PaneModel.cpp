@@ -1,10 +1,10 @@
 // One pane's text without a window: lines, styles, syntax state and the host operations.
 #include "textview/model/PaneModel.h"
 
+#include "common/Unicode.h"
 #include "textview/model/PanePaths.h"
 #include "textview/model/SyntaxCatalog.h"
 #include "textview/model/TabWidth.h"
-#include "textview/model/TextConversion.h"
 
 #include <algorithm>
 
@@ -80,11 +80,23 @@ void PaneModel::MarkLine(int index) {
 int PaneModel::SetLine(const std::uint8_t* text, int index, int length, int encodingFlags) {
     if (!text || index < 0 || length < 0) return -1;
     modified_ = true;
-    const std::span<const std::uint8_t> bytes =
-        ToPaneBytes(text, length, encodingFlags, limits_.maxLineLength, conversionBuffer_);
-    const int kept = static_cast<int>(bytes.size());
-    if (index >= lines_.Count()) return AppendLine(bytes.data(), kept);
-    ReplaceLine(index, bytes.data(), kept);
+    const std::uint8_t* bytes = text;
+    int kept = std::min(length, limits_.maxLineLength);
+    if (encodingFlags & (kTextUtf8 | kTextUtf16)) {
+        const std::string_view input(reinterpret_cast<const char*>(text),
+                                     static_cast<std::size_t>(length));
+        const auto limit = static_cast<std::size_t>(limits_.maxLineLength);
+        conversionBuffer_.clear();
+        if (encodingFlags & kTextUtf8) {
+            NarrowUtf8(conversionBuffer_, input, Utf8Decoding::Lenient, limit);
+        } else {
+            NarrowUtf16Le(conversionBuffer_, input, limit);
+        }
+        bytes = reinterpret_cast<const std::uint8_t*>(conversionBuffer_.data());
+        kept = static_cast<int>(conversionBuffer_.size());
+    }
+    if (index >= lines_.Count()) return AppendLine(bytes, kept);
+    ReplaceLine(index, bytes, kept);
     return index;
 }
 

@@ -8,7 +8,6 @@
 #include "textview/model/PendingRepaint.h"
 #include "textview/model/StyleSettings.h"
 #include "textview/model/SyntaxScanner.h"
-#include "textview/model/TextConversion.h"
 
 #include <bitset>
 #include <cstdint>
@@ -19,6 +18,12 @@
 #include <vector>
 
 namespace varnex {
+
+// Encoding flags of SetLine: the text handed in is UTF-8 or UTF-16LE, each character stored as
+// one Windows-1252 byte (common/Unicode's narrowing). Without them the bytes are stored as
+// they are.
+inline constexpr int kTextUtf8 = 0x400;
+inline constexpr int kTextUtf16 = 0x800;
 
 // What a host may watch of the text: restyled lines, inserted lines, deleted lines.
 struct DocumentHooks {
@@ -67,7 +72,9 @@ public:
     // The style at `index`, or null when there is none.
     const TextStyle* GetStyle(int index) const { return resources_->Styles().Get(index); }
 
-    // Appends (index at or past the count) or replaces a line; returns its index or -1.
+    // Appends (index at or past the count) or replaces a line; returns its index or -1. The text
+    // is cut to the maximum line length; under kTextUtf8 (decoded leniently, so a byte that
+    // starts no sequence stays itself) or kTextUtf16 it is narrowed to 8-bit text first.
     int SetLine(const std::uint8_t* text, int index, int length, int encodingFlags);
     // Gives line `index` one style per character by id; returns 1, or 0 when refused or when
     // an id was unknown.
@@ -140,7 +147,7 @@ private:
     TextEncoding encoding_ = TextEncoding::Windows1252;
     MixedStyleRule mixedStyleRule_;
     bool modified_ = false;
-    std::vector<std::uint8_t> conversionBuffer_;
+    std::string conversionBuffer_;
     DocumentHooks hooks_;
 };
 

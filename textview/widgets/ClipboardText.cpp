@@ -1,7 +1,7 @@
 // A pane's bytes as clipboard and drag text, and back, as the pane's encoding shows them.
 #include "textview/widgets/ClipboardText.h"
 
-#include "common/Windows1252.h"
+#include "common/Unicode.h"
 
 namespace varnex {
 
@@ -9,27 +9,15 @@ namespace {
 
 // Linux ends lines with a line feed alone; the pane keeps no other line break.
 const QString kPlatformLineBreak = QStringLiteral("\n");
-constexpr char kUnknownCharacter = '?';
 
-void AppendByteFor(std::string& bytes, char32_t code, TextEncoding encoding) {
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    if (encoding == TextEncoding::Utf8 && !surrogate) {
+// A character in the pane's bytes: its UTF-8 sequence (U+FFFD for a lone surrogate), or its
+// Windows-1252 byte ('?' when the table has none).
+void AppendCharacter(std::string& bytes, char32_t code, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8) {
         AppendUtf8(bytes, code);
-        return;
+    } else {
+        bytes += static_cast<char>(NarrowToWindows1252(code));
     }
-    const std::optional<std::uint8_t> byte =
-        code <= 0xFFFF ? UnicodeToWindows1252(static_cast<char16_t>(code)) : std::nullopt;
-    bytes += byte ? static_cast<char>(*byte) : kUnknownCharacter;
-}
-
-// Windows-1252 takes the text by UTF-16 units: a character beyond them becomes two '?'.
-std::u32string CodesOf(const QString& text, TextEncoding encoding) {
-    if (encoding == TextEncoding::Utf8) return text.toStdU32String();
-    std::u32string units;
-    units.reserve(text.size());
-    for (const QChar unit : text)
-        units.push_back(unit.unicode());
-    return units;
 }
 
 } // namespace
@@ -53,16 +41,19 @@ QString BytesToText(const std::string& bytes, TextEncoding encoding) {
 
 // CR LF and a lone CR end lines too, as text from other programs may have them.
 std::string TextToBytes(const QString& text, TextEncoding encoding) {
-    const std::u32string codes = CodesOf(text, encoding);
+    const char16_t* units = QStringView(text).utf16();
+    const int length = static_cast<int>(text.size());
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(codes.size()));
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (codes[i] == U'\r') {
-            if (i + 1 < codes.size() && codes[i + 1] == U'\n') ++i;
+    bytes.reserve(static_cast<std::size_t>(length));
+    for (int i = 0; i < length;) {
+        const Utf16Char character = DecodeUtf16(units, length, i);
+        i += character.units;
+        if (character.code == U'\r') {
+            if (i < length && units[i] == u'\n') ++i;
             bytes += '\n';
-            continue;
+        } else {
+            AppendCharacter(bytes, character.code, encoding);
         }
-        AppendByteFor(bytes, codes[i], encoding);
     }
     return bytes;
 }

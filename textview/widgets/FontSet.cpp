@@ -1,7 +1,7 @@
 // The base font of a pane group, its eight style variants and the character cell they share.
 #include "textview/widgets/FontSet.h"
 
-#include "common/Windows1252.h"
+#include "common/Unicode.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 // Qt's key events as the pane's keys and typed characters.
 #include "textview/widgets/KeyMapping.h"
 
-#include "common/Windows1252.h"
+#include "common/Unicode.h"
 
 #include <array>
 #include <map>
@@ -84,8 +84,7 @@ std::optional<char32_t> TypedCharacter(const QKeyEvent& event, TextEncoding enco
     const std::u32string codes = event.text().toStdU32String();
     if (codes.size() != 1) return std::nullopt;
     if (encoding == TextEncoding::Utf8) return codes.front();
-    if (event.text().size() != 1) return std::nullopt;
-    return UnicodeToWindows1252(event.text().at(0).unicode());
+    return Windows1252ByteOf(codes.front());
 }
 
 } // namespace varnex

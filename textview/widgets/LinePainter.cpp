@@ -1,7 +1,7 @@
 // Draws one line into a row of cells: tabs, style runs, narrow and wide characters, marks.
 #include "textview/widgets/LinePainter.h"
 
-#include "common/Windows1252.h"
+#include "common/Unicode.h"
 #include "textview/model/TextColumns.h"
 
 #include <algorithm>
@@ -66,7 +66,8 @@ LinePainter::PlacedChar LinePainter::Place(const LineCells& cells, int index, in
     }
     // A UTF-8 sequence is drawn alone, as the font may not have its glyph at the cell width.
     if (cells.encoding == TextEncoding::Utf8 && byte >= 0x80) {
-        const EncodedChar sequence = Utf8SequenceAt(cells.text, cells.count, index);
+        const EncodedChar sequence =
+            DecodeUtf8(cells.text, cells.count, index, Utf8Decoding::Strict);
         if (sequence.bytes > 0) {
             return {
                 column,        CharCells(sequence.code), style, sequence.code, Shape::Wide, marked,
