@@ -47,9 +47,8 @@ inline constexpr int kErrorReadOnly =
     22551; // write through a read-mode key, or read-mode open failed
 inline constexpr int kErrorNoData = 22552;
 
-// Errors of the store beneath, as LastError reports them. The numbers are the Windows registry
-// API's error codes of the same meaning (2 is ERROR_FILE_NOT_FOUND, 234 ERROR_MORE_DATA, …), as
-// the hives follow that registry's export syntax, so a code means what it means there.
+// Errors of the store beneath, as LastError reports them. The numbers are fixed and kept apart
+// from the cursor's own codes above, so that one number always names one failure.
 inline constexpr int kErrorSuccess = 0;
 inline constexpr int kErrorNotFound = 2;
 inline constexpr int kErrorAccessDenied = 5;
