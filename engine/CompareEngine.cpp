@@ -42,13 +42,8 @@ std::uint64_t SizeOrZero(const std::string& path) {
 LoadResult CompareEngine::LoadAndCompare(const std::string& firstPath,
                                          const std::string& secondPath, CompareMode mode,
                                          LineStyler* styler, RowSink& left, RowSink& right) {
-    Begin(firstPath, secondPath, mode);
-    return WithinMemory(SizeOrZero(firstPath), SizeOrZero(secondPath), left, right, [&] {
-        if (!LoadSourceFile(left_, styler)) return LoadResult::FirstFileFailed;
-        if (!LoadSourceFile(right_, styler)) return LoadResult::SecondFileFailed;
-        Compare(styler, left, right);
-        return LoadResult::Ok;
-    });
+    const LoadResult prepared = Prepare(firstPath, secondPath, mode, styler);
+    return prepared == LoadResult::Ok ? Fill(styler, left, right) : prepared;
 }
 
 LoadResult CompareEngine::CompareTexts(const std::string& firstName, ByteBuffer first,
@@ -56,34 +51,81 @@ LoadResult CompareEngine::CompareTexts(const std::string& firstName, ByteBuffer 
                                        CompareMode mode, LineStyler* styler, RowSink& left,
                                        RowSink& right) {
     Begin(firstName, secondName, mode);
-    return WithinMemory(first.size(), second.size(), left, right, [&] {
+    const LoadResult prepared = WithinMemory(first.size(), second.size(), [&] {
         LoadSourceBytes(left_, std::move(first), styler);
         LoadSourceBytes(right_, std::move(second), styler);
-        Compare(styler, left, right);
-        return LoadResult::Ok;
+        return LayOut(nullptr);
     });
+    return prepared == LoadResult::Ok ? Fill(styler, left, right) : prepared;
+}
+
+LoadResult CompareEngine::Prepare(const std::string& firstPath, const std::string& secondPath,
+                                  CompareMode mode, LineStyler* styler,
+                                  const CancelFlag* cancel) {
+    Begin(firstPath, secondPath, mode);
+    const LoadResult result =
+        WithinMemory(SizeOrZero(firstPath), SizeOrZero(secondPath), [&] {
+            if (!LoadSourceFile(left_, styler)) return LoadResult::FirstFileFailed;
+            if (IsCancelled(cancel)) return LoadResult::Cancelled;
+            if (!LoadSourceFile(right_, styler)) return LoadResult::SecondFileFailed;
+            return LayOut(cancel);
+        });
+    if (result == LoadResult::Cancelled) GiveBack();
+    return result;
+}
+
+void CompareEngine::Adopt(CompareEngine&& prepared) {
+    left_ = std::move(prepared.left_);
+    right_ = std::move(prepared.right_);
+    mode_ = prepared.mode_;
+    rows_ = std::move(prepared.rows_);
+    tooManyRows_ = prepared.tooManyRows_;
+    navigator_.Reset(0);
+}
+
+// Turns syntax styles into difference styles, fills the panes and counts the blocks.
+LoadResult CompareEngine::Fill(LineStyler* styler, RowSink& left, RowSink& right) {
+    const std::uint64_t firstBytes = static_cast<std::uint64_t>(left_.Length());
+    const std::uint64_t secondBytes = static_cast<std::uint64_t>(right_.Length());
+    return WithinMemory(
+        firstBytes, secondBytes,
+        [&] {
+            StartFilling(styler, left, right);
+            styles_.Apply(left_, LinesShown(rows_, Side::Left));
+            styles_.Apply(right_, LinesShown(rows_, Side::Right));
+            FillSink(left, Side::Left, left_, rows_, styles_);
+            FillSink(right, Side::Right, right_, rows_, styles_);
+            navigator_.Reset(rows_.MarkEndAndCountBlocks());
+            return LoadResult::Ok;
+        },
+        &left, &right);
 }
 
 // Runs `work` unless the files need more memory than there is. Should an allocation fail all
-// the same, everything the compare took is given back and the panes are emptied, as after a
+// the same, everything the compare took is given back and the sinks are emptied, as after a
 // file that could not be opened, rather than ending the program; the larger file is blamed.
 LoadResult CompareEngine::WithinMemory(std::uint64_t firstBytes, std::uint64_t secondBytes,
-                                       RowSink& left, RowSink& right,
-                                       const std::function<LoadResult()>& work) {
+                                       const std::function<LoadResult()>& work, RowSink* left,
+                                       RowSink* right) {
     const LoadResult room = CheckRoom(firstBytes, secondBytes);
     if (room != LoadResult::Ok) return room;
     try {
         return work();
     } catch (const std::bad_alloc&) {
-        ReleaseSource(left_);
-        ReleaseSource(right_);
-        rows_.Clear();
-        navigator_.Reset(0);
-        left.Clear();
-        right.Clear();
+        GiveBack();
+        for (RowSink* sink : {left, right}) {
+            if (sink) sink->Clear();
+        }
         return firstBytes >= secondBytes ? LoadResult::FirstFileFailed
                                          : LoadResult::SecondFileFailed;
     }
+}
+
+void CompareEngine::GiveBack() {
+    ReleaseSource(left_);
+    ReleaseSource(right_);
+    rows_.Clear();
+    navigator_.Reset(0);
 }
 
 // Files that need more memory than there is are refused before anything is allocated for them,
@@ -107,18 +149,15 @@ void CompareEngine::Begin(const std::string& firstPath, const std::string& secon
     tooManyRows_ = false;
 }
 
-// The pipeline after loading: match the lines, lay out the rows, turn syntax styles into
-// difference styles, fill the panes, count the blocks.
-void CompareEngine::Compare(LineStyler* styler, RowSink& left, RowSink& right) {
-    StartFilling(styler, left, right);
+// The passes after loading: match the lines and lay out the rows.
+LoadResult CompareEngine::LayOut(const CancelFlag* cancel) {
+    if (IsCancelled(cancel)) return LoadResult::Cancelled;
     const std::vector<MatchEntry> map = MatchLines(left_, right_, mode_);
-    const int rowCount = LayOutRows(left_, right_, map, mode_, rows_);
-    styles_.Apply(left_, LinesShown(rows_, Side::Left));
-    styles_.Apply(right_, LinesShown(rows_, Side::Right));
-    FillSink(left, Side::Left, left_, rows_, styles_);
-    FillSink(right, Side::Right, right_, rows_, styles_);
-    navigator_.Reset(rows_.MarkEndAndCountBlocks());
+    if (IsCancelled(cancel)) return LoadResult::Cancelled;
+    const int rowCount = LayOutRows(left_, right_, map, mode_, rows_, cancel);
+    if (IsCancelled(cancel)) return LoadResult::Cancelled;
     tooManyRows_ = rowCount >= kMaxRows;
+    return LoadResult::Ok;
 }
 
 // The difference styles join the panes' shared table once and take the syntax styles' looks

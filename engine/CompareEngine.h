@@ -1,6 +1,7 @@
 // The comparison engine's entry point: load two texts, compare them, fill two panes, navigate.
 #pragma once
 
+#include "engine/CancelFlag.h"
 #include "engine/CompareMode.h"
 #include "engine/Side.h"
 #include "engine/fill/DifferenceStyles.h"
@@ -18,8 +19,9 @@
 
 namespace varnex {
 
-// What LoadAndCompare reports; the numbers are the ones "error N" in a dump names.
-enum class LoadResult : int { Ok = 0, FirstFileFailed = 1, SecondFileFailed = 2 };
+// What LoadAndCompare reports; the numbers are the ones "error N" in a dump names. Only a
+// compare given a CancelFlag can end Cancelled.
+enum class LoadResult : int { Ok = 0, FirstFileFailed = 1, SecondFileFailed = 2, Cancelled = 3 };
 
 // The side whose file could not be opened, for a failed load.
 constexpr Side FailedSide(LoadResult result) {
@@ -38,6 +40,16 @@ public:
     LoadResult CompareTexts(const std::string& firstName, ByteBuffer first,
                             const std::string& secondName, ByteBuffer second, CompareMode mode,
                             LineStyler* styler, RowSink& left, RowSink& right);
+
+    // LoadAndCompare in two halves, so that the long one can run off the window's thread on an
+    // engine of its own while the shown engine stays as it is: Prepare loads, matches and lays
+    // out the rows without touching a sink, stopping between passes and blocks once `cancel` is
+    // set (then the rows are empty, as after a failed load). Adopt takes a prepared engine's
+    // texts and rows and keeps this engine's difference styles; Fill fills the sinks from them.
+    LoadResult Prepare(const std::string& firstPath, const std::string& secondPath,
+                       CompareMode mode, LineStyler* styler, const CancelFlag* cancel = nullptr);
+    void Adopt(CompareEngine&& prepared);
+    LoadResult Fill(LineStyler* styler, RowSink& left, RowSink& right);
 
     const SourceText& Left() const { return left_; }
     const SourceText& Right() const { return right_; }
@@ -59,9 +71,11 @@ public:
 private:
     void Begin(const std::string& firstPath, const std::string& secondPath, CompareMode mode);
     LoadResult CheckRoom(std::uint64_t firstBytes, std::uint64_t secondBytes);
-    LoadResult WithinMemory(std::uint64_t firstBytes, std::uint64_t secondBytes, RowSink& left,
-                            RowSink& right, const std::function<LoadResult()>& work);
-    void Compare(LineStyler* styler, RowSink& left, RowSink& right);
+    LoadResult WithinMemory(std::uint64_t firstBytes, std::uint64_t secondBytes,
+                            const std::function<LoadResult()>& work, RowSink* left = nullptr,
+                            RowSink* right = nullptr);
+    LoadResult LayOut(const CancelFlag* cancel);
+    void GiveBack();
     void StartFilling(LineStyler* styler, RowSink& left, RowSink& right);
 
     SourceText left_;

@@ -17,6 +17,10 @@ enum StringId : int {
     kStrNumLock = 61211,
     kStrNoDifferences = 61212, // status bar prompt after a comparison without a difference
     kStrFileTooLarge = 61213,  // the console tool's input past the size limit
+    // A long compare in the status bar: what runs, the button that stops it, how it ended.
+    kStrComparing = 61214,
+    kStrCancelCompare = 61215,
+    kStrCompareCancelled = 61216,
 
     // Main window: title and menu bar.
     kStrAppTitle = 62000,

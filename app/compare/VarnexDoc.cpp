@@ -29,13 +29,15 @@ bool CVarnexDoc::OnUpdateCommand(CommandId id, CommandState& state) {
     return Commands().Query(*this, id, state);
 }
 
+// While a compare runs, nothing starts another.
 CommandState CVarnexDoc::OpenState(CommandId) const {
-    return {true, false};
+    return {!view_.Comparing(), false};
 }
 
 // The window may still be hidden after a start without arguments; it shows whatever the
 // dialog's result.
 void CVarnexDoc::OpenFiles(CommandId) {
+    if (view_.Comparing()) return;
     COpenFilesDlg dialog(&window_);
     for (const Side side : kBothSides)
         dialog.SetFile(side, PathText(view_.Path(side)));
@@ -63,12 +65,14 @@ void CVarnexDoc::Reload(CommandId) {
 }
 
 CommandState CVarnexDoc::ReloadState(CommandId) const {
+    if (view_.Comparing()) return {false, false};
     return view_.Engine().QueryCommand(EngineCommandId::Reload);
 }
 
 void CVarnexDoc::ReportLoad(LoadResult result, const std::string& first,
                             const std::string& second) {
-    if (result == LoadResult::Ok) return;
+    // A compare the user stopped needs no message; the status bar says so.
+    if (result == LoadResult::Ok || result == LoadResult::Cancelled) return;
     const QString text = result == LoadResult::FirstFileFailed
                              ? UiTextWithPath(kStrFirstFileFailed, PathDisplayText(first))
                              : UiTextWithPath(kStrSecondFileFailed, PathDisplayText(second));

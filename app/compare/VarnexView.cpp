@@ -1,6 +1,7 @@
 // The compare view: owns the comparison, the double-pane window and the bar; runs view commands.
 #include "app/compare/VarnexView.h"
 
+#include "app/compare/CompareRun.h"
 #include "app/compare/PaneLineStyler.h"
 #include "app/compare/PaneRowSink.h"
 #include "app/compare/ViewSettings.h"
@@ -45,6 +46,9 @@ CVarnexView::CVarnexView(QWidget* parent)
     WriteFlagsIfAbsent();
     doublePane_ = new CTextDoubleWnd(this);
     bar_ = new OverviewBar(this);
+    compareRun_ = new CompareRun(this);
+    // Whatever would start another compare is disabled at once.
+    connect(compareRun_, &CompareRun::Started, this, &CVarnexView::CommandStatesChanged);
     doublePane_->SetStacked(viewMode_ == ViewMode::Stacked);
     for (const Side side : kBothSides) {
         CComparePane& pane = doublePane_->Pane(side);
@@ -96,6 +100,7 @@ CAnsiEditView& CVarnexView::ActivePane() {
 
 LoadResult CVarnexView::LoadAndCompare(const std::string& firstPath,
                                        const std::string& secondPath) {
+    if (Comparing()) return LoadResult::Cancelled;
     const LoadResult result = RunCompare(firstPath, secondPath);
     if (result != LoadResult::Ok) return result;
     if (engine_.TooManyRows()) WarnOfTooManyRows();
@@ -103,15 +108,28 @@ LoadResult CVarnexView::LoadAndCompare(const std::string& firstPath,
     return result;
 }
 
-// The busy cursor lasts until the panes are filled and drawn, not through the warning.
+// The files are loaded and compared on a thread of their own, into an engine of their own, so
+// the window repaints and answers meanwhile and shows the last comparison until the new one
+// is ready; the panes are filled here. A cancelled compare ends as a failed load does. The
+// busy cursor lasts until the panes are filled and drawn, not through the warning.
 LoadResult CVarnexView::RunCompare(const std::string& firstPath, const std::string& secondPath) {
     const BusyCursor busy;
     LoadResult result = LoadResult::Ok;
     {
         PaneLineStyler styler;
+        CompareEngine prepared;
+        const CompareMode mode = compareMode_;
+        const auto announce = [&] { AnnounceBusyCompare(firstPath, secondPath); };
+        const QMetaObject::Connection busy =
+            connect(compareRun_, &CompareRun::LongRunning, this, announce);
+        result = compareRun_->Run([&](const CancelFlag& cancel) {
+            return prepared.Prepare(firstPath, secondPath, mode, &styler, &cancel);
+        });
+        disconnect(busy);
+        engine_.Adopt(std::move(prepared));
         PaneRowSink left(doublePane_->Pane(Side::Left));
         PaneRowSink right(doublePane_->Pane(Side::Right));
-        result = engine_.LoadAndCompare(firstPath, secondPath, compareMode_, &styler, left, right);
+        if (result == LoadResult::Ok) result = engine_.Fill(&styler, left, right);
         OfferSyntaxOf(styler);
     }
     HandSidesToDoublePane();
@@ -122,8 +140,31 @@ LoadResult CVarnexView::RunCompare(const std::string& firstPath, const std::stri
         ShowNothing();
     }
     emit Compared(result == LoadResult::Ok && engine_.BlockCount() == 0);
+    emit CompareEnded(result == LoadResult::Cancelled);
     emit CommandStatesChanged();
     return result;
+}
+
+void CVarnexView::AnnounceBusyCompare(const std::string& firstPath,
+                                      const std::string& secondPath) {
+    QString text = UiText(kStrComparing);
+    qsizetype from = 0;
+    for (const std::string* path : {&firstPath, &secondPath}) {
+        const qsizetype at = text.indexOf(QStringLiteral("%s"), from);
+        if (at < 0) break;
+        const QString shown = PathDisplayText(*path);
+        text.replace(at, 2, shown);
+        from = at + shown.size();
+    }
+    emit CompareBusy(text);
+}
+
+bool CVarnexView::Comparing() const {
+    return compareRun_->Running();
+}
+
+void CVarnexView::CancelCompare() {
+    compareRun_->Cancel();
 }
 
 // The colours dialog offers the styles the files' formats draw with; brackets match as the
@@ -219,6 +260,7 @@ void CVarnexView::PostJumpToFirst() {
 }
 
 LoadResult CVarnexView::Reload() {
+    if (Comparing()) return LoadResult::Cancelled;
     const int column = firstColumn_;
     const int row = topRow_;
     const std::string first = Path(Side::Left);
@@ -229,6 +271,7 @@ LoadResult CVarnexView::Reload() {
 }
 
 void CVarnexView::SetCompareMode(CompareMode mode) {
+    if (Comparing()) return;
     const bool changed = mode != compareMode_;
     compareMode_ = mode;
     const std::string first = Path(Side::Left);
@@ -242,6 +285,7 @@ void CVarnexView::SetViewMode(ViewMode mode) {
 }
 
 void CVarnexView::UseCompareMode(CompareMode mode) {
+    if (Comparing()) return;
     compareMode_ = mode;
     emit CommandStatesChanged();
 }

@@ -21,6 +21,7 @@
 namespace varnex {
 
 class CAnsiEditView;
+class CompareRun;
 class CTextDoubleWnd;
 class PaneLineStyler;
 class OverviewBar;
@@ -38,6 +39,11 @@ public:
     LoadResult LoadAndCompare(const std::string& firstPath, const std::string& secondPath);
     // Compares the files of the last comparison again, keeping the scroll position.
     LoadResult Reload();
+    // True while a compare runs; meanwhile nothing starts another one (LoadAndCompare and
+    // Reload answer Cancelled at once) and the commands that would are disabled.
+    bool Comparing() const;
+    // Stops the running compare, which then ends as Cancelled.
+    void CancelCompare();
 
     // Start-up options.
     void SetJumpToFirst(bool jump) { jumpToFirst_ = jump; }
@@ -97,6 +103,10 @@ signals:
     void CommandStatesChanged();
     // A comparison ended: `identical` when it loaded both files and found no difference.
     void Compared(bool identical);
+    // A compare has run for a while: `text` names its files; CompareEnded follows it.
+    void CompareBusy(const QString& text);
+    // The compare that CompareBusy announced is over; `cancelled` when the user stopped it.
+    void CompareEnded(bool cancelled);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -120,6 +130,7 @@ private:
     std::uint8_t MixedCharacterStyle(std::uint8_t firstId, std::uint8_t otherId) const;
 
     LoadResult RunCompare(const std::string& firstPath, const std::string& secondPath);
+    void AnnounceBusyCompare(const std::string& firstPath, const std::string& secondPath);
     void OfferSyntaxOf(const PaneLineStyler& styler);
     void OnColoursChosen();
     void HandSidesToDoublePane();
@@ -146,6 +157,7 @@ private:
     CompareEngine engine_;
     CTextDoubleWnd* doublePane_ = nullptr;
     OverviewBar* bar_ = nullptr;
+    CompareRun* compareRun_ = nullptr;
     CompareMode compareMode_ = CompareMode::CharWise;
     ViewMode viewMode_ = ViewMode::SideBySide;
     BarMode barMode_ = BarMode::Summary;

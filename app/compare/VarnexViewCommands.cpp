@@ -91,7 +91,7 @@ void CVarnexView::RunCompareMode(CommandId id) {
 }
 
 CommandState CVarnexView::CompareModeState(CommandId id) const {
-    return {true, compareMode_ == CompareModeOf(id)};
+    return {!Comparing(), compareMode_ == CompareModeOf(id)};
 }
 
 // Applies at once to both panes, without comparing again: only the display depends on it.

@@ -20,11 +20,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 
 namespace varnex {
@@ -33,6 +38,8 @@ namespace {
 
 constexpr QSize kToolIconSize(16, 16);
 constexpr int kToolBarBorder = 2;
+// The running bar of a long compare: wide enough to be seen moving, no wider.
+constexpr int kBusyBarChars = 12;
 
 } // namespace
 
@@ -150,6 +157,49 @@ void CMainFrame::BuildStatusBar() {
         connect(&view_->DoublePane().Pane(side), &CAnsiEditView::StatusPublished, this,
                 &CMainFrame::ShowPaneStatus);
     }
+    BuildBusyPane();
+}
+
+// A long compare shows its files, a running bar and "Abbrechen" (Esc does the same).
+void CMainFrame::BuildBusyPane() {
+    busyPane_ = new QWidget;
+    busyText_ = new QLabel;
+    auto* running = new QProgressBar;
+    running->setRange(0, 0);
+    running->setMaximumWidth(fontMetrics().averageCharWidth() * kBusyBarChars);
+    cancelButton_ = new QPushButton(UiText(kStrCancelCompare));
+    cancelButton_->setFocusPolicy(Qt::NoFocus);
+    auto* layout = new QHBoxLayout(busyPane_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(busyText_, 1);
+    layout->addWidget(running);
+    layout->addWidget(cancelButton_);
+    statusBar()->addWidget(busyPane_, 1);
+    busyPane_->hide();
+    connect(cancelButton_, &QPushButton::clicked, view_, &CVarnexView::CancelCompare);
+    connect(view_, &CVarnexView::CompareBusy, this, [this](const QString& text) {
+        busyText_->setText(text);
+        promptPane_->hide();
+        busyPane_->show();
+    });
+    connect(view_, &CVarnexView::CompareEnded, this, &CMainFrame::OnCompareEnded);
+}
+
+void CMainFrame::OnCompareEnded(bool cancelled) {
+    busyPane_->hide();
+    promptPane_->show();
+    if (cancelled) promptPane_->setText(UiText(kStrCompareCancelled));
+    if (closeAfterCompare_) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    closeAfterCompare_ = view_->Comparing();
+    if (!closeAfterCompare_) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    view_->CancelCompare();
+    event->ignore();
 }
 
 void CMainFrame::BuildShortcuts() {
@@ -234,7 +284,12 @@ void CMainFrame::ShowColourInfo(CommandId) {
     runDialog_(dialog);
 }
 
+// Esc ends the program, but first it stops a running compare.
 void CMainFrame::Exit(CommandId) {
+    if (view_->Comparing()) {
+        view_->CancelCompare();
+        return;
+    }
     close();
 }
 

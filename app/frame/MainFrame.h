@@ -11,6 +11,7 @@
 #include <QSize>
 
 class QLabel;
+class QPushButton;
 class QToolBar;
 
 namespace varnex {
@@ -49,11 +50,18 @@ public:
     QLabel& CaretPane() { return *caretPane_; }
     QLabel& ModePane() { return *modePane_; }
     NumLockIndicator& NumLockPane() { return *numLockPane_; }
+    // Shown while a long compare runs: its files and the button that stops it.
+    QWidget& BusyPane() { return *busyPane_; }
+    QPushButton& CancelButton() { return *cancelButton_; }
     bool FlatToolBar() const { return flatMode_; }
     bool AlwaysOnTop() const { return alwaysOnTop_; }
 
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CommandState& state) override;
+
+protected:
+    // A window closed during a compare stops the compare first and closes when it has ended.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     static const CommandTable<CMainFrame>& Commands();
@@ -63,6 +71,8 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    void BuildBusyPane();
+    void OnCompareEnded(bool cancelled);
     void BuildShortcuts();
     void ApplyFlatMode();
     void ShowPaneStatus(const QString& text, const QString& mode);
@@ -88,6 +98,10 @@ private:
     QLabel* caretPane_ = nullptr;
     QLabel* modePane_ = nullptr;
     NumLockIndicator* numLockPane_ = nullptr;
+    QWidget* busyPane_ = nullptr;
+    QLabel* busyText_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    bool closeAfterCompare_ = false;
     CommandTarget* document_ = nullptr;
     CommandTarget* application_ = nullptr;
     DialogRunner runDialog_ = RunModalDialog;

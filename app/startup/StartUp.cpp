@@ -66,7 +66,7 @@ void CompareStartFiles(CVarnexView& view, const StartOptions& options,
     if (!comparable) return;
     const LoadResult result =
         view.LoadAndCompare(options.File(Side::Left), options.File(Side::Right));
-    if (result == LoadResult::Ok) return;
+    if (result == LoadResult::Ok || result == LoadResult::Cancelled) return;
     const QString path = PathDisplayText(options.File(FailedSide(result)));
     ReportError(messageBox, owner, UiTextWithPath(kStrFileNotOpened, path));
 }

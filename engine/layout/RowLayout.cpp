@@ -13,12 +13,12 @@ namespace {
 class RowWalker {
 public:
     RowWalker(SourceText& left, SourceText& right, const std::vector<MatchEntry>& map,
-              CompareMode mode, AlignedRows& rows)
+              CompareMode mode, AlignedRows& rows, const CancelFlag* cancel)
         : target_{left, right, rows}, chars_(target_), map_(map), mode_(mode),
-          nA_(left.LineCount()), nB_(right.LineCount()) {}
+          nA_(left.LineCount()), nB_(right.LineCount()), cancel_(cancel) {}
 
     int Run() {
-        while ((i_ < nA_ || j_ < nB_) && row_ < kMaxRows) {
+        while ((i_ < nA_ || j_ < nB_) && row_ < kMaxRows && !IsCancelled(cancel_)) {
             const int k = CountLeadingZeros(map_.data() + i_, nA_ - i_);
             const int d = map_[i_ + k] - 1 - j_;
             if (k > 0 && d > 0) {
@@ -112,6 +112,7 @@ private:
     CompareMode mode_;
     int nA_;
     int nB_;
+    const CancelFlag* cancel_;
     int i_ = 0;
     int j_ = 0;
     int row_ = 0;
@@ -120,8 +121,8 @@ private:
 } // namespace
 
 int LayOutRows(SourceText& left, SourceText& right, const std::vector<MatchEntry>& map,
-               CompareMode mode, AlignedRows& rows) {
-    const int count = RowWalker(left, right, map, mode, rows).Run();
+               CompareMode mode, AlignedRows& rows, const CancelFlag* cancel) {
+    const int count = RowWalker(left, right, map, mode, rows, cancel).Run();
     rows.SetCount(count);
     return count;
 }

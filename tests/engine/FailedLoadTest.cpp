@@ -1,6 +1,7 @@
 // A compare whose file cannot be opened: result code, and what it keeps and what it resets.
 // The sinks are not touched: the host decides what a failed load shows.
 #include "engine/CompareEngine.h"
+#include "engine/result/ResultDump.h"
 #include "tests/engine/support/RecordingSink.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,29 @@ TEST_F(FailedLoadTest, RetryAfterTheFileAppearsReplacesEverything) {
     EXPECT_EQ(engine_.BlockCount(), 1);
     EXPECT_EQ(engine_.Navigator().CurrentBlock(), -1);
     EXPECT_EQ(left_.clearCount, 2);
+}
+
+TEST_F(FailedLoadTest, ACancelledCompareEndsAsAFailedLoadAndAnAdoptedOneAsLoadAndCompare) {
+    CancelFlag cancel;
+    cancel.Cancel();
+    CompareEngine cancelled;
+    EXPECT_EQ(cancelled.Prepare(second_, first_, CompareMode::CharWise, nullptr, &cancel),
+              LoadResult::Cancelled);
+    EXPECT_EQ(cancelled.Left().Length(), 0) << "what it loaded is given back";
+    engine_.Adopt(std::move(cancelled));
+    ExpectStateOfFailedCall(second_, first_);
+
+    CompareEngine prepared;
+    ASSERT_EQ(prepared.Prepare(second_, first_, CompareMode::CharWise, nullptr), LoadResult::Ok);
+    engine_.Adopt(std::move(prepared));
+    ASSERT_EQ(engine_.Fill(nullptr, left_, right_), LoadResult::Ok);
+    CompareEngine direct;
+    RecordingSink left;
+    RecordingSink right;
+    ASSERT_EQ(direct.LoadAndCompare(second_, first_, CompareMode::CharWise, nullptr, left, right),
+              LoadResult::Ok);
+    EXPECT_EQ(DumpResult(engine_, LoadResult::Ok), DumpResult(direct, LoadResult::Ok));
+    EXPECT_EQ(left_.lines.size(), left.lines.size());
 }
 
 } // namespace
