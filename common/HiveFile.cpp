@@ -117,12 +117,58 @@ HiveFile::HiveFile(std::string path, std::shared_ptr<const HiveKey> base)
 
 std::shared_ptr<const HiveKey> HiveFile::Snapshot() {
     std::lock_guard guard(mutex_);
+    if (InBatch()) return batch_->tree;
     Refresh(false);
     return tree_;
 }
 
-int HiveFile::Modify(const std::function<int(HiveKey&)>& change) {
+int HiveFile::Modify(const Change& change) {
     std::lock_guard guard(mutex_);
+    return InBatch() ? Collect(change) : WriteLocked(change);
+}
+
+bool HiveFile::BeginBatch() {
+    std::lock_guard guard(mutex_);
+    if (batch_) return false;
+    Refresh(false);
+    batch_ = Batch{std::this_thread::get_id(), tree_, {}};
+    return true;
+}
+
+int HiveFile::CommitBatch() {
+    std::lock_guard guard(mutex_);
+    if (!InBatch()) return kErrorSuccess;
+    const std::vector<Change> changes = std::move(batch_->changes);
+    batch_.reset();
+    if (changes.empty()) return kErrorSuccess;
+    return WriteLocked([&changes](HiveKey& root) {
+        for (const Change& change : changes) {
+            if (const int error = change(root); error != kErrorSuccess) return error;
+        }
+        return kErrorSuccess;
+    });
+}
+
+void HiveFile::DiscardBatch() {
+    std::lock_guard guard(mutex_);
+    if (InBatch()) batch_.reset();
+}
+
+bool HiveFile::InBatch() const {
+    return batch_ && batch_->owner == std::this_thread::get_id();
+}
+
+// Applies `change` to the batch's tree only; it is stored when the batch is committed.
+int HiveFile::Collect(const Change& change) {
+    auto changed = std::make_shared<HiveKey>(*batch_->tree);
+    if (const int error = change(*changed); error != kErrorSuccess) return error;
+    batch_->tree = std::move(changed);
+    batch_->changes.push_back(change);
+    return kErrorSuccess;
+}
+
+// The read-modify-write itself; the caller holds mutex_.
+int HiveFile::WriteLocked(const Change& change) {
     const std::string target = FollowLinks(path_);
     std::error_code folderError;
     std::filesystem::create_directories(std::filesystem::path(target).parent_path(), folderError);

@@ -7,7 +7,10 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace varnex {
 
@@ -29,14 +32,31 @@ public:
     // it changed.
     std::shared_ptr<const HiveKey> Snapshot();
 
+    using Change = std::function<int(HiveKey&)>;
+
     // Applies `change` to the newest tree under the lock and stores the result. `change`
     // returns kErrorSuccess to have it stored, or an error code that is passed on unstored.
-    int Modify(const std::function<int(HiveKey&)>& change);
+    // A batch keeps `change` to run it again on commit, so it must own what it refers to.
+    int Modify(const Change& change);
+
+    // While a batch is open, the changes of the thread that opened it are collected: that
+    // thread's snapshots show them, and CommitBatch stores them all in one locked write, so other
+    // processes see all or none of them. False when a batch is open already; its changes then
+    // go to that batch's owner only, others' writes are stored one by one.
+    bool BeginBatch();
+    // Runs the collected changes again on the newest file under one lock and stores the
+    // result; the batch ends either way.
+    int CommitBatch();
+    // Ends the batch and forgets what it collected.
+    void DiscardBatch();
 
     // Whether writes may succeed: the file (or the folder it would be created in) is writable.
     bool CanWrite() const;
 
 private:
+    int WriteLocked(const Change& change);
+    int Collect(const Change& change);
+    bool InBatch() const;
     bool Refresh(bool locked);
     bool TryRefresh(bool locked);
     bool RefuseNotRegular(const FileStamp& stamp);
@@ -54,6 +74,13 @@ private:
     bool loaded_ = false;
     bool damagedInPlace_ = false; // the cache stands for a damaged file that could not be moved
     bool notRegular_ = false; // the path is a folder, pipe or device: nothing is read or written
+
+    struct Batch {
+        std::thread::id owner;
+        std::shared_ptr<const HiveKey> tree; // what the owner reads: the file with the changes
+        std::vector<Change> changes;
+    };
+    std::optional<Batch> batch_;
 };
 
 } // namespace varnex

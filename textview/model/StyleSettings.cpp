@@ -1,6 +1,7 @@
 // Reads and writes a pane group's font and style table under its settings path.
 #include "textview/model/StyleSettings.h"
 
+#include "common/SettingsBatch.h"
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
 
@@ -82,6 +83,20 @@ bool WriteStyle(SettingsKey& key, const TextStyle& style) {
     return written;
 }
 
+bool WriteGroup(const PaneResources& group, const std::string& path) {
+    SettingsKey key;
+    if (!key.Open(Hive::CurrentUser, path, OpenMode::Create)) return false;
+    const std::array<std::uint8_t, FontSpec::kBytes> font = group.Font().ToBytes();
+    bool written = key.Write(font.data(), font.size(), kFontValue, ValueType::Binary);
+    if (!key.OpenSub(kColorsKey)) return false;
+    const StyleTable& styles = group.Styles();
+    for (int index = 0; index < styles.Count(); ++index) {
+        const TextStyle& style = *styles.Get(index);
+        if (style.id != 0 && style.kept) written = WriteStyle(key, style) && written;
+    }
+    return written;
+}
+
 } // namespace
 
 StyleLoadResult StyleSettings::Load(PaneResources& group, const std::string& path, Hive hive) {
@@ -95,18 +110,11 @@ StyleLoadResult StyleSettings::Load(PaneResources& group, const std::string& pat
     return result;
 }
 
+// One write for the whole group, so that two windows saving at once cannot mix their styles.
 bool StyleSettings::Save(const PaneResources& group, const std::string& path) {
-    SettingsKey key;
-    if (!key.Open(Hive::CurrentUser, path, OpenMode::Create)) return false;
-    const std::array<std::uint8_t, FontSpec::kBytes> font = group.Font().ToBytes();
-    bool written = key.Write(font.data(), font.size(), kFontValue, ValueType::Binary);
-    if (!key.OpenSub(kColorsKey)) return false;
-    const StyleTable& styles = group.Styles();
-    for (int index = 0; index < styles.Count(); ++index) {
-        const TextStyle& style = *styles.Get(index);
-        if (style.id != 0 && style.kept) written = WriteStyle(key, style) && written;
-    }
-    return written;
+    SettingsBatch batch(Hive::CurrentUser);
+    const bool written = WriteGroup(group, path);
+    return batch.Commit() && written;
 }
 
 } // namespace varnex
