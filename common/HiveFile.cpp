@@ -5,6 +5,7 @@
 #include "common/FileProbe.h"
 #include "common/HiveFormat.h"
 #include "common/HiveLayers.h"
+#include "common/StaleTemporaries.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -175,6 +176,7 @@ int HiveFile::WriteLocked(const Change& change) {
     if (folderError) return ErrorFromErrno(folderError.value());
     const FileLock lock(LockPath(target));
     if (!lock.Held()) return ErrorFromErrno(lock.Error());
+    RemoveStaleTemporaries(target);
     if (!Refresh(true) || damagedInPlace_) return kErrorStoreIo;
     if (notRegular_) return kErrorAccessDenied;
     auto changed = std::make_shared<HiveKey>(*tree_);
@@ -279,7 +281,7 @@ void HiveFile::Cache(std::shared_ptr<const HiveKey> tree, const FileStamp& stamp
 
 // Replaces `target`, the file the hive's path leads to, so that a symlinked hive stays a link.
 int HiveFile::WriteReplacing(const std::string& target, const std::string& text) const {
-    const std::string temporary = target + ".tmp." + std::to_string(getpid());
+    const std::string temporary = TemporaryPath(target, getpid());
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
     if (fd < 0) return ErrorFromErrno(errno);
     // The data must be on disk before the rename makes it the hive; its times need not be.
