@@ -2,6 +2,7 @@
 #include "common/HiveFile.h"
 
 #include "common/FileLock.h"
+#include "common/FileOwner.h"
 #include "common/FileProbe.h"
 #include "common/HiveFormat.h"
 #include "common/HiveLayers.h"
@@ -89,10 +90,13 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
-// A replaced file keeps the permissions that were given to the old one.
-bool KeepMode(int fd, const std::string& path) {
+// A replaced file keeps the owner and permissions of the old one: a process of another user
+// (sudo) must not take a hive from its owner. 0, or the errno of the failure.
+int KeepOwnerAndMode(int fd, const std::string& path) {
     struct stat old;
-    return stat(path.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0;
+    if (stat(path.c_str(), &old) != 0) return 0;
+    if (const int error = GiveTo(fd, {old.st_uid, old.st_gid}); error != 0) return error;
+    return fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
 }
 
 std::string FreeAsidePath(const std::string& path) {
@@ -174,7 +178,7 @@ int HiveFile::WriteLocked(const Change& change) {
     std::error_code folderError;
     std::filesystem::create_directories(std::filesystem::path(target).parent_path(), folderError);
     if (folderError) return ErrorFromErrno(folderError.value());
-    const FileLock lock(LockPath(target));
+    const FileLock lock(LockPath(target), OwnerOf(target));
     if (!lock.Held()) return ErrorFromErrno(lock.Error());
     RemoveStaleTemporaries(target);
     if (!Refresh(true) || damagedInPlace_) return kErrorStoreIo;
@@ -247,7 +251,8 @@ bool HiveFile::RefuseNotRegular(const FileStamp& stamp) {
 // Moves the damaged file aside under the write lock, unless a writer replaced it meanwhile.
 bool HiveFile::KeepAside(const FileStamp& damaged, const std::string& reason, bool locked) {
     std::optional<FileLock> lock;
-    if (!locked) lock.emplace(LockPath(FollowLinks(path_)));
+    const std::string target = FollowLinks(path_);
+    if (!locked) lock.emplace(LockPath(target), OwnerOf(target));
     const bool mayMove = locked || lock->Held();
     if (mayMove && !(StampOf(path_) == damaged)) return false;
     if (mayMove && MoveAside(reason)) return true;
@@ -284,8 +289,9 @@ int HiveFile::WriteReplacing(const std::string& target, const std::string& text)
     const std::string temporary = TemporaryPath(target, getpid());
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
     if (fd < 0) return ErrorFromErrno(errno);
+    int error = KeepOwnerAndMode(fd, target);
     // The data must be on disk before the rename makes it the hive; its times need not be.
-    int error = (WriteAll(fd, text) && KeepMode(fd, target) && fdatasync(fd) == 0) ? 0 : errno;
+    if (error == 0) error = (WriteAll(fd, text) && fdatasync(fd) == 0) ? 0 : errno;
     if (close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error == 0) return kErrorSuccess;

@@ -17,7 +17,8 @@ namespace varnex {
 // Several processes share a hive file. A write takes an flock on "<file>.lock", reads the
 // newest file, applies the change, writes a temporary file and renames it over the old one,
 // so readers always see a whole file and concurrent writers lose nothing. Temporary files that
-// writers killed before their rename left behind are removed by the next write. A damaged file is
+// writers killed before their rename left behind are removed by the next write. A write keeps the
+// owner, group and permissions of the file it replaces, or fails and leaves the file alone. A damaged file is
 // renamed to "<file>.damaged" (".damaged.2", … when taken) and the hive starts empty. A path
 // that is a folder, pipe or device is left alone: the hive is empty and cannot be written.
 // When the path is a symbolic link, "<file>" is the file it leads to, and the link stays.
