@@ -3,6 +3,7 @@
 
 #include "common/FileStamp.h"
 #include "common/HiveKey.h"
+#include "common/StoreFailure.h"
 
 #include <functional>
 #include <memory>
@@ -47,16 +48,24 @@ public:
     // go to that batch's owner only, others' writes are stored one by one.
     bool BeginBatch();
     // Runs the collected changes again on the newest file under one lock and stores the
-    // result; the batch ends either way.
+    // result; the batch ends either way. When a write in the batch found the hive unwritable,
+    // nothing is stored and that failure is returned.
     int CommitBatch();
     // Ends the batch and forgets what it collected.
     void DiscardBatch();
 
     // Whether writes may succeed: the file (or the folder it would be created in) is writable.
-    bool CanWrite() const;
+    // When not, LastFailure tells why.
+    bool CanWrite();
+
+    // The file and reason of the last write that failed for a reason of the system or of the
+    // file; nothing after a successful write.
+    std::optional<StoreFailure> LastFailure();
 
 private:
     int WriteLocked(const Change& change);
+    int Failed(const std::string& target, int systemError, int code);
+    int Failed(const std::string& target, int systemError);
     int Collect(const Change& change);
     bool InBatch() const;
     bool Refresh(bool locked);
@@ -81,8 +90,10 @@ private:
         std::thread::id owner;
         std::shared_ptr<const HiveKey> tree; // what the owner reads: the file with the changes
         std::vector<Change> changes;
+        int error = 0; // the code of the first failure: then nothing is stored
     };
     std::optional<Batch> batch_;
+    std::optional<StoreFailure> lastFailure_;
 };
 
 } // namespace varnex

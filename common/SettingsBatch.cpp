@@ -18,6 +18,7 @@ SettingsBatch::~SettingsBatch() {
 bool SettingsBatch::Commit() {
     if (!file_) return true;
     lastError_ = file_->CommitBatch();
+    if (lastError_ != kErrorSuccess) failure_ = file_->LastFailure();
     file_ = nullptr;
     return lastError_ == kErrorSuccess;
 }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include "common/SettingsTypes.h"
+#include "common/StoreFailure.h"
+
+#include <optional>
 
 namespace varnex {
 
@@ -18,13 +21,17 @@ public:
     SettingsBatch(const SettingsBatch&) = delete;
     SettingsBatch& operator=(const SettingsBatch&) = delete;
 
-    // Stores the collected writes; false with LastError set when none of them was stored.
+    // Stores the collected writes; false with LastError set when none of them was stored: when
+    // the file could not be written, or a write in the batch found the hive unwritable.
     bool Commit();
     int LastError() const { return lastError_; }
+    // After a failed Commit, the file and the system's reason, when the store knows them.
+    const std::optional<StoreFailure>& Failure() const { return failure_; }
 
 private:
     HiveFile* file_ = nullptr; // null when this batch collects nothing
     int lastError_ = kErrorSuccess;
+    std::optional<StoreFailure> failure_;
 };
 
 } // namespace varnex

@@ -4,9 +4,11 @@
 #include "common/SettingsKey.h"
 
 #include "tests/common/support/HiveScratch.h"
+#include "tests/support/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -60,6 +62,30 @@ TEST_F(SettingsBatchTest, UncommittedWritesAreForgotten) {
     SettingsKey key;
     EXPECT_FALSE(key.Open(Hive::CurrentUser, "Software\\Batch", OpenMode::Read));
     EXPECT_FALSE(std::filesystem::exists(UserHive()));
+}
+
+// Paths no process may write, not even root's: the test runs as root in CI.
+TEST_F(SettingsBatchTest, AnUnwritableHiveStoresNothingAndTellsItsFileAndReason) {
+    WriteText((Folder() / "plain").string(), "a file, not a folder");
+    std::filesystem::create_directories(Folder() / "folder.reg");
+    const struct {
+        std::string hive;
+        int error;
+    } cases[] = {
+        {(Folder() / "plain" / "user.reg").string(), ENOTDIR},
+        {(Folder() / "folder.reg").string(), EISDIR},
+    };
+    for (const auto& unwritable : cases) {
+        SCOPED_TRACE(unwritable.hive);
+        const test::ScopedVariable hive("TAMSEL_USER_HIVE", unwritable.hive.c_str());
+        SettingsBatch batch(Hive::CurrentUser);
+        SettingsKey key;
+        EXPECT_FALSE(key.Open(Hive::CurrentUser, "Software\\Batch", OpenMode::Create));
+        EXPECT_FALSE(batch.Commit());
+        ASSERT_TRUE(batch.Failure().has_value());
+        EXPECT_EQ(batch.Failure()->path, unwritable.hive);
+        EXPECT_EQ(batch.Failure()->error, unwritable.error);
+    }
 }
 
 } // namespace

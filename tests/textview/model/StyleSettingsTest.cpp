@@ -3,9 +3,11 @@
 #include "textview/model/StyleSettings.h"
 
 #include "tests/common/support/HiveScratch.h"
+#include "tests/support/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -64,6 +66,32 @@ TEST_F(StyleSettingsTest, ASavedGroupIsSeenWholeWhileItIsSaved) {
     for (const std::set<std::string>& colours : seen)
         EXPECT_EQ(colours.size(), 1u) << "a half-saved group was seen";
     EXPECT_EQ(StoredColours(ReadText(UserHive())), std::set<std::string>{"00000004"});
+}
+
+// The hive's folder is a file, which stops root too.
+TEST_F(StyleSettingsTest, AFailedSaveTellsWhyAndStaysInEffectForLaterLoads) {
+    const std::string unsavedPath = "Software\\Tamsel\\Test\\Unsaved";
+    WriteText((Folder() / "plain").string(), "a file, not a folder");
+    const std::string hive = (Folder() / "plain" / "user.reg").string();
+    {
+        const test::ScopedVariable unwritable("TAMSEL_USER_HIVE", hive.c_str());
+        const StoreResult saved = StyleSettings::Save(*GroupColoured(7), unsavedPath);
+        ASSERT_FALSE(saved);
+        EXPECT_EQ(saved.failure->path, hive);
+        EXPECT_EQ(saved.failure->error, ENOTDIR);
+    }
+    const auto loaded = PaneResources::Join("Reloaded");
+    EXPECT_FALSE(StyleSettings::Load(*loaded, unsavedPath, Hive::LocalMachine).colorsRead);
+    ASSERT_TRUE(StyleSettings::Load(*loaded, unsavedPath, Hive::CurrentUser).colorsRead);
+    ASSERT_EQ(loaded->Styles().Count(), kStyles + 1);
+    for (int index = 0; index < loaded->Styles().Count(); ++index)
+        EXPECT_EQ(loaded->Styles().Get(index)->textColour, 7u) << index;
+
+    // Saved at last, the hive's values count again.
+    ASSERT_TRUE(StyleSettings::Save(*GroupColoured(8), unsavedPath));
+    const auto later = PaneResources::Join("SavedLater");
+    ASSERT_TRUE(StyleSettings::Load(*later, unsavedPath, Hive::CurrentUser).colorsRead);
+    EXPECT_EQ(later->Styles().Get(1)->textColour, 8u);
 }
 
 } // namespace
