@@ -19,10 +19,10 @@ namespace varnex {
 // newest file, applies the change, writes a temporary file and renames it over the old one,
 // so readers always see a whole file and concurrent writers lose nothing. Temporary files that
 // writers killed before their rename left behind are removed by the next write. A write keeps the
-// owner, group and permissions of the file it replaces, or fails and leaves the file alone. A damaged file is
-// renamed to "<file>.damaged" (".damaged.2", … when taken) and the hive starts empty. A path
-// that is a folder, pipe or device is left alone: the hive is empty and cannot be written.
-// When the path is a symbolic link, "<file>" is the file it leads to, and the link stays.
+// owner, group and permissions of the file it replaces, or fails and leaves the file alone. A
+// damaged file is renamed to "<file>.damaged" (".damaged.2", … when taken) and the hive starts
+// empty. A path that is a folder, pipe or device is left alone: the hive is empty and cannot be
+// written. When the path is a symbolic link, "<file>" is the file it leads to, and the link stays.
 // A hive may lie over a base layer that readers see beneath the file's own keys and values;
 // the base is never written, and writes store in the file only what the base does not give.
 class HiveFile {
@@ -44,8 +44,8 @@ public:
 
     // While a batch is open, the changes of the thread that opened it are collected: that
     // thread's snapshots show them, and CommitBatch stores them all in one locked write, so other
-    // processes see all or none of them. False when a batch is open already; its changes then
-    // go to that batch's owner only, others' writes are stored one by one.
+    // processes see all or none of them. Other threads' writes are stored one by one. False when
+    // a batch is open already (this one then opens nothing).
     bool BeginBatch();
     // Runs the collected changes again on the newest file under one lock and stores the
     // result; the batch ends either way. When a write in the batch found the hive unwritable,

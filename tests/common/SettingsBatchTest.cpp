@@ -1,6 +1,6 @@
 // Tests of batched writes: collected, read back by their thread, stored in one write or forgotten.
-#include "common/HiveFile.h"
 #include "common/SettingsBatch.h"
+#include "common/HiveFile.h"
 #include "common/SettingsKey.h"
 
 #include "tests/common/support/HiveScratch.h"
@@ -40,8 +40,8 @@ TEST_F(SettingsBatchTest, WritesAreStoredOnlyOnCommitOverWhatOthersWroteMeanwhil
     // Another process's write while the batch collects: a separate HiveFile on the same path.
     HiveFile other(UserHive());
     ASSERT_EQ(other.Modify([](HiveKey& root) {
-        root.CreatePath({"HKEY_CURRENT_USER", "Other"}).SetValue("Third", ValueType::Number,
-                                                                  std::string(4, '\0'));
+        root.CreatePath({"HKEY_CURRENT_USER", "Other"})
+            .SetValue("Third", ValueType::Number, std::string(4, '\0'));
         return kErrorSuccess;
     }),
               kErrorSuccess);

@@ -1,6 +1,6 @@
 // A style group saved by several processes at once, and a save that cannot reach the hive.
-#include "textview/model/PaneResources.h"
 #include "textview/model/StyleSettings.h"
+#include "textview/model/PaneResources.h"
 
 #include "tests/common/support/HiveScratch.h"
 #include "tests/support/ScopedVariable.h"
@@ -47,7 +47,8 @@ pid_t SaveInChild() {
 std::set<std::string> StoredColours(const std::string& text) {
     std::set<std::string> colours;
     for (const std::string name : {"\"BG\"=dword:", "\"TX\"=dword:"}) {
-        for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1))
+        for (std::size_t at = text.find(name); at != std::string::npos;
+             at = text.find(name, at + 1))
             colours.insert(text.substr(at + name.size(), 8));
     }
     return colours;
