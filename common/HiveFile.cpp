@@ -2,9 +2,11 @@
 #include "common/HiveFile.h"
 
 #include "common/FileLock.h"
+#include "common/FileOwner.h"
 #include "common/FileProbe.h"
 #include "common/HiveFormat.h"
 #include "common/HiveLayers.h"
+#include "common/StaleTemporaries.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -37,6 +39,29 @@ std::string LockPath(const std::string& target) {
 
 bool Exists(const std::string& path) {
     return access(path.c_str(), F_OK) == 0;
+}
+
+// What stands in the hive's place is no file: the closest reason the system has for it.
+int NotRegularError(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::is_directory(path, ignored) ? EISDIR : EINVAL;
+}
+
+// 0 when `target` may be written, else the errno that tells why not.
+int WriteObstacle(const std::string& target) {
+    if (Exists(target)) {
+        if (!IsRegularFile(target)) return NotRegularError(target);
+        const std::string folder = std::filesystem::path(target).parent_path().string();
+        const bool writable =
+            access(target.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK) == 0;
+        return writable ? 0 : errno;
+    }
+    std::filesystem::path folder = std::filesystem::path(target).parent_path();
+    while (!Exists(folder.string()) && folder.has_relative_path())
+        folder = folder.parent_path();
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(folder, ignored)) return ENOTDIR;
+    return access(folder.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
 int ErrorFromErrno(int error) {
@@ -88,10 +113,13 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
-// A replaced file keeps the permissions that were given to the old one.
-bool KeepMode(int fd, const std::string& path) {
+// A replaced file keeps the owner and permissions of the old one: a process of another user
+// (sudo) must not take a hive from its owner. 0, or the errno of the failure.
+int KeepOwnerAndMode(int fd, const std::string& path) {
     struct stat old;
-    return stat(path.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0;
+    if (stat(path.c_str(), &old) != 0) return 0;
+    if (const int error = GiveTo(fd, {old.st_uid, old.st_gid}); error != 0) return error;
+    return fchmod(fd, old.st_mode & 07777) == 0 ? 0 : errno;
 }
 
 std::string FreeAsidePath(const std::string& path) {
@@ -117,42 +145,101 @@ HiveFile::HiveFile(std::string path, std::shared_ptr<const HiveKey> base)
 
 std::shared_ptr<const HiveKey> HiveFile::Snapshot() {
     std::lock_guard guard(mutex_);
+    if (InBatch()) return batch_->tree;
     Refresh(false);
     return tree_;
 }
 
-int HiveFile::Modify(const std::function<int(HiveKey&)>& change) {
+int HiveFile::Modify(const Change& change) {
     std::lock_guard guard(mutex_);
+    return InBatch() ? Collect(change) : WriteLocked(change);
+}
+
+bool HiveFile::BeginBatch() {
+    std::lock_guard guard(mutex_);
+    if (batch_) return false;
+    Refresh(false);
+    batch_ = Batch{std::this_thread::get_id(), tree_, {}};
+    return true;
+}
+
+int HiveFile::CommitBatch() {
+    std::lock_guard guard(mutex_);
+    if (!InBatch()) return kErrorSuccess;
+    const std::vector<Change> changes = std::move(batch_->changes);
+    const int error = batch_->error;
+    batch_.reset();
+    if (error != kErrorSuccess || changes.empty()) return error;
+    return WriteLocked([&changes](HiveKey& root) {
+        for (const Change& change : changes) {
+            if (const int error = change(root); error != kErrorSuccess) return error;
+        }
+        return kErrorSuccess;
+    });
+}
+
+void HiveFile::DiscardBatch() {
+    std::lock_guard guard(mutex_);
+    if (InBatch()) batch_.reset();
+}
+
+bool HiveFile::InBatch() const {
+    return batch_ && batch_->owner == std::this_thread::get_id();
+}
+
+// Applies `change` to the batch's tree only; it is stored when the batch is committed.
+int HiveFile::Collect(const Change& change) {
+    auto changed = std::make_shared<HiveKey>(*batch_->tree);
+    if (const int error = change(*changed); error != kErrorSuccess) return error;
+    batch_->tree = std::move(changed);
+    batch_->changes.push_back(change);
+    return kErrorSuccess;
+}
+
+// The read-modify-write itself; the caller holds mutex_.
+int HiveFile::WriteLocked(const Change& change) {
     const std::string target = FollowLinks(path_);
     std::error_code folderError;
     std::filesystem::create_directories(std::filesystem::path(target).parent_path(), folderError);
-    if (folderError) return ErrorFromErrno(folderError.value());
-    const FileLock lock(LockPath(target));
-    if (!lock.Held()) return ErrorFromErrno(lock.Error());
-    if (!Refresh(true) || damagedInPlace_) return kErrorStoreIo;
-    if (notRegular_) return kErrorAccessDenied;
+    if (folderError) return Failed(target, folderError.value());
+    const FileLock lock(LockPath(target), OwnerOf(target));
+    if (!lock.Held()) return Failed(target, lock.Error());
+    RemoveStaleTemporaries(target);
+    if (!Refresh(true) || damagedInPlace_) return Failed(target, EIO, kErrorStoreIo);
+    if (notRegular_) return Failed(target, NotRegularError(target), kErrorAccessDenied);
     auto changed = std::make_shared<HiveKey>(*tree_);
     if (const int error = change(*changed); error != kErrorSuccess) return error;
     if (base_) changed = std::make_shared<HiveKey>(TopLayerOf(*changed, *base_, *ownTree_));
-    if (const int error = WriteReplacing(target, FormatHive(*changed)); error != kErrorSuccess) {
-        return error;
+    if (const int error = WriteReplacing(target, FormatHive(*changed)); error != 0) {
+        return Failed(target, error);
     }
+    lastFailure_.reset();
     Cache(std::move(changed), StampOf(path_));
     return kErrorSuccess;
 }
 
-bool HiveFile::CanWrite() const {
+bool HiveFile::CanWrite() {
+    std::lock_guard guard(mutex_);
     const std::string target = FollowLinks(path_);
-    if (Exists(target)) {
-        if (!IsRegularFile(target)) return false;
-        const std::string folder = std::filesystem::path(target).parent_path().string();
-        return access(target.c_str(), W_OK) == 0 && access(folder.c_str(), W_OK) == 0;
-    }
-    std::filesystem::path folder = std::filesystem::path(target).parent_path();
-    while (!Exists(folder.string()) && folder.has_relative_path())
-        folder = folder.parent_path();
-    std::error_code ignored;
-    return std::filesystem::is_directory(folder, ignored) && access(folder.c_str(), W_OK) == 0;
+    const int obstacle = WriteObstacle(target);
+    if (obstacle != 0) Failed(target, obstacle);
+    return obstacle == 0;
+}
+
+std::optional<StoreFailure> HiveFile::LastFailure() {
+    std::lock_guard guard(mutex_);
+    return lastFailure_;
+}
+
+// Records why a write failed and returns the store's code for it; a batch keeps the first one.
+int HiveFile::Failed(const std::string& target, int systemError, int code) {
+    lastFailure_ = StoreFailure{target, systemError};
+    if (InBatch() && batch_->error == kErrorSuccess) batch_->error = code;
+    return code;
+}
+
+int HiveFile::Failed(const std::string& target, int systemError) {
+    return Failed(target, systemError, ErrorFromErrno(systemError));
 }
 
 bool HiveFile::Refresh(bool locked) {
@@ -199,7 +286,8 @@ bool HiveFile::RefuseNotRegular(const FileStamp& stamp) {
 // Moves the damaged file aside under the write lock, unless a writer replaced it meanwhile.
 bool HiveFile::KeepAside(const FileStamp& damaged, const std::string& reason, bool locked) {
     std::optional<FileLock> lock;
-    if (!locked) lock.emplace(LockPath(FollowLinks(path_)));
+    const std::string target = FollowLinks(path_);
+    if (!locked) lock.emplace(LockPath(target), OwnerOf(target));
     const bool mayMove = locked || lock->Held();
     if (mayMove && !(StampOf(path_) == damaged)) return false;
     if (mayMove && MoveAside(reason)) return true;
@@ -232,17 +320,18 @@ void HiveFile::Cache(std::shared_ptr<const HiveKey> tree, const FileStamp& stamp
 }
 
 // Replaces `target`, the file the hive's path leads to, so that a symlinked hive stays a link.
+// 0, or the errno of the failure.
 int HiveFile::WriteReplacing(const std::string& target, const std::string& text) const {
-    const std::string temporary = target + ".tmp." + std::to_string(getpid());
+    const std::string temporary = TemporaryPath(target, getpid());
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
-    if (fd < 0) return ErrorFromErrno(errno);
+    if (fd < 0) return errno;
+    int error = KeepOwnerAndMode(fd, target);
     // The data must be on disk before the rename makes it the hive; its times need not be.
-    int error = (WriteAll(fd, text) && KeepMode(fd, target) && fdatasync(fd) == 0) ? 0 : errno;
+    if (error == 0) error = (WriteAll(fd, text) && fdatasync(fd) == 0) ? 0 : errno;
     if (close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && std::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-    if (error == 0) return kErrorSuccess;
-    unlink(temporary.c_str());
-    return ErrorFromErrno(error);
+    if (error != 0) unlink(temporary.c_str());
+    return error;
 }
 
 } // namespace varnex

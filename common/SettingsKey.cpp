@@ -33,7 +33,7 @@ int OpenForWriting(HiveFile* file, const std::vector<std::string>& path, OpenMod
     if (!file || !file->CanWrite()) return kErrorAccessDenied;
     if (KeyExists(file, path)) return kErrorSuccess;
     if (mode == OpenMode::ReadWrite) return kErrorNotFound;
-    return file->Modify([&](HiveKey& root) {
+    return file->Modify([path](HiveKey& root) {
         root.CreatePath(path);
         return kErrorSuccess;
     });
@@ -159,11 +159,12 @@ bool SettingsKey::Write(const void* data, std::size_t size, std::string_view nam
     if (type == ValueType::Any) return Fail(kErrorInvalidParameter);
     std::string bytes(static_cast<const char*>(data), size);
     if (AlreadyStored(name, type, bytes)) return Succeed();
-    const std::vector<std::string>& path = levels_.back().path;
-    const int error = file_->Modify([&](HiveKey& root) {
+    // A batch runs the change again on commit: it owns copies of all it uses.
+    const int error = file_->Modify([path = levels_.back().path, name = std::string(name), type,
+                                     bytes = std::move(bytes)](HiveKey& root) {
         HiveKey* key = FindKeyForWriting(root, path);
         if (!key) return kErrorKeyDeleted;
-        key->SetValue(name, type, std::move(bytes));
+        key->SetValue(name, type, bytes);
         return kErrorSuccess;
     });
     return error == kErrorSuccess ? Succeed() : Fail(error);
@@ -209,8 +210,7 @@ bool SettingsKey::Succeed() {
 
 // Creates `subPath` below the current level, unless another process removed that level.
 int SettingsKey::CreateSubKey(const std::vector<std::string>& subPath) {
-    const std::vector<std::string>& path = levels_.back().path;
-    return file_->Modify([&](HiveKey& root) {
+    return file_->Modify([path = levels_.back().path, subPath](HiveKey& root) {
         HiveKey* parent = FindKeyForWriting(root, path);
         if (!parent) return kErrorKeyDeleted;
         parent->CreatePath(subPath);

@@ -61,6 +61,12 @@ inline constexpr std::string_view kNotFoundText = "Text wurde nicht gefunden !";
 inline constexpr std::string_view kReplacedText = "Es wurden  %i  Änderung(en) durchgeführt !     ";
 inline constexpr std::string_view kBadPatternText = "Ungültiger regulärer Ausdruck (Position %i)";
 
+// A font or colour choice the settings file could not take: %1 the file, %2 the reason.
+inline constexpr std::string_view kErrorCaption = "Fehler";
+inline constexpr std::string_view kSettingsNotSavedText =
+    "Die Einstellungen konnten nicht in %1 gespeichert werden:\n%2\n"
+    "Sie gelten nur, bis das Programm beendet wird.";
+
 // The options dialog.
 inline constexpr std::string_view kOptionsCaption = "Konfiguration";
 inline constexpr std::string_view kTabWidthLabel = "Tabulator-Breite";

@@ -1,11 +1,15 @@
 // Reads and writes a pane group's font and style table under its settings path.
 #include "textview/model/StyleSettings.h"
 
+#include "common/HiveFiles.h"
+#include "common/SettingsBatch.h"
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
+#include "textview/model/UnsavedStyles.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <optional>
@@ -82,20 +86,7 @@ bool WriteStyle(SettingsKey& key, const TextStyle& style) {
     return written;
 }
 
-} // namespace
-
-StyleLoadResult StyleSettings::Load(PaneResources& group, const std::string& path, Hive hive) {
-    StyleLoadResult result;
-    SettingsKey key;
-    if (!key.Open(hive, path, OpenMode::Read)) return result;
-    result.fontRead = ReadFont(key, group.Font());
-    if (!key.OpenSub(kColorsKey)) return result;
-    ReadColors(key, group.Styles());
-    result.colorsRead = true;
-    return result;
-}
-
-bool StyleSettings::Save(const PaneResources& group, const std::string& path) {
+bool WriteGroup(const PaneResources& group, const std::string& path) {
     SettingsKey key;
     if (!key.Open(Hive::CurrentUser, path, OpenMode::Create)) return false;
     const std::array<std::uint8_t, FontSpec::kBytes> font = group.Font().ToBytes();
@@ -107,6 +98,44 @@ bool StyleSettings::Save(const PaneResources& group, const std::string& path) {
         if (style.id != 0 && style.kept) written = WriteStyle(key, style) && written;
     }
     return written;
+}
+
+StyleLoadResult LoadStored(PaneResources& group, const std::string& path, Hive hive) {
+    StyleLoadResult result;
+    SettingsKey key;
+    if (!key.Open(hive, path, OpenMode::Read)) return result;
+    result.fontRead = ReadFont(key, group.Font());
+    if (!key.OpenSub(kColorsKey)) return result;
+    ReadColors(key, group.Styles());
+    result.colorsRead = true;
+    return result;
+}
+
+} // namespace
+
+StyleLoadResult StyleSettings::Load(PaneResources& group, const std::string& path, Hive hive) {
+    StyleLoadResult result = LoadStored(group, path, hive);
+    if (hive == Hive::CurrentUser && UnsavedStyles::ApplyTo(group, path)) result = {true, true};
+    return result;
+}
+
+// One write for the whole group, so that two windows saving at once cannot mix their styles.
+StoreResult StyleSettings::Save(const PaneResources& group, const std::string& path) {
+    SettingsBatch batch(Hive::CurrentUser);
+    const bool written = WriteGroup(group, path);
+    const bool committed = batch.Commit();
+    StoreResult result;
+    if (!written || !committed) {
+        // A failure the store knows no system reason for is still a failure to write the file.
+        result.failure =
+            batch.Failure().value_or(StoreFailure{HiveFilePath(Hive::CurrentUser), EIO});
+    }
+    if (result) {
+        UnsavedStyles::Forget(path);
+    } else {
+        UnsavedStyles::Keep(group, path);
+    }
+    return result;
 }
 
 } // namespace varnex

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/SettingsTypes.h"
+#include "common/StoreFailure.h"
 #include "textview/model/PaneResources.h"
 
 #include <string>
@@ -21,10 +22,13 @@ public:
     static constexpr std::size_t kMaxNameBytes = 1023;
 
     // Known ids take the stored colours and font flags (their names stay); unknown ids are
-    // added with the stored name. A key that cannot be opened changes nothing.
+    // added with the stored name. A key that cannot be opened changes nothing. From the current
+    // user's hive, what an earlier Save of this process could not store is read over it.
     static StyleLoadResult Load(PaneResources& group, const std::string& path, Hive hive);
-    // Writes "Font" and every style with an id other than 0 to the current user's hive.
-    static bool Save(const PaneResources& group, const std::string& path);
+    // Writes "Font" and every style with an id other than 0 to the current user's hive, in one
+    // write. When that fails, the result tells the file and why, and the values stay in effect
+    // for this process (see Load).
+    static StoreResult Save(const PaneResources& group, const std::string& path);
 };
 
 } // namespace varnex

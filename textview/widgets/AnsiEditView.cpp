@@ -3,6 +3,7 @@
 
 #include "textview/model/EditOptions.h"
 #include "textview/model/OptionSettings.h"
+#include "textview/model/PaneTexts.h"
 #include "textview/model/StyleSettings.h"
 #include "textview/model/TabWidth.h"
 #include "textview/model/TextColumns.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <cstring>
 
 namespace varnex {
 
@@ -83,7 +85,18 @@ bool CAnsiEditView::LoadSettings(const std::string& section, bool machineWide) {
 }
 
 bool CAnsiEditView::SaveSettings(const std::string& section) {
-    return StyleSettings::Save(Resources(), model_.StylePath(section));
+    return static_cast<bool>(StyleSettings::Save(Resources(), model_.StylePath(section)));
+}
+
+// A choice the hive cannot take is still in effect; the user learns that it will not last.
+void CAnsiEditView::SaveChoice() {
+    const StoreResult saved = StyleSettings::Save(Resources(), model_.StylePath(settingsSection_));
+    if (saved) return;
+    const QString text = QString::fromUtf8(kSettingsNotSavedText)
+                             .arg(QString::fromUtf8(saved.failure->path),
+                                  QString::fromLocal8Bit(std::strerror(saved.failure->error)));
+    dialogSeams_.showMessage(window(), QMessageBox::Critical, QString::fromUtf8(kErrorCaption),
+                             text);
 }
 
 bool CAnsiEditView::ChooseFont() {
@@ -92,7 +105,7 @@ bool CAnsiEditView::ChooseFont() {
     if (!chosen) return false;
     Resources().Font() = FontSpecOfChoice(*chosen);
     SetFont(0, {});
-    SaveSettings(settingsSection_);
+    SaveChoice();
     ForEachGroupPane([](CAnsiView& pane) { pane.viewport()->update(); });
     // Larger cells show fewer lines: the caret stays in sight.
     editor_.EnsureCaretVisible();
@@ -112,7 +125,7 @@ bool CAnsiEditView::ChooseColours() {
         hostUsedStyles_ ? hostUsedStyles_ : model_.UsedStyles();
     if (RunColoursDialog(Resources().Styles(), used, seams, window()) != QDialog::Accepted)
         return false;
-    SaveSettings(settingsSection_);
+    SaveChoice();
     repaintGroup();
     emit ColoursChosen();
     return true;

@@ -61,11 +61,12 @@ public:
     bool SaveSettings(const std::string& section);
     // Lets the user choose the group's font; on OK every pane of the group takes it and the
     // group's settings are saved (under the section they were loaded from). False when
-    // cancelled.
+    // cancelled. A save that fails is told in a message; the choice stays in effect.
     bool ChooseFont();
     void SetFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
-    // "Farben einstellen" over the group's styles; on OK the group's settings are saved, every
-    // pane of the group repaints and ColoursChosen is sent. False when cancelled.
+    // "Farben einstellen" over the group's styles; on OK the group's settings are saved (a
+    // failure is told as ChooseFont tells it), every pane of the group repaints and
+    // ColoursChosen is sent. False when cancelled.
     bool ChooseColours();
     void SetColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
     // The style indices the colours dialog offers with "Nur für aktelles Format"; a host whose
@@ -190,6 +191,7 @@ private:
     friend class PaneSearchTarget;
     void AfterChange();
     void ApplyLineNumberOption();
+    void SaveChoice();
     bool SearchAndReport(const std::string& text);
     std::int64_t RunSearchRequest(const SearchRequest* request);
     std::int64_t RunReplaceRequest(const ReplaceRequest* request);

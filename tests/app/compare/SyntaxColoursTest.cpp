@@ -2,10 +2,14 @@
 // difference backgrounds under it, and the colours dialog changing what the comparison shows.
 #include "tests/app/compare/ViewTestSupport.h"
 
+#include "app/compare/PaneLineStyler.h"
+
+#include "tests/support/ScopedVariable.h"
 #include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/dialogs/ColourGrid.h"
 #include "textview/dialogs/ColoursDlg.h"
 #include "textview/model/ColourPalette.h"
+#include "textview/model/UnsavedStyles.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -13,6 +17,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace varnex {
 namespace {
@@ -87,16 +93,13 @@ TEST_F(SyntaxColoursTest, BracketsOfTheFilesFormatMatchWhenTheOptionIsOn) {
     EXPECT_FALSE(barUnder(12)) << "an inner bracket";
 }
 
-TEST_F(SyntaxColoursTest, TheColoursDialogOffersTheFormatsStylesAndOkRecoloursTheComparison) {
-    Compare("dialog-left.c", "dialog-right.c");
-    CComparePane& left = shown.Pane(Side::Left);
-    ASSERT_NE(StyleAt(left, 0, 3), nullptr);
-    const std::uint32_t before = StyleAt(left, 0, 3)->textColour;
-    const std::uint32_t red = 0x0000FF;
-    ASSERT_NE(before, red);
-    int listed = 0;
+constexpr std::uint32_t kRed = 0x0000FF;
+
+// Dialog seams that make "Kommentar" red and press OK, counting the styles offered and the
+// messages shown.
+DialogSeams CommentMadeRed(int& listed, std::vector<QString>& messages) {
     DialogSeams seams;
-    seams.run = [&](QDialog& dialog) {
+    seams.run = [&listed](QDialog& dialog) {
         auto& colours = static_cast<CColoursDlg&>(dialog);
         EXPECT_TRUE(colours.UsedOnlyBox().isEnabled());
         listed = colours.StyleList().count();
@@ -104,17 +107,53 @@ TEST_F(SyntaxColoursTest, TheColoursDialogOffersTheFormatsStylesAndOkRecoloursTh
             if (colours.StyleList().item(row)->text() == QStringLiteral("Kommentar"))
                 colours.StyleList().setCurrentRow(row);
         }
-        const QRect swatch = colours.TextGrid().SwatchRect(*PaletteIndexOf(red));
+        const QRect swatch = colours.TextGrid().SwatchRect(*PaletteIndexOf(kRed));
         QTest::mouseClick(&colours.TextGrid(), Qt::LeftButton, {}, swatch.center());
         colours.OkButton().click();
         return dialog.result();
     };
-    left.SetDialogSeams(seams);
+    seams.showMessage = [&messages](QWidget*, QMessageBox::Icon, const QString&,
+                                    const QString& text) { messages.push_back(text); };
+    return seams;
+}
+
+TEST_F(SyntaxColoursTest, TheColoursDialogOffersTheFormatsStylesAndOkRecoloursTheComparison) {
+    Compare("dialog-left.c", "dialog-right.c");
+    CComparePane& left = shown.Pane(Side::Left);
+    ASSERT_NE(StyleAt(left, 0, 3), nullptr);
+    ASSERT_NE(StyleAt(left, 0, 3)->textColour, kRed);
+    int listed = 0;
+    std::vector<QString> messages;
+    left.SetDialogSeams(CommentMadeRed(listed, messages));
     ASSERT_TRUE(left.RunCommand(static_cast<int>(PaneCommandId::Colours)));
     EXPECT_GT(listed, 1);
     EXPECT_LT(listed, 12) << "only the styles C draws with, none of the difference styles";
-    EXPECT_EQ(StyleAt(left, 0, 3)->textColour, red);
-    EXPECT_EQ(StyleAt(shown.Pane(Side::Right), 0, 3)->textColour, red);
+    EXPECT_EQ(StyleAt(left, 0, 3)->textColour, kRed);
+    EXPECT_EQ(StyleAt(shown.Pane(Side::Right), 0, 3)->textColour, kRed);
+    EXPECT_TRUE(messages.empty());
+}
+
+// The comparison done again after OK reads the settings again: it must not bring back the
+// colours the hive still holds.
+TEST_F(SyntaxColoursTest, ColoursTheHiveCannotTakeAreToldAndStillShown) {
+    const std::string hive = WriteScratchFile("unwritable-hive", "a file, not a folder") + "/u.reg";
+    const test::ScopedVariable unwritable("TAMSEL_USER_HIVE", hive.c_str());
+    // The unsaved colours would last for the other tests of this process.
+    struct ForgetUnsaved {
+        ~ForgetUnsaved() { UnsavedStyles::Forget(PaneLineStyler::kSettingsPath); }
+    } forget;
+    Compare("unsaved-left.c", "unsaved-right.c");
+    CComparePane& left = shown.Pane(Side::Left);
+    int listed = 0;
+    std::vector<QString> messages;
+    left.SetDialogSeams(CommentMadeRed(listed, messages));
+    ASSERT_TRUE(left.RunCommand(static_cast<int>(PaneCommandId::Colours)));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains(QString::fromStdString(hive)));
+    ASSERT_NE(StyleAt(left, 0, 3), nullptr);
+    EXPECT_EQ(StyleAt(left, 0, 3)->textColour, kRed);
+    Compare("unsaved-left.c", "unsaved-right.c");
+    EXPECT_EQ(StyleAt(left, 0, 3)->textColour, kRed);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Font, styles, options and tab width written by one pane and read by the next, machine then user.
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
+#include "tests/support/ScopedVariable.h"
+#include "tests/support/ScratchFiles.h"
 #include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/dialogs/ColourGrid.h"
 #include "textview/model/ColourPalette.h"
@@ -17,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 #include <string>
 
 namespace varnex {
@@ -194,6 +197,46 @@ TEST_F(PaneSettings, TheColoursDialogChangesTheGroupAndOkStoresIt) {
     ASSERT_TRUE(stored);
     EXPECT_EQ(next.GetStyle(*stored)->textColour, 0x0000FFu);
     EXPECT_EQ(next.GetStyle(*stored)->fontFlags, kFontBold);
+}
+
+// A hive under a file cannot be written, not even by root.
+TEST_F(PaneSettings, AChoiceTheHiveCannotTakeIsToldOnceAndStaysInEffect) {
+    const std::string path = "Software\\Tamsel\\Test\\Unwritable";
+    const std::string hive =
+        test::WriteScratchFile("PaneSettingsUnwritable", "a file, not a folder") + "/user.reg";
+    const test::ScopedVariable unwritable("TAMSEL_USER_HIVE", hive.c_str());
+    CAnsiEditView pane(2048, 100, 1, "UnwritableGroup");
+    pane.SetSettingsPath(path);
+    const int comment = pane.AddStyle(0x112233, kWindowColour, "Kommentar", 31, 0);
+    std::vector<QString> messages;
+    DialogSeams seams;
+    seams.showMessage = [&](QWidget*, QMessageBox::Icon icon, const QString& caption,
+                            const QString& text) {
+        EXPECT_EQ(icon, QMessageBox::Critical);
+        EXPECT_EQ(caption, "Fehler");
+        messages.push_back(text);
+    };
+    seams.run = [&](QDialog& dialog) {
+        pane.Resources().Styles().Get(comment)->textColour = 0x0000FF; // as the grid would
+        static_cast<CColoursDlg&>(dialog).OkButton().click();
+        return dialog.result();
+    };
+    pane.SetDialogSeams(seams);
+    pane.SetFontChooser([](const QFont& font, QWidget*) { return std::optional<QFont>(font); });
+    EXPECT_TRUE(pane.ChooseColours());
+    EXPECT_TRUE(pane.ChooseFont());
+    ASSERT_EQ(messages.size(), 2u);
+    for (const QString& text : messages) {
+        EXPECT_TRUE(text.contains(QString::fromStdString(hive))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromLocal8Bit(std::strerror(ENOTDIR))));
+    }
+
+    CAnsiEditView next(2048, 100, 1, "UnwritableGroupReadAgain");
+    next.SetSettingsPath(path);
+    ASSERT_TRUE(next.LoadSettings("", false));
+    const std::optional<int> kept = next.Resources().Styles().IndexOfId(31);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(next.GetStyle(*kept)->textColour, 0x0000FFu);
 }
 
 } // namespace
