@@ -16,6 +16,9 @@ namespace varnex {
 class KeyPositions {
 public:
     KeyPositions(const MatchKey* x, int n, int span);
+    // Starts grouped by keys the caller derived from each window, one key per start; such an
+    // index is asked by group only (StartsLike needs a span).
+    explicit KeyPositions(const std::vector<std::uint64_t>& windowKeys);
 
     // The ascending starts whose window begins with `first` and ends with `last`.
     std::span<const int> Starts(MatchKey first, MatchKey last) const;
@@ -23,8 +26,13 @@ public:
     std::span<const int> StartsLike(const MatchKey* window) const {
         return Starts(window[0], window[span_ - 1]);
     }
+    // The group of the starts with this key, or -1 when no start has it.
+    int FindGroup(std::uint64_t key) const;
+    // The ascending starts of a group FindGroup returned.
+    std::span<const int> GroupStarts(int group) const;
 
 private:
+    template <class KeyOfWindow> void Build(int windows, KeyOfWindow keyOf);
     std::size_t SlotOf(std::uint64_t key) const;
     int GroupOf(std::uint64_t key);
 
