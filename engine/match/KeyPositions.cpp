@@ -25,17 +25,21 @@ KeyPositions::KeyPositions(const std::vector<std::uint64_t>& windowKeys) : span_
 
 template <class KeyOfWindow> void KeyPositions::Build(int windows, KeyOfWindow keyOf) {
     slots_.assign(std::bit_ceil(static_cast<std::size_t>(windows) * 2 + 2), -1);
-    // A counting sort in little memory, since the index is built on fresh pages: count each
-    // group's members, turn the counts into group ends, then place the starts from the last one
-    // down, which leaves every group's entry at its beginning.
-    for (int r = 0; r < windows; ++r)
-        ++groupBegin_[static_cast<std::size_t>(GroupOf(keyOf(r)))];
+    // A counting sort: each window's group is looked up once and kept, the counts turned into
+    // group ends, then the starts placed from the last one down, which leaves every group's
+    // entry at its beginning.
+    std::vector<int> groupOfWindow(static_cast<std::size_t>(windows));
+    for (int r = 0; r < windows; ++r) {
+        const int group = GroupOf(keyOf(r));
+        groupOfWindow[static_cast<std::size_t>(r)] = group;
+        ++groupBegin_[static_cast<std::size_t>(group)];
+    }
     for (std::size_t g = 1; g < groupBegin_.size(); ++g)
         groupBegin_[g] += groupBegin_[g - 1];
     starts_.resize(static_cast<std::size_t>(windows));
     for (int r = windows - 1; r >= 0; --r) {
-        const int group = slots_[SlotOf(keyOf(r))];
-        starts_[static_cast<std::size_t>(--groupBegin_[static_cast<std::size_t>(group)])] = r;
+        const auto group = static_cast<std::size_t>(groupOfWindow[static_cast<std::size_t>(r)]);
+        starts_[static_cast<std::size_t>(--groupBegin_[group])] = r;
     }
     groupBegin_.push_back(windows);
 }
