@@ -14,11 +14,11 @@ std::uint64_t GroupKey(MatchKey first, MatchKey last) {
 
 } // namespace
 
-KeyPositions::KeyPositions(const MatchKey* x, int n, int span) : span_(span) {
+KeyPositions::KeyPositions(const MatchKey* x, int n, int span) {
     Build(std::max(n - span + 1, 0), [&](int r) { return GroupKey(x[r], x[r + span - 1]); });
 }
 
-KeyPositions::KeyPositions(const std::vector<std::uint64_t>& windowKeys) : span_(0) {
+KeyPositions::KeyPositions(const std::vector<std::uint64_t>& windowKeys) {
     Build(static_cast<int>(windowKeys.size()),
           [&](int r) { return windowKeys[static_cast<std::size_t>(r)]; });
 }

@@ -29,8 +29,10 @@ PinnedWindowIndex::PinnedWindowIndex(const MatchKey* a, int nA, const MatchKey* 
                                      int tolerance)
     : w_(w) {
     for (const PartRange range : SplitInner(w, tolerance)) {
-        Part part{range, KeyPositions(PinnedKeys(b, nB, range)), {}};
-        for (const std::uint64_t key : PinnedKeys(a, nA, range))
+        Part part{KeyPositions(PinnedKeys(b, nB, range)), {}};
+        const std::vector<std::uint64_t> keysOfA = PinnedKeys(a, nA, range);
+        part.groupOfA.reserve(keysOfA.size());
+        for (const std::uint64_t key : keysOfA)
             part.groupOfA.push_back(part.inB.FindGroup(key));
         parts_.push_back(std::move(part));
     }

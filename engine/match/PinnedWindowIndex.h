@@ -32,9 +32,8 @@ public:
     };
 
 private:
-    // A part pins its inner keys besides the first and the last.
+    // One part's index of b's windows by its pinned keys.
     struct Part {
-        PartRange inner;
         KeyPositions inB;
         std::vector<int> groupOfA; // each a window's group in inB, or -1
     };
