@@ -81,26 +81,30 @@ bool AnchorSearch::NearestCell(const Stretch& s, const CellRule& rule, int& p, i
 }
 
 // No cell up to anti-diagonal fromSum passes. The reach doubles from there, so that a near hit
-// costs little even when the first keys have very many candidates further away.
+// costs little even when the first keys have very many candidates further away; rows that a
+// failed reach has settled are not visited again.
 bool AnchorSearch::IndexedScan(const Stretch& s, const CellRule& rule, int fromSum, int& p,
                                int& q) {
     const PinnedWindowIndex& index = PinnedWindows(rule);
     const int lastSum = s.nA + s.nB - 2 * rule.w;
+    int firstOpenRow = 0;
     for (int reach = 2 * fromSum;; reach *= 2) {
         const int bound = std::min(reach, lastSum);
-        if (IndexedScanUpTo(s, rule, index, bound, p, q)) return true;
+        if (IndexedScanUpTo(s, rule, index, firstOpenRow, bound, p, q)) return true;
         if (bound == lastSum) return false;
+        firstOpenRow = FirstOpenRow(s, rule, index, firstOpenRow, bound);
     }
 }
 
 // The passing cell with the lowest p + q up to lastSum, the larger p on a tie: each p in rising
-// order takes its nearest partner that is no further away than the best cell so far.
+// order from firstRow takes its nearest partner that is no further away than the best cell so far.
 bool AnchorSearch::IndexedScanUpTo(const Stretch& s, const CellRule& rule,
-                                   const PinnedWindowIndex& index, int lastSum, int& p, int& q) {
+                                   const PinnedWindowIndex& index, int firstRow, int lastSum,
+                                   int& p, int& q) {
     const int lastA = s.nA - rule.w;
     const int lastB = s.nB - rule.w;
     bool found = false;
-    for (int cellP = 0; cellP <= std::min(lastA, lastSum); ++cellP) {
+    for (int cellP = firstRow; cellP <= std::min(lastA, lastSum); ++cellP) {
         const int cellQ = NearestPartner(s, rule, index, cellP, std::min(lastB, lastSum - cellP));
         if (cellQ < 0) continue;
         p = cellP;
@@ -109,6 +113,22 @@ bool AnchorSearch::IndexedScanUpTo(const Stretch& s, const CellRule& rule,
         found = true;
     }
     return found;
+}
+
+// After a reach up to `bound` found nothing, a row without candidates past the bound has no
+// passing cell at all. Returns the first row from `row` on that may still have one.
+int AnchorSearch::FirstOpenRow(const Stretch& s, const CellRule& rule,
+                               const PinnedWindowIndex& index, int row, int bound) const {
+    const int lastRow = std::min(s.nA - rule.w, bound);
+    const int endB = s.bFrom + s.nB - rule.w + 1;
+    for (; row <= lastRow; ++row) {
+        if (a_[s.aFrom + row] == 0 && !rule.zeroStarts) continue;
+        for (int part = 0; part < index.PartCount(); ++part) {
+            const std::span<const int> starts = index.Candidates(s.aFrom + row, part);
+            if (!StartsBetween(starts, s.bFrom + bound - row + 1, endB).empty()) return row;
+        }
+    }
+    return row;
 }
 
 // The lowest q <= lastQ at which the cell (cellP, q) passes, or -1. A passing window shares one

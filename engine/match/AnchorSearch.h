@@ -42,7 +42,9 @@ private:
     bool NearestCell(const Stretch& s, const CellRule& rule, int& p, int& q);
     bool IndexedScan(const Stretch& s, const CellRule& rule, int fromSum, int& p, int& q);
     bool IndexedScanUpTo(const Stretch& s, const CellRule& rule, const PinnedWindowIndex& index,
-                         int lastSum, int& p, int& q);
+                         int firstRow, int lastSum, int& p, int& q);
+    int FirstOpenRow(const Stretch& s, const CellRule& rule, const PinnedWindowIndex& index,
+                     int row, int bound) const;
     int NearestPartner(const Stretch& s, const CellRule& rule, const PinnedWindowIndex& index,
                        int cellP, int lastQ);
     int NearestPartnerByContent(const Stretch& s, const CellRule& rule, int cellP, int lastQ);
