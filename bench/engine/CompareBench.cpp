@@ -101,6 +101,9 @@ public:
         return {first.string(), second.string()};
     }
 
+    // The path of `name` in the benchmark's folder.
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
     // The path of a file named `name` holding `text`, written on first use.
     std::string File(const std::string& name, const std::string& text) {
         const fs::path path = folder_ / name;
@@ -260,12 +263,28 @@ void RegisterRealPairs() {
     }
 }
 
+// Unrelated changed blocks of close to 4096 bytes over a small alphabet, written by the shared
+// generator beside the real pairs: the slowest known input for the character modes.
+void RegisterBlockPairs() {
+    const fs::path generator = fs::path(VARNEX_BENCH_PAIRS).parent_path() / "make-block-pairs.py";
+    if (!fs::is_regular_file(generator)) return;
+    for (const int lines : {10000, 65000}) {
+        const std::string name = std::to_string(lines);
+        const std::string folder = Files().Path("blocks-" + name);
+        const std::string command =
+            "python3 '" + generator.string() + "' '" + folder + "' " + name + " >/dev/null";
+        if (std::system(command.c_str()) != 0) continue;
+        RegisterPair("BlockPair", name, folder + "/left", folder + "/right", lines > 10000 ? 1 : 0);
+    }
+}
+
 } // namespace
 } // namespace varnex
 
 int main(int argc, char** argv) {
     varnex::RegisterRealPairs();
     varnex::RegisterBracePairs();
+    varnex::RegisterBlockPairs();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -12,9 +12,9 @@ namespace varnex {
 namespace {
 
 // Rectangles of up to this many start cells are scanned plainly: an index would cost more.
-constexpr std::int64_t kPlainScanCells = std::int64_t{1} << 16;
+constexpr std::int64_t kPlainScanCells = std::int64_t{1} << 12;
 // Larger rectangles are first scanned plainly up to this anti-diagonal, where most anchors lie.
-constexpr int kPlainScanSum = 128;
+constexpr int kPlainScanSum = 32;
 // Refinements over shorter stretches test every position rather than build a key index.
 constexpr int kPlainRefineLength = 4096;
 // Partners are tested one window at a time up to this many; beyond, one window per content.
@@ -81,27 +81,31 @@ bool AnchorSearch::NearestCell(const Stretch& s, const CellRule& rule, int& p, i
 }
 
 // No cell up to anti-diagonal fromSum passes. The reach doubles from there, so that a near hit
-// costs little even when the first keys have very many candidates further away.
+// costs little even when the first keys have very many candidates further away; rows that a
+// failed reach has settled are not visited again.
 bool AnchorSearch::IndexedScan(const Stretch& s, const CellRule& rule, int fromSum, int& p,
                                int& q) {
-    const KeyPositions& starts = WindowStartsInB(rule.w);
+    const PinnedWindowIndex& index = PinnedWindows(rule);
     const int lastSum = s.nA + s.nB - 2 * rule.w;
+    int firstOpenRow = 0;
     for (int reach = 2 * fromSum;; reach *= 2) {
         const int bound = std::min(reach, lastSum);
-        if (IndexedScanUpTo(s, rule, starts, bound, p, q)) return true;
+        if (IndexedScanUpTo(s, rule, index, firstOpenRow, bound, p, q)) return true;
         if (bound == lastSum) return false;
+        firstOpenRow = FirstOpenRow(s, rule, index, firstOpenRow, bound);
     }
 }
 
 // The passing cell with the lowest p + q up to lastSum, the larger p on a tie: each p in rising
-// order takes its nearest partner that is no further away than the best cell so far.
+// order from firstRow takes its nearest partner that is no further away than the best cell so far.
 bool AnchorSearch::IndexedScanUpTo(const Stretch& s, const CellRule& rule,
-                                   const KeyPositions& starts, int lastSum, int& p, int& q) {
+                                   const PinnedWindowIndex& index, int firstRow, int lastSum,
+                                   int& p, int& q) {
     const int lastA = s.nA - rule.w;
     const int lastB = s.nB - rule.w;
     bool found = false;
-    for (int cellP = 0; cellP <= std::min(lastA, lastSum); ++cellP) {
-        const int cellQ = NearestPartner(s, rule, starts, cellP, std::min(lastB, lastSum - cellP));
+    for (int cellP = firstRow; cellP <= std::min(lastA, lastSum); ++cellP) {
+        const int cellQ = NearestPartner(s, rule, index, cellP, std::min(lastB, lastSum - cellP));
         if (cellQ < 0) continue;
         p = cellP;
         q = cellQ;
@@ -111,19 +115,45 @@ bool AnchorSearch::IndexedScanUpTo(const Stretch& s, const CellRule& rule,
     return found;
 }
 
-// The lowest q <= lastQ at which the cell (cellP, q) passes, or -1.
-int AnchorSearch::NearestPartner(const Stretch& s, const CellRule& rule, const KeyPositions& starts,
-                                 int cellP, int lastQ) {
+// After a reach up to `bound` found nothing, a row without candidates past the bound has no
+// passing cell at all. Returns the first row from `row` on that may still have one.
+int AnchorSearch::FirstOpenRow(const Stretch& s, const CellRule& rule,
+                               const PinnedWindowIndex& index, int row, int bound) const {
+    const int lastRow = std::min(s.nA - rule.w, bound);
+    const int endB = s.bFrom + s.nB - rule.w + 1;
+    for (; row <= lastRow; ++row) {
+        if (a_[s.aFrom + row] == 0 && !rule.zeroStarts) continue;
+        for (int part = 0; part < index.PartCount(); ++part) {
+            const std::span<const int> starts = index.Candidates(s.aFrom + row, part);
+            if (!StartsBetween(starts, s.bFrom + bound - row + 1, endB).empty()) return row;
+        }
+    }
+    return row;
+}
+
+// The lowest q <= lastQ at which the cell (cellP, q) passes, or -1. A passing window shares one
+// part's pinned keys, so the nearest passing candidate over all parts is the answer.
+int AnchorSearch::NearestPartner(const Stretch& s, const CellRule& rule,
+                                 const PinnedWindowIndex& index, int cellP, int lastQ) {
     const MatchKey* window = a_ + s.aFrom + cellP;
     if (window[0] == 0 && !rule.zeroStarts) return -1;
-    const std::span<const int> candidates =
-        StartsBetween(starts.StartsLike(window), s.bFrom, s.bFrom + lastQ + 1);
-    const std::size_t tested = std::min(candidates.size(), kPartnersTestedOneByOne);
-    for (std::size_t k = 0; k < tested; ++k) {
-        if (rule.InnerPasses(window, b_ + candidates[k])) return candidates[k] - s.bFrom;
+    int end = s.bFrom + lastQ + 1;
+    int nearest = -1;
+    for (int part = 0; part < index.PartCount(); ++part) {
+        const std::span<const int> candidates =
+            StartsBetween(index.Candidates(s.aFrom + cellP, part), s.bFrom, end);
+        const auto tested =
+            candidates.begin() +
+            static_cast<std::ptrdiff_t>(std::min(candidates.size(), kPartnersTestedOneByOne));
+        const auto hit = std::find_if(candidates.begin(), tested,
+                                      [&](int start) { return rule.Passes(window, b_ + start); });
+        if (hit == tested && tested != candidates.end())
+            return NearestPartnerByContent(s, rule, cellP, lastQ);
+        if (hit == tested) continue;
+        nearest = *hit;
+        end = nearest;
     }
-    if (tested == candidates.size()) return -1;
-    return NearestPartnerByContent(s, rule, cellP, lastQ);
+    return nearest < 0 ? -1 : nearest - s.bFrom;
 }
 
 // The same answer when many windows of b share the window's first and last key, as in files made
@@ -153,12 +183,14 @@ int AnchorSearch::Refine(const Stretch& s, int w, int m, int& p, int& q) {
     if (s.nA + s.nB < kPlainRefineLength)
         return RefineRepeatedAnchor(a, b, limitA, limitB, w - 1, m - 1, p, q);
     const OccurrenceLookup inA{&KeysInA(), s.aFrom};
-    const OccurrenceLookup inB{&WindowStartsInB(1), s.bFrom};
+    const OccurrenceLookup inB{&KeysInB(), s.bFrom};
     return RefineRepeatedAnchor(a, b, limitA, limitB, w - 1, m - 1, p, q, inA, inB);
 }
 
-const KeyPositions& AnchorSearch::WindowStartsInB(int w) {
-    return windowStartsInB_.try_emplace(w, b_, nB_, w).first->second;
+const PinnedWindowIndex& AnchorSearch::PinnedWindows(const CellRule& rule) {
+    return pinnedWindows_
+        .try_emplace({rule.w, rule.tolerance}, a_, nA_, b_, nB_, rule.w, rule.tolerance)
+        .first->second;
 }
 
 WindowClasses& AnchorSearch::ClassesOf(int w) {
@@ -168,6 +200,11 @@ WindowClasses& AnchorSearch::ClassesOf(int w) {
 const KeyPositions& AnchorSearch::KeysInA() {
     if (!keysInA_) keysInA_.emplace(a_, nA_, 1);
     return *keysInA_;
+}
+
+const KeyPositions& AnchorSearch::KeysInB() {
+    if (!keysInB_) keysInB_.emplace(b_, nB_, 1);
+    return *keysInB_;
 }
 
 } // namespace varnex

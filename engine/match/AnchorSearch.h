@@ -3,10 +3,12 @@
 
 #include "engine/match/KeyPositions.h"
 #include "engine/match/Matcher.h"
+#include "engine/match/PinnedWindowIndex.h"
 #include "engine/match/WindowClasses.h"
 
 #include <map>
 #include <optional>
+#include <utility>
 
 namespace varnex {
 
@@ -20,8 +22,8 @@ struct Stretch {
 
 // Answers FindNearestMatch, FindNearestNonZeroMatch and FindNearestWindow for stretches of a and
 // b, with the same results. Near cells are scanned plainly; when that finds nothing in a large
-// rectangle, only the cells whose first and last keys are equal are tested, looked up in indexes
-// of b built once per window length and kept for later searches.
+// rectangle, only the cells whose windows share the keys every passing pair shares are tested,
+// looked up in indexes built once per window rule and kept for later searches.
 class AnchorSearch {
 public:
     AnchorSearch(const MatchKey* a, int nA, const MatchKey* b, int nB);
@@ -39,22 +41,26 @@ private:
     struct CellRule;
     bool NearestCell(const Stretch& s, const CellRule& rule, int& p, int& q);
     bool IndexedScan(const Stretch& s, const CellRule& rule, int fromSum, int& p, int& q);
-    bool IndexedScanUpTo(const Stretch& s, const CellRule& rule, const KeyPositions& starts,
-                         int lastSum, int& p, int& q);
-    int NearestPartner(const Stretch& s, const CellRule& rule, const KeyPositions& starts,
+    bool IndexedScanUpTo(const Stretch& s, const CellRule& rule, const PinnedWindowIndex& index,
+                         int firstRow, int lastSum, int& p, int& q);
+    int FirstOpenRow(const Stretch& s, const CellRule& rule, const PinnedWindowIndex& index,
+                     int row, int bound) const;
+    int NearestPartner(const Stretch& s, const CellRule& rule, const PinnedWindowIndex& index,
                        int cellP, int lastQ);
     int NearestPartnerByContent(const Stretch& s, const CellRule& rule, int cellP, int lastQ);
     int Refine(const Stretch& s, int w, int m, int& p, int& q);
-    const KeyPositions& WindowStartsInB(int w);
+    const PinnedWindowIndex& PinnedWindows(const CellRule& rule);
     const KeyPositions& KeysInA();
+    const KeyPositions& KeysInB();
     WindowClasses& ClassesOf(int w);
 
     const MatchKey* a_;
     int nA_;
     const MatchKey* b_;
     int nB_;
-    std::map<int, KeyPositions> windowStartsInB_;
+    std::map<std::pair<int, int>, PinnedWindowIndex> pinnedWindows_; // by w and tolerance
     std::optional<KeyPositions> keysInA_;
+    std::optional<KeyPositions> keysInB_;
     std::map<int, WindowClasses> windowClasses_;
 };
 

@@ -14,20 +14,32 @@ std::uint64_t GroupKey(MatchKey first, MatchKey last) {
 
 } // namespace
 
-KeyPositions::KeyPositions(const MatchKey* x, int n, int span) : span_(span) {
-    const int windows = std::max(n - span + 1, 0);
+KeyPositions::KeyPositions(const MatchKey* x, int n, int span) {
+    Build(std::max(n - span + 1, 0), [&](int r) { return GroupKey(x[r], x[r + span - 1]); });
+}
+
+KeyPositions::KeyPositions(const std::vector<std::uint64_t>& windowKeys) {
+    Build(static_cast<int>(windowKeys.size()),
+          [&](int r) { return windowKeys[static_cast<std::size_t>(r)]; });
+}
+
+template <class KeyOfWindow> void KeyPositions::Build(int windows, KeyOfWindow keyOf) {
     slots_.assign(std::bit_ceil(static_cast<std::size_t>(windows) * 2 + 2), -1);
-    // A counting sort in little memory, since the index is built on fresh pages: count each
-    // group's members, turn the counts into group ends, then place the starts from the last one
-    // down, which leaves every group's entry at its beginning.
-    for (int r = 0; r < windows; ++r)
-        ++groupBegin_[static_cast<std::size_t>(GroupOf(GroupKey(x[r], x[r + span - 1])))];
+    // A counting sort: each window's group is looked up once and kept, the counts turned into
+    // group ends, then the starts placed from the last one down, which leaves every group's
+    // entry at its beginning.
+    std::vector<int> groupOfWindow(static_cast<std::size_t>(windows));
+    for (int r = 0; r < windows; ++r) {
+        const int group = GroupOf(keyOf(r));
+        groupOfWindow[static_cast<std::size_t>(r)] = group;
+        ++groupBegin_[static_cast<std::size_t>(group)];
+    }
     for (std::size_t g = 1; g < groupBegin_.size(); ++g)
         groupBegin_[g] += groupBegin_[g - 1];
     starts_.resize(static_cast<std::size_t>(windows));
     for (int r = windows - 1; r >= 0; --r) {
-        const int group = slots_[SlotOf(GroupKey(x[r], x[r + span - 1]))];
-        starts_[static_cast<std::size_t>(--groupBegin_[static_cast<std::size_t>(group)])] = r;
+        const auto group = static_cast<std::size_t>(groupOfWindow[static_cast<std::size_t>(r)]);
+        starts_[static_cast<std::size_t>(--groupBegin_[group])] = r;
     }
     groupBegin_.push_back(windows);
 }
@@ -52,8 +64,16 @@ int KeyPositions::GroupOf(std::uint64_t key) {
 }
 
 std::span<const int> KeyPositions::Starts(MatchKey first, MatchKey last) const {
-    const int group = slots_[SlotOf(GroupKey(first, last))];
+    const int group = FindGroup(GroupKey(first, last));
     if (group < 0) return {};
+    return GroupStarts(group);
+}
+
+int KeyPositions::FindGroup(std::uint64_t key) const {
+    return slots_[SlotOf(key)];
+}
+
+std::span<const int> KeyPositions::GroupStarts(int group) const {
     const int begin = groupBegin_[static_cast<std::size_t>(group)];
     const int end = groupBegin_[static_cast<std::size_t>(group) + 1];
     return {starts_.data() + begin, starts_.data() + end};

@@ -16,19 +16,22 @@ namespace varnex {
 class KeyPositions {
 public:
     KeyPositions(const MatchKey* x, int n, int span);
+    // Starts grouped by keys the caller derived from each window, one key per start; such an
+    // index is asked through FindGroup.
+    explicit KeyPositions(const std::vector<std::uint64_t>& windowKeys);
 
     // The ascending starts whose window begins with `first` and ends with `last`.
     std::span<const int> Starts(MatchKey first, MatchKey last) const;
-    // The ascending starts whose window has the same first and last key as the one at `window`.
-    std::span<const int> StartsLike(const MatchKey* window) const {
-        return Starts(window[0], window[span_ - 1]);
-    }
+    // The group of the starts with this key, or -1 when no start has it.
+    int FindGroup(std::uint64_t key) const;
+    // The ascending starts of a group FindGroup returned.
+    std::span<const int> GroupStarts(int group) const;
 
 private:
+    template <class KeyOfWindow> void Build(int windows, KeyOfWindow keyOf);
     std::size_t SlotOf(std::uint64_t key) const;
     int GroupOf(std::uint64_t key);
 
-    int span_;
     // Open addressing: a slot holds a group's number, or -1 when free; a power of two, at least
     // twice the windows. Numbers rather than keys keep the table at 4 bytes a slot.
     std::vector<int> slots_;

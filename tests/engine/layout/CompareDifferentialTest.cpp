@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace varnex {
 namespace {
@@ -132,6 +133,68 @@ TEST(CompareDifferentialTest, EngineAgreesWithLiteralRenderingOnRandomPairs) {
             ASSERT_EQ(actual, expected)
                 << "seed " << seed << " mode " << mode << "\nleft:  " << Escaped(left)
                 << "\nright: " << Escaped(right);
+        }
+    }
+}
+
+// Changed blocks between equal anchor lines, each side `perBlock` lines of `width` bytes over
+// `alphabet`; the right side is unrelated to the left or an edited copy of it.
+struct BlockPairShape {
+    const char* alphabet;
+    int width;
+    int perBlock;
+    const char* lineEnd;
+    bool related;
+};
+
+std::pair<std::string, std::string> MakeBlockPair(const BlockPairShape& shape, unsigned seed) {
+    std::mt19937 rng(seed);
+    const std::string alphabet = shape.alphabet;
+    const auto randomByte = [&] { return alphabet[rng() % alphabet.size()]; };
+    std::string left;
+    std::string right;
+    for (int block = 0; block < 2; ++block) {
+        const std::string anchor = "=== block " + std::to_string(block) + " ===";
+        left += anchor + shape.lineEnd;
+        right += anchor + shape.lineEnd;
+        for (int line = 0; line < shape.perBlock; ++line) {
+            std::string l;
+            std::string r;
+            for (int x = 0; x < shape.width; ++x) {
+                l += randomByte();
+                r += shape.related && rng() % 12 != 0 ? l.back() : randomByte();
+            }
+            left += l + shape.lineEnd;
+            right += r + shape.lineEnd;
+        }
+    }
+    return {left, right};
+}
+
+// Blocks of just under, exactly at and just over the 4096-byte limit, with the engine's rows
+// checked against the literal rendering over the reference matcher.
+TEST(CompareDifferentialTest, EngineAgreesWithLiteralRenderingOnBlockPairs) {
+    const BlockPairShape shapes[] = {
+        {"abcde ", 79, 51, "\n", false},               // 4080 bytes a block
+        {"abcde ", 79, 52, "\n", false},               // 4160
+        {"ab", 79, 51, "\n", true},                    // 4080
+        {"ab", 63, 64, "\n", false},                   // 4096
+        {"abcdefghijklmnop  ", 40, 99, "\r\n", false}, // 4158 over, by the CR
+        {"abcdefghijklmnop  ", 40, 97, "\r\n", true},  // 4074
+        {"ab \t", 9, 409, "\n", false},                // 4090, short lines
+        {"x y\tz", 300, 13, "\n", true},               // 3913, long lines
+        {"\xE4\xC0 _1(", 64, 62, "\n", false},         // 4030, bytes past 0x7F
+    };
+    unsigned seed = 1;
+    for (const BlockPairShape& shape : shapes) {
+        const auto [left, right] = MakeBlockPair(shape, seed++);
+        for (const int mode : {0, 1, 2}) {
+            const std::string expected = literal::LiteralCompareDump(
+                BytesOf(left), BytesOf(right), mode, literal::Matching::Reference);
+            const std::string actual = DumpOf(left, right, static_cast<CompareMode>(mode));
+            ASSERT_EQ(actual, expected)
+                << "alphabet \"" << Escaped(shape.alphabet) << "\", width " << shape.width << ", "
+                << shape.perBlock << " lines a block, mode " << mode;
         }
     }
 }

@@ -3,6 +3,7 @@
 
 #include "engine/load/SourceLoader.h"
 #include "engine/match/Matcher.h"
+#include "tests/engine/match/MatcherOracle.h"
 
 #include <functional>
 #include <sstream>
@@ -191,7 +192,8 @@ private:
 
 class Literal {
 public:
-    Literal(const ByteBuffer& l, const ByteBuffer& r, int mode) : mode_(mode) {
+    Literal(const ByteBuffer& l, const ByteBuffer& r, int mode, Matching matching)
+        : mode_(mode), matching_(matching) {
         LoadSourceBytes(L_, l, nullptr);
         LoadSourceBytes(R_, r, nullptr);
         kindL_.assign(L_.text.size(), 0);
@@ -220,9 +222,16 @@ private:
         return t;
     }
 
+    void Match(const MatchKey* a, int nA, const MatchKey* b, int nB, MatchEntry* map) const {
+        if (matching_ == Matching::Reference)
+            oracle::MatchSequences(a, nA, 1, b, nB, 1, map, 16);
+        else
+            MatchSequences(a, nA, 1, b, nB, 1, map, 16);
+    }
+
     void MatchLines() {
         map_.assign(nA() + 1, 0);
-        MatchSequences(L_.keys.data(), nA(), 1, R_.keys.data(), nB(), 1, map_.data(), 16);
+        Match(L_.keys.data(), nA(), R_.keys.data(), nB(), map_.data());
         map_[nA()] = static_cast<MatchEntry>(nB() + 1);
         if (mode_ != 0) return;
         for (int p = 0; p < nA(); ++p) {
@@ -332,7 +341,7 @@ private:
         const Units ru = noBlanks ? TokenUnits(R_, j, d) : ByteUnits(R_, j, d);
         const int nL = static_cast<int>(lu.keys.size()), nR = static_cast<int>(ru.keys.size());
         std::vector<MatchEntry> cmap(nL + 1, 0);
-        MatchSequences(lu.keys.data(), nL, 1, ru.keys.data(), nR, 1, cmap.data(), 16);
+        Match(lu.keys.data(), nL, ru.keys.data(), nR, cmap.data());
         cmap[nL] = static_cast<MatchEntry>(nR + 1);
         int matched = 0;
         for (int x = 0; x < nL; ++x)
@@ -425,6 +434,7 @@ private:
     }
 
     int mode_;
+    Matching matching_;
     SourceText L_, R_;
     std::vector<MatchEntry> map_;
     std::vector<int> kindL_, kindR_;
@@ -434,8 +444,9 @@ private:
 
 } // namespace
 
-std::string LiteralCompareDump(const ByteBuffer& left, const ByteBuffer& right, int mode) {
-    return Literal(left, right, mode).Run();
+std::string LiteralCompareDump(const ByteBuffer& left, const ByteBuffer& right, int mode,
+                               Matching matching) {
+    return Literal(left, right, mode, matching).Run();
 }
 
 } // namespace varnex::literal
