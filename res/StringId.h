@@ -15,8 +15,9 @@ enum StringId : int {
     kStrStatusPosition = 61209,
     kStrStatusDistance = 61210,
     kStrNumLock = 61211,
-    kStrNoDifferences = 61212, // status bar prompt after a comparison without a difference
-    kStrFileTooLarge = 61213,  // the console tool's input past the size limit
+    kStrNoDifferences = 61212,     // status bar prompt after a comparison without a difference
+    kStrFileTooLarge = 61213,      // the console tool's input past the size limit
+    kStrFileExceedsMemory = 61214, // the console tool's input past what memory holds
 
     // Main window: title and menu bar.
     kStrAppTitle = 62000,
