@@ -7,6 +7,7 @@
 #include "cli/InputReader.h"
 #include "cli/SideBySideWriter.h"
 #include "engine/CompareEngine.h"
+#include "engine/CompareMemory.h"
 #include "engine/result/ResultDump.h"
 #include "res/StringId.h"
 #include "res/StringTable.h"
@@ -38,19 +39,26 @@ struct ReadResult {
     ReadOutcome outcome = ReadOutcome::Read;
 };
 
-// Reads both inputs, as the window program loads its files.
-ReadResult ReadBoth(const StartOptions& start, ByteBuffer& first, ByteBuffer& second) {
-    const ReadOutcome firstRead = ReadInput(start.File(Side::Left), first);
+// Reads both inputs, as the window program loads its files. Each stops once the compare could
+// no longer hold it in `memory`, so an endless pipe or device is refused early.
+ReadResult ReadBoth(const StartOptions& start, std::uint64_t memory, ByteBuffer& first,
+                    ByteBuffer& second) {
+    const std::uint64_t room = FileBytesWithin(memory);
+    const ReadOutcome firstRead = ReadInput(start.File(Side::Left), first, LimitWithin(room));
     if (firstRead != ReadOutcome::Read) return {LoadResult::FirstFileFailed, firstRead};
-    const ReadOutcome secondRead = ReadInput(start.File(Side::Right), second);
+    const ReadOutcome secondRead =
+        ReadInput(start.File(Side::Right), second, LimitWithin(room - first.size()));
     if (secondRead != ReadOutcome::Read) return {LoadResult::SecondFileFailed, secondRead};
     return {};
 }
 
-// Why an input was refused, with its name.
+// Why an input was refused, with its name. Inputs read whole fail the compare only for want
+// of memory.
 std::string RefusalMessage(LoadResult failed, ReadOutcome outcome, const StartOptions& start) {
     const std::string& name = start.File(FailedSide(failed));
     if (outcome == ReadOutcome::TooLarge) return Format(kStrFileTooLarge, name);
+    if (outcome == ReadOutcome::OutOfMemory || outcome == ReadOutcome::Read)
+        return Format(kStrFileExceedsMemory, name);
     return Format(
         failed == LoadResult::FirstFileFailed ? kStrFirstFileFailed : kStrSecondFileFailed, name);
 }
@@ -68,7 +76,7 @@ int Compare(const DiffToolOptions& options, const ToolEnvironment& environment, 
             std::string& err) {
     const StartOptions& start = options.start;
     ByteBuffer first, second;
-    const ReadResult read = ReadBoth(start, first, second);
+    const ReadResult read = ReadBoth(start, environment.availableMemory, first, second);
     CompareEngine engine;
     LoadResult loaded = read.load;
     if (loaded == LoadResult::Ok) {

@@ -10,8 +10,17 @@
 
 namespace varnex {
 
-// Reading stops one byte past `limit`: endless devices and oversized inputs are TooLarge.
-ReadOutcome ReadInput(const std::string& name, ByteBuffer& bytes,
-                      std::int64_t limit = kMaxFileBytes);
+// Where reading an input stops, and what an input past it is: too large for any reader
+// (TooLarge), or for the memory its compare could have (OutOfMemory).
+struct InputLimit {
+    std::int64_t bytes = kMaxFileBytes;
+    ReadOutcome pastLimit = ReadOutcome::TooLarge;
+};
+
+// The limit for an input when the compare's memory still holds `fileBytesInMemory` file bytes.
+InputLimit LimitWithin(std::uint64_t fileBytesInMemory);
+
+// Reading stops one byte past the limit, so endless devices and pipes end too.
+ReadOutcome ReadInput(const std::string& name, ByteBuffer& bytes, InputLimit limit = {});
 
 } // namespace varnex

@@ -1,5 +1,7 @@
-// What the console tool learns from where it runs: the terminal, NO_COLOR, a calling git.
+// What the console tool learns from where it runs: the terminal, NO_COLOR, a calling git, memory.
 #include "cli/ToolEnvironment.h"
+
+#include "common/AvailableMemory.h"
 
 #include <cstdlib>
 #include <string>
@@ -38,6 +40,7 @@ ToolEnvironment ReadToolEnvironment(int outputFd) {
     // An empty NO_COLOR asks for nothing, as the convention has it.
     environment.noColourRequested = SetAndNotEmpty("NO_COLOR");
     environment.gitDiffVariables = SetAndNotEmpty("GIT_DIFF_PATH_TOTAL");
+    environment.availableMemory = AvailableMemory();
     return environment;
 }
 

@@ -1,5 +1,8 @@
-// What the console tool learns from where it runs: the terminal, NO_COLOR, a calling git.
+// What the console tool learns from where it runs: the terminal, NO_COLOR, a calling git, memory.
 #pragma once
+
+#include <cstdint>
+#include <limits>
 
 namespace varnex {
 
@@ -10,9 +13,12 @@ struct ToolEnvironment {
     // GIT_DIFF_PATH_TOTAL is set: git's diff started the tool, as its external diff or, with
     // two files, through difftool.
     bool gitDiffVariables = false;
+    // What AvailableMemory reported at the start; the inputs are read only as far as it holds.
+    std::uint64_t availableMemory = std::numeric_limits<std::uint64_t>::max();
 };
 
-// Reads the environment variables and asks the terminal behind `outputFd` for its width.
+// Reads the environment variables, asks the terminal behind `outputFd` for its width and the
+// system for the memory left.
 ToolEnvironment ReadToolEnvironment(int outputFd);
 
 } // namespace varnex

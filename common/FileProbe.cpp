@@ -51,10 +51,12 @@ int ReadToEnd(int fd, ByteBuffer& bytes, std::size_t limit) {
             return EFBIG;
         }
         // Fills what the buffer holds before growing it: a file read whole takes one call, and
-        // one more that finds the end in the byte reserved for it.
+        // one more that finds the end in the byte reserved for it. Only what this read may
+        // fill is sized, since sizing zeroes: a doubled buffer's room past the limit stays
+        // untouched.
         const std::size_t room = bytes.capacity() > used ? bytes.capacity() - used : kReadChunk;
-        if (bytes.size() < used + room) bytes.resize(used + room);
         const std::size_t wanted = std::min(room, limit + 1 - (used - start));
+        if (bytes.size() < used + wanted) bytes.resize(used + wanted);
         const ssize_t got = read(fd, bytes.data() + used, wanted);
         if (got == 0) break;
         if (got < 0) {

@@ -3,6 +3,7 @@
 
 #include "common/AvailableMemory.h"
 #include "common/FileProbe.h"
+#include "engine/CompareMemory.h"
 #include "engine/Limits.h"
 #include "engine/fill/PaneFiller.h"
 #include "engine/layout/RowLayout.h"
@@ -22,15 +23,6 @@ int LinesShown(const AlignedRows& rows, Side side) {
         if (rows.Line(side, row) != 0) return rows.Line(side, row);
     }
     return 0;
-}
-
-// What a compare takes beyond its files' bytes: each byte's text, its 8-byte cell, the line
-// tables and the panes' copies come to about 10-14 bytes per file byte; a margin on top.
-constexpr std::uint64_t kMemoryPerFileByte = 16;
-constexpr std::uint64_t kMemoryPerCompare = std::uint64_t{64} << 20;
-
-std::uint64_t MemoryNeeded(std::uint64_t fileBytes) {
-    return kMemoryPerCompare + fileBytes * kMemoryPerFileByte;
 }
 
 std::uint64_t SizeOrZero(const std::string& path) {

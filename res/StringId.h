@@ -21,6 +21,7 @@ enum StringId : int {
     kStrComparing = 61214,
     kStrCancelCompare = 61215,
     kStrCompareCancelled = 61216,
+    kStrFileExceedsMemory = 61217, // the console tool's input past what memory holds
 
     // Main window: title and menu bar.
     kStrAppTitle = 62000,

@@ -20,6 +20,8 @@ const std::unordered_map<int, std::string>& Table() {
         {kStrCompareCancelled, "Vergleich abgebrochen"},
         {kStrFileTooLarge,
          "Die Datei %s ist größer als 2147483646 Bytes und wird nicht verglichen !"},
+        {kStrFileExceedsMemory,
+         "Die Datei %s ist zu groß für den freien Speicher und wird nicht verglichen !"},
         {kStrFirstFileFailed, "Die erste Datei %s konnte nicht geöffnet werden !"},
         {kStrSecondFileFailed, "Die zweite Datei %s konnte nicht geöffnet werden !"},
         {kStrFileNotComparable, "Die Datei %s existiert nicht zum Vergleichen !"},

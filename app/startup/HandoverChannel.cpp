@@ -3,9 +3,11 @@
 #include "app/startup/HandoverChannel.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <sys/socket.h>
@@ -26,20 +28,34 @@ bool IsOwnFolderClosedToOthers(const QByteArray& path, mode_t othersMayNot) {
            info.st_uid == getuid() && (info.st_mode & othersMayNot) == 0;
 }
 
-// A fallback folder under /tmp must be ours and closed to others, or it is not used.
+// A fallback folder must be ours and closed to others, or it is not used.
 bool IsPrivateFolder(const QString& folder) {
     const QByteArray path = QFile::encodeName(folder);
     if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) return false;
     return IsOwnFolderClosedToOthers(path, 077);
 }
 
-// XDG_RUNTIME_DIR is taken only when it is ours and nobody else may write to it.
+// Another user can make /tmp's folder under our name first; nobody else can make one in our own
+// cache folder. A home shared by several machines gets one folder per machine, since a socket
+// connects only on the machine that made it.
+QString CacheFolder() {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache)) return {};
+    const QString real = QFileInfo(cache).canonicalFilePath();
+    if (!IsOwnFolderClosedToOthers(QFile::encodeName(real), 022)) return {};
+    const QString folder = real + "/varnex-" + QSysInfo::machineHostName();
+    return IsPrivateFolder(folder) ? folder : QString();
+}
+
+// XDG_RUNTIME_DIR is taken only when it is ours and nobody else may write to it; else the
+// folder of ours under /tmp, and when that is taken, one in our cache folder. Both instances
+// run as this user and choose alike, so the second finds the first.
 QString PrivateFolder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && IsOwnFolderClosedToOthers(QFile::encodeName(runtime), 022))
         return runtime;
-    const QString fallback = QDir::tempPath() + QStringLiteral("/varnex-%1").arg(getuid());
-    return IsPrivateFolder(fallback) ? fallback : QString();
+    const QString shared = QDir::tempPath() + QStringLiteral("/varnex-%1").arg(getuid());
+    return IsPrivateFolder(shared) ? shared : CacheFolder();
 }
 
 // The other end of a hand-over connection must run as this user: the folder keeps strangers out

@@ -9,9 +9,10 @@ class QLocalServer;
 
 namespace varnex {
 
-// The socket lives in a folder of this user's that nobody else may write to (XDG_RUNTIME_DIR, or
-// a private folder under /tmp), and both ends check that the other runs as this user, so no other
-// user can find, trigger or pose as a waiting dialog.
+// The socket lives in a folder of this user's that nobody else may write to (XDG_RUNTIME_DIR, a
+// private folder under /tmp, or, when another user took that name, one in this user's cache
+// folder), and both ends check that the other runs as this user, so no other user can find,
+// trigger, switch off or pose as a waiting dialog.
 QString HandoverSocketPath();
 
 // Listens while a hand-over dialog is open; stands for the dialog's window marker.

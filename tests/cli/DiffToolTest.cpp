@@ -1,5 +1,6 @@
 // The console tool: output forms, colours, inputs and exit status.
 #include "cli/DiffTool.h"
+#include "engine/CompareMemory.h"
 #include "tests/cli/ToolRun.h"
 #include "tests/support/ScratchFiles.h"
 
@@ -49,6 +50,42 @@ TEST(DiffTool, WarnsWhenTheComparisonIsCutAtTheRowLimit) {
     const ToolRun whole = RunTool({"-L", a, a});
     EXPECT_EQ(whole.status, kExitSame);
     EXPECT_EQ(whole.err, "");
+}
+
+// Inputs are read only as far as their compare fits in the memory there is, so an endless
+// device is refused at once rather than after gigabytes; the message says why.
+TEST(DiffTool, InputsStopWhereTheirCompareNoLongerFitsInMemory) {
+    constexpr std::size_t kRoom = 4096;
+    ToolEnvironment environment;
+    environment.availableMemory = MemoryNeeded(kRoom);
+    const std::string empty = test::WriteScratchFile("cli/memory-empty.txt", "");
+    const std::string half =
+        test::WriteScratchFile("cli/memory-half.txt", std::string(kRoom / 2, 'a'));
+    const std::string full = test::WriteScratchFile("cli/memory-full.txt", std::string(kRoom, 'b'));
+    const std::string over =
+        test::WriteScratchFile("cli/memory-over.txt", std::string(kRoom + 1, 'c'));
+    struct Case {
+        std::string first, second;
+        int status;
+        std::string refused;
+    };
+    const Case cases[] = {
+        {full, empty, kExitDifferent, ""},
+        {half, half, kExitSame, ""},
+        {over, empty, kExitTrouble, over},
+        {empty, over, kExitTrouble, over},
+        {half, full, kExitTrouble, full},
+        {"/dev/zero", empty, kExitTrouble, "/dev/zero"},
+        {half, "/dev/zero", kExitTrouble, "/dev/zero"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = RunTool({c.first, c.second}, environment);
+        EXPECT_EQ(run.status, c.status) << c.first << " " << c.second;
+        const std::string why =
+            " ist zu groß für den freien Speicher und wird nicht verglichen !\n";
+        EXPECT_EQ(run.err, c.refused.empty() ? "" : "Die Datei " + c.refused + why)
+            << c.first << " " << c.second;
+    }
 }
 
 TEST(DiffTool, DumpReportsWhichFileFailed) {

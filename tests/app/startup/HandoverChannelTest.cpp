@@ -12,7 +12,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -115,6 +117,54 @@ TEST_F(HandoverChannelTest, ARuntimeFolderOthersMayWriteToIsNotUsed) {
     ASSERT_EQ(chown(open.c_str(), kNobody, kNobody), 0);
     EXPECT_FALSE(HandoverSocketPath().startsWith(QString::fromStdString(open.string())))
         << "a folder of another user is not ours";
+}
+
+// Without a usable runtime folder, a folder under the temporary folder another user made first
+// (or one we cannot trust) must not switch the hand-over off: a folder in the cache stands in.
+TEST_F(HandoverChannelTest, ATakenTemporaryFolderDoesNotSwitchTheHandoverOff) {
+    const auto temp = test::ScratchFolder() / "shared-tmp";
+    const auto cache = test::ScratchFolder() / "cache";
+    test::ScopedVariable noRuntime("XDG_RUNTIME_DIR", nullptr);
+    test::ScopedVariable tmpdir("TMPDIR", temp.c_str());
+    test::ScopedVariable cacheHome("XDG_CACHE_HOME", cache.c_str());
+    const auto taken = temp / ("varnex-" + std::to_string(getuid()));
+    const auto elsewhere = test::ScratchFolder() / "elsewhere";
+    std::filesystem::create_directories(elsewhere);
+    ASSERT_EQ(chmod(elsewhere.c_str(), 0700), 0);
+
+    struct Case {
+        const char* what;
+        bool needsRoot;
+        std::function<bool()> take;
+    };
+    const Case cases[] = {
+        {"open to others", false,
+         [&] { return mkdir(taken.c_str(), 0700) == 0 && chmod(taken.c_str(), 0777) == 0; }},
+        {"a link", false, [&] { return symlink(elsewhere.c_str(), taken.c_str()) == 0; }},
+        {"a file", false,
+         [&] {
+             const int fd = creat(taken.c_str(), 0600);
+             return fd >= 0 && close(fd) == 0;
+         }},
+        {"another user's", true,
+         [&] {
+             return mkdir(taken.c_str(), 0700) == 0 && chown(taken.c_str(), kNobody, kNobody) == 0;
+         }},
+    };
+    for (const Case& taking : cases) {
+        if (taking.needsRoot && geteuid() != 0) continue;
+        std::filesystem::remove_all(temp);
+        std::filesystem::create_directories(temp);
+        ASSERT_TRUE(taking.take()) << taking.what;
+        EXPECT_TRUE(HandoverSocketPath().startsWith(QString::fromStdString(cache.string())))
+            << taking.what << ": " << HandoverSocketPath().toStdString();
+        HandoverListener listener;
+        ASSERT_TRUE(listener.Listen()) << taking.what;
+        QSignalSpy requested(&listener, &HandoverListener::HandoverRequested);
+        EXPECT_TRUE(RequestHandover()) << taking.what;
+        EXPECT_TRUE(requested.wait(2000)) << taking.what;
+    }
+    std::filesystem::remove_all(temp);
 }
 
 // A listener of another user whose socket got under our name (root can put it there) must not
