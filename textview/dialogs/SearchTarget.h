@@ -43,7 +43,8 @@ public:
     virtual void SetEditOptions(std::uint32_t options, std::uint32_t mask) = 0;
     virtual void SetTabWidth(int columns) = 0;
     // Writes the options, tab width, search history and registers to the settings now, so that
-    // what the user chose outlives a crash or a logout; false when they could not be written.
+    // what the user chose outlives a crash or a logout; false when they could not be written
+    // (the user has then been told why).
     virtual bool SaveOptions() = 0;
     // False when the host keeps the pane's line-number margin whatever the options say.
     virtual bool MarginFollowsOptions() const = 0;

@@ -2,6 +2,8 @@
 // history ("Find") and text registers ("Copy0" .. "Copy9").
 #include "textview/model/OptionSettings.h"
 
+#include "common/HiveFiles.h"
+#include "common/SettingsBatch.h"
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
 #include "common/SettingsText.h"
@@ -9,6 +11,8 @@
 #include "textview/model/SearchHistory.h"
 #include "textview/model/TabWidth.h"
 #include "textview/model/TextRegisters.h"
+
+#include <cerrno>
 
 namespace varnex {
 
@@ -22,6 +26,20 @@ constexpr std::string_view kSearchHistoryValue = "Find";
 // "Copy0" .. "Copy9".
 std::string RegisterValue(int n) {
     return "Copy" + std::to_string(n);
+}
+
+bool WriteAll(const std::string& path) {
+    SettingsKey key;
+    if (!key.Open(Hive::CurrentUser, path, OpenMode::Create)) return false;
+    bool written = WriteNumber(key, kOptionsValue, EditOptions::Get() & ~EditOptions::kChanged) &&
+                   WriteNumber(key, kTabWidthValue, static_cast<std::uint32_t>(TabWidth::Get())) &&
+                   WriteTextList(key, kSearchHistoryValue, SearchHistory::Entries());
+    // Every register is kept as it stands: one left out would bring its older value back.
+    for (int n = 0; n < TextRegisters::kCount; ++n) {
+        const std::string text = TextRegisters::Get(n).value_or(std::string());
+        written = WriteText(key, RegisterValue(n), text) && written;
+    }
+    return written;
 }
 
 } // namespace
@@ -44,19 +62,18 @@ bool OptionSettings::Load(const std::string& path, Hive hive) {
     return true;
 }
 
-bool OptionSettings::Save(const std::string& path) {
-    SettingsKey key;
-    if (!key.Open(Hive::CurrentUser, path, OpenMode::Create)) return false;
-    bool written = WriteNumber(key, kOptionsValue, EditOptions::Get() & ~EditOptions::kChanged) &&
-                   WriteNumber(key, kTabWidthValue, static_cast<std::uint32_t>(TabWidth::Get())) &&
-                   WriteTextList(key, kSearchHistoryValue, SearchHistory::Entries());
-    // Every register is kept as it stands: one left out would bring its older value back.
-    for (int n = 0; n < TextRegisters::kCount; ++n) {
-        const std::string text = TextRegisters::Get(n).value_or(std::string());
-        written = WriteText(key, RegisterValue(n), text) && written;
+// One write for all of them, so that what the user chose is stored whole or, with the reason,
+// not at all.
+StoreResult OptionSettings::Save(const std::string& path) {
+    SettingsBatch batch(Hive::CurrentUser);
+    const bool written = WriteAll(path);
+    const bool committed = batch.Commit();
+    if (written && committed) {
+        EditOptions::ClearChanged();
+        return {};
     }
-    if (written) EditOptions::ClearChanged();
-    return written;
+    // A failure the store knows no system reason for is still a failure to write the file.
+    return {batch.Failure().value_or(StoreFailure{HiveFilePath(Hive::CurrentUser), EIO})};
 }
 
 } // namespace varnex

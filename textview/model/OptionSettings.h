@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/SettingsTypes.h"
+#include "common/StoreFailure.h"
 
 #include <string>
 
@@ -12,8 +13,9 @@ class OptionSettings {
 public:
     // Missing values leave their setting as it is; false when the key cannot be opened.
     static bool Load(const std::string& path, Hive hive);
-    // Writes both values to the current user's hive and clears the options' changed marker.
-    static bool Save(const std::string& path);
+    // Writes them all to the current user's hive in one write and clears the options' changed
+    // marker; when that fails, says which file and why.
+    static StoreResult Save(const std::string& path);
 };
 
 } // namespace varnex

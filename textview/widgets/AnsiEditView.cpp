@@ -68,12 +68,19 @@ CAnsiEditView::CAnsiEditView(unsigned maxLineLength, int maxLineCount, std::uint
     });
 }
 
+// Going, a pane stores what changed; no one is left to be told of a failure then.
 CAnsiEditView::~CAnsiEditView() {
-    if (EditOptions::Changed()) SaveOptions();
+    if (EditOptions::Changed()) static_cast<void>(SaveOptions());
 }
 
-bool CAnsiEditView::SaveOptions() {
+StoreResult CAnsiEditView::SaveOptions() {
     return OptionSettings::Save(model_.OptionsPath(optionsName_));
+}
+
+bool CAnsiEditView::SaveChosenOptions() {
+    const StoreResult saved = SaveOptions();
+    if (!saved) TellNotSaved(*saved.failure);
+    return static_cast<bool>(saved);
 }
 
 bool CAnsiEditView::LoadSettings(const std::string& section, bool machineWide) {
@@ -91,10 +98,13 @@ bool CAnsiEditView::SaveSettings(const std::string& section) {
 // A choice the hive cannot take is still in effect; the user learns that it will not last.
 void CAnsiEditView::SaveChoice() {
     const StoreResult saved = StyleSettings::Save(Resources(), model_.StylePath(settingsSection_));
-    if (saved) return;
+    if (!saved) TellNotSaved(*saved.failure);
+}
+
+void CAnsiEditView::TellNotSaved(const StoreFailure& failure) {
     const QString text = QString::fromUtf8(kSettingsNotSavedText)
-                             .arg(QString::fromUtf8(saved.failure->path),
-                                  QString::fromLocal8Bit(std::strerror(saved.failure->error)));
+                             .arg(QString::fromUtf8(failure.path),
+                                  QString::fromLocal8Bit(std::strerror(failure.error)));
     dialogSeams_.showMessage(window(), QMessageBox::Critical, QString::fromUtf8(kErrorCaption),
                              text);
 }

@@ -75,8 +75,10 @@ public:
     // Reads the editor options and tab width stored under the options path for `name`.
     bool LoadOptions(const std::string& name, bool machineWide);
     // Writes the process-wide options under the name LoadOptions was given; they are also
-    // written when a pane goes while they are changed.
-    bool SaveOptions();
+    // written when a pane goes while they are changed. SaveChosenOptions tells the user
+    // ("Fehler", the file and the reason) when they could not be written.
+    StoreResult SaveOptions();
+    bool SaveChosenOptions();
     // A host that draws its own margin keeps it whatever "Zeilennummern anzeigen" says.
     void SetMarginFollowsOptions(bool follows) { marginFollowsOptions_ = follows; }
     bool MarginFollowsOptions() const { return marginFollowsOptions_; }
@@ -192,6 +194,7 @@ private:
     void AfterChange();
     void ApplyLineNumberOption();
     void SaveChoice();
+    void TellNotSaved(const StoreFailure& failure);
     bool SearchAndReport(const std::string& text);
     std::int64_t RunSearchRequest(const SearchRequest* request);
     std::int64_t RunReplaceRequest(const ReplaceRequest* request);

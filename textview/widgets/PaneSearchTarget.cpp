@@ -58,7 +58,7 @@ void PaneSearchTarget::SetTabWidth(int columns) {
 }
 
 bool PaneSearchTarget::SaveOptions() {
-    return pane_.SaveOptions();
+    return pane_.SaveChosenOptions();
 }
 
 bool PaneSearchTarget::MarginFollowsOptions() const {

@@ -231,6 +231,17 @@ TEST_F(PaneSettings, AChoiceTheHiveCannotTakeIsToldOnceAndStaysInEffect) {
         EXPECT_TRUE(text.contains(QString::fromLocal8Bit(std::strerror(ENOTDIR))));
     }
 
+    seams.run = [](QDialog& dialog) {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("OK")) button->click();
+        }
+        return dialog.result();
+    };
+    pane.SetDialogSeams(seams);
+    EXPECT_EQ(pane.OpenOptionsDialog(), QDialog::Accepted);
+    ASSERT_EQ(messages.size(), 3u) << "the options dialog's OK is told too";
+    EXPECT_TRUE(messages.back().contains(QString::fromStdString(hive)));
+
     CAnsiEditView next(2048, 100, 1, "UnwritableGroupReadAgain");
     next.SetSettingsPath(path);
     ASSERT_TRUE(next.LoadSettings("", false));
