@@ -56,8 +56,8 @@ bool CharBlockComparer::FitsLimit(const Block& block) const {
 
 bool CharBlockComparer::MatchKeys(int nA, int nB) {
     std::fill(map_.begin(), map_.begin() + nA + 1, 0);
-    MatchSequences(leftKeys_.data(), nA, kOneBased, rightKeys_.data(), nB, kOneBased, map_.data(),
-                   kFirstWindow);
+    MatchSequencesReusing(matchScratch_, leftKeys_.data(), nA, rightKeys_.data(), nB, kOneBased,
+                          map_.data(), kFirstWindow);
     map_[nA] = static_cast<MatchEntry>(nB + 1);
     return !MatchesTooPoorly(map_.data(), nA);
 }

@@ -4,13 +4,14 @@
 #include "engine/layout/BlockRowWalk.h"
 #include "engine/layout/CharTokens.h"
 #include "engine/layout/LayoutTarget.h"
+#include "engine/match/MatchScratch.h"
 #include "engine/match/Matcher.h"
 
 #include <vector>
 
 namespace varnex {
 
-// Holds the key and map buffers of one compare, so blocks do not allocate them again.
+// Holds the key, map and index buffers of one compare, so blocks do not allocate them again.
 class CharBlockComparer {
 public:
     explicit CharBlockComparer(LayoutTarget& target);
@@ -48,6 +49,7 @@ private:
     std::vector<MatchKey> leftKeys_;
     std::vector<MatchKey> rightKeys_;
     std::vector<MatchEntry> map_;
+    MatchScratch matchScratch_;
     BlankRunTokens leftTokens_;
     BlankRunTokens rightTokens_;
 };

@@ -47,8 +47,11 @@ struct AnchorSearch::CellRule {
     }
 };
 
-AnchorSearch::AnchorSearch(const MatchKey* a, int nA, const MatchKey* b, int nB)
-    : a_(a), nA_(nA), b_(b), nB_(nB) {}
+AnchorSearch::AnchorSearch(const MatchKey* a, int nA, const MatchKey* b, int nB,
+                           MatchScratch& scratch)
+    : a_(a), nA_(nA), b_(b), nB_(nB), scratch_(scratch) {
+    scratch_.Start(a, nA, b, nB);
+}
 
 bool AnchorSearch::NearestMatch(const Stretch& s, bool zeroMatches, int& p, int& q) {
     return NearestCell(s, CellRule{1, 0, zeroMatches}, p, q);
@@ -85,7 +88,7 @@ bool AnchorSearch::NearestCell(const Stretch& s, const CellRule& rule, int& p, i
 // failed reach has settled are not visited again.
 bool AnchorSearch::IndexedScan(const Stretch& s, const CellRule& rule, int fromSum, int& p,
                                int& q) {
-    const PinnedWindowIndex& index = PinnedWindows(rule);
+    const PinnedWindowIndex& index = scratch_.PinnedWindows(rule.w, rule.tolerance);
     const int lastSum = s.nA + s.nB - 2 * rule.w;
     int firstOpenRow = 0;
     for (int reach = 2 * fromSum;; reach *= 2) {
@@ -182,29 +185,13 @@ int AnchorSearch::Refine(const Stretch& s, int w, int m, int& p, int& q) {
     const int limitB = s.nB - w;
     if (s.nA + s.nB < kPlainRefineLength)
         return RefineRepeatedAnchor(a, b, limitA, limitB, w - 1, m - 1, p, q);
-    const OccurrenceLookup inA{&KeysInA(), s.aFrom};
-    const OccurrenceLookup inB{&KeysInB(), s.bFrom};
+    const OccurrenceLookup inA{&scratch_.KeysInA(), s.aFrom};
+    const OccurrenceLookup inB{&scratch_.KeysInB(), s.bFrom};
     return RefineRepeatedAnchor(a, b, limitA, limitB, w - 1, m - 1, p, q, inA, inB);
-}
-
-const PinnedWindowIndex& AnchorSearch::PinnedWindows(const CellRule& rule) {
-    return pinnedWindows_
-        .try_emplace({rule.w, rule.tolerance}, a_, nA_, b_, nB_, rule.w, rule.tolerance)
-        .first->second;
 }
 
 WindowClasses& AnchorSearch::ClassesOf(int w) {
     return windowClasses_.try_emplace(w, b_, nB_, w).first->second;
-}
-
-const KeyPositions& AnchorSearch::KeysInA() {
-    if (!keysInA_) keysInA_.emplace(a_, nA_, 1);
-    return *keysInA_;
-}
-
-const KeyPositions& AnchorSearch::KeysInB() {
-    if (!keysInB_) keysInB_.emplace(b_, nB_, 1);
-    return *keysInB_;
 }
 
 } // namespace varnex

@@ -1,14 +1,11 @@
 // Nearest-anchor searches over stretches of two fixed key sequences, by key index when large.
 #pragma once
 
-#include "engine/match/KeyPositions.h"
+#include "engine/match/MatchScratch.h"
 #include "engine/match/Matcher.h"
-#include "engine/match/PinnedWindowIndex.h"
 #include "engine/match/WindowClasses.h"
 
 #include <map>
-#include <optional>
-#include <utility>
 
 namespace varnex {
 
@@ -23,10 +20,11 @@ struct Stretch {
 // Answers FindNearestMatch, FindNearestNonZeroMatch and FindNearestWindow for stretches of a and
 // b, with the same results. Near cells are scanned plainly; when that finds nothing in a large
 // rectangle, only the cells whose windows share the keys every passing pair shares are tested,
-// looked up in indexes built once per window rule and kept for later searches.
+// looked up in indexes built once per window rule and kept for later searches, in the memory
+// of `scratch`, which the search starts afresh and uses while it lives.
 class AnchorSearch {
 public:
-    AnchorSearch(const MatchKey* a, int nA, const MatchKey* b, int nB);
+    AnchorSearch(const MatchKey* a, int nA, const MatchKey* b, int nB, MatchScratch& scratch);
 
     const MatchKey* A() const { return a_; }
     const MatchKey* B() const { return b_; }
@@ -49,18 +47,13 @@ private:
                        int cellP, int lastQ);
     int NearestPartnerByContent(const Stretch& s, const CellRule& rule, int cellP, int lastQ);
     int Refine(const Stretch& s, int w, int m, int& p, int& q);
-    const PinnedWindowIndex& PinnedWindows(const CellRule& rule);
-    const KeyPositions& KeysInA();
-    const KeyPositions& KeysInB();
     WindowClasses& ClassesOf(int w);
 
     const MatchKey* a_;
     int nA_;
     const MatchKey* b_;
     int nB_;
-    std::map<std::pair<int, int>, PinnedWindowIndex> pinnedWindows_; // by w and tolerance
-    std::optional<KeyPositions> keysInA_;
-    std::optional<KeyPositions> keysInB_;
+    MatchScratch& scratch_;
     std::map<int, WindowClasses> windowClasses_;
 };
 

@@ -15,30 +15,40 @@ std::uint64_t GroupKey(MatchKey first, MatchKey last) {
 } // namespace
 
 KeyPositions::KeyPositions(const MatchKey* x, int n, int span) {
-    Build(std::max(n - span + 1, 0), [&](int r) { return GroupKey(x[r], x[r + span - 1]); });
+    Rebuild(x, n, span);
 }
 
 KeyPositions::KeyPositions(const std::vector<std::uint64_t>& windowKeys) {
+    Rebuild(windowKeys);
+}
+
+void KeyPositions::Rebuild(const MatchKey* x, int n, int span) {
+    Build(std::max(n - span + 1, 0), [&](int r) { return GroupKey(x[r], x[r + span - 1]); });
+}
+
+void KeyPositions::Rebuild(const std::vector<std::uint64_t>& windowKeys) {
     Build(static_cast<int>(windowKeys.size()),
           [&](int r) { return windowKeys[static_cast<std::size_t>(r)]; });
 }
 
 template <class KeyOfWindow> void KeyPositions::Build(int windows, KeyOfWindow keyOf) {
     slots_.assign(std::bit_ceil(static_cast<std::size_t>(windows) * 2 + 2), -1);
+    groupKeys_.clear();
+    groupBegin_.clear();
     // A counting sort: each window's group is looked up once and kept, the counts turned into
     // group ends, then the starts placed from the last one down, which leaves every group's
     // entry at its beginning.
-    std::vector<int> groupOfWindow(static_cast<std::size_t>(windows));
+    groupOfWindow_.resize(static_cast<std::size_t>(windows));
     for (int r = 0; r < windows; ++r) {
         const int group = GroupOf(keyOf(r));
-        groupOfWindow[static_cast<std::size_t>(r)] = group;
+        groupOfWindow_[static_cast<std::size_t>(r)] = group;
         ++groupBegin_[static_cast<std::size_t>(group)];
     }
     for (std::size_t g = 1; g < groupBegin_.size(); ++g)
         groupBegin_[g] += groupBegin_[g - 1];
     starts_.resize(static_cast<std::size_t>(windows));
     for (int r = windows - 1; r >= 0; --r) {
-        const auto group = static_cast<std::size_t>(groupOfWindow[static_cast<std::size_t>(r)]);
+        const auto group = static_cast<std::size_t>(groupOfWindow_[static_cast<std::size_t>(r)]);
         starts_[static_cast<std::size_t>(--groupBegin_[group])] = r;
     }
     groupBegin_.push_back(windows);

@@ -13,12 +13,19 @@ namespace varnex {
 // x[r + span - 1] and ascending within a group; with a span of 1 a group is one key's positions.
 // Flat arrays rather than a map of vectors: a 65 000-line file would otherwise allocate once per
 // distinct line.
+// Rebuilding an index keeps its memory, so one that is rebuilt for every block of a compare does
+// not allocate afresh each time.
 class KeyPositions {
 public:
+    KeyPositions() = default;
     KeyPositions(const MatchKey* x, int n, int span);
     // Starts grouped by keys the caller derived from each window, one key per start; such an
     // index is asked through FindGroup.
     explicit KeyPositions(const std::vector<std::uint64_t>& windowKeys);
+
+    // Replaces the index with the one the constructor of the same arguments makes.
+    void Rebuild(const MatchKey* x, int n, int span);
+    void Rebuild(const std::vector<std::uint64_t>& windowKeys);
 
     // The ascending starts whose window begins with `first` and ends with `last`.
     std::span<const int> Starts(MatchKey first, MatchKey last) const;
@@ -38,6 +45,7 @@ private:
     std::vector<std::uint64_t> groupKeys_;
     std::vector<int> groupBegin_; // group g's starts are starts_[groupBegin_[g] .. [g + 1])
     std::vector<int> starts_;
+    std::vector<int> groupOfWindow_; // kept only for its memory between builds
 };
 
 // The part of the ascending `starts` that lies in [from, to).

@@ -2,6 +2,7 @@
 #include "engine/match/Matcher.h"
 
 #include "engine/match/AnchorSearch.h"
+#include "engine/match/MatchScratch.h"
 
 #include <algorithm>
 
@@ -52,26 +53,35 @@ void MatchStretch(AnchorSearch& search, Stretch s, int offsetB, MatchEntry* map,
 
 } // namespace
 
-// A's offset does not affect any recorded entry. One search object serves the whole walk, so
-// its key indexes are built at most once per call.
+// A's offset does not affect any recorded entry.
 void MatchSequences(const MatchKey* a, int nA, int /*offsetA*/, const MatchKey* b, int nB,
                     int offsetB, MatchEntry* map, int window) {
-    AnchorSearch search(a, nA, b, nB);
+    MatchScratch scratch;
+    MatchSequencesReusing(scratch, a, nA, b, nB, offsetB, map, window);
+}
+
+// One search object serves the whole walk, so its key indexes are built at most once per call.
+void MatchSequencesReusing(MatchScratch& scratch, const MatchKey* a, int nA, const MatchKey* b,
+                           int nB, int offsetB, MatchEntry* map, int window) {
+    AnchorSearch search(a, nA, b, nB, scratch);
     // Below 1 the window counts as 1; a window of 0 would otherwise never advance.
     MatchStretch(search, Stretch{0, nA, 0, nB}, offsetB, map, std::max(window, 1));
 }
 
 bool FindNearestMatch(const MatchKey* a, const MatchKey* b, int nA, int nB, int& p, int& q) {
-    return AnchorSearch(a, nA, b, nB).NearestMatch(Stretch{0, nA, 0, nB}, true, p, q);
+    MatchScratch scratch;
+    return AnchorSearch(a, nA, b, nB, scratch).NearestMatch(Stretch{0, nA, 0, nB}, true, p, q);
 }
 
 bool FindNearestNonZeroMatch(const MatchKey* a, const MatchKey* b, int nA, int nB, int& p, int& q) {
-    return AnchorSearch(a, nA, b, nB).NearestMatch(Stretch{0, nA, 0, nB}, false, p, q);
+    MatchScratch scratch;
+    return AnchorSearch(a, nA, b, nB, scratch).NearestMatch(Stretch{0, nA, 0, nB}, false, p, q);
 }
 
 int FindNearestWindow(const MatchKey* a, const MatchKey* b, int nA, int nB, int w, int m, int& p,
                       int& q) {
-    return AnchorSearch(a, nA, b, nB).NearestWindow(Stretch{0, nA, 0, nB}, w, m, p, q);
+    MatchScratch scratch;
+    return AnchorSearch(a, nA, b, nB, scratch).NearestWindow(Stretch{0, nA, 0, nB}, w, m, p, q);
 }
 
 int CountLeadingZeros(const MatchEntry* map, int n) {

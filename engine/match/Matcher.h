@@ -5,6 +5,8 @@
 
 namespace varnex {
 
+class MatchScratch;
+
 using MatchKey = std::uint32_t;
 // One entry per left element: the partner's index plus the caller's offset, or 0.
 using MatchEntry = std::uint16_t;
@@ -26,6 +28,9 @@ inline constexpr int kAnchorCandidates = 256;
 // keys in B; map[nA] is the caller's end mark and is never written. A window below 1 counts as 1.
 void MatchSequences(const MatchKey* a, int nA, int offsetA, const MatchKey* b, int nB, int offsetB,
                     MatchEntry* map, int window);
+// The same match, building its indexes in the memory `scratch` kept from earlier matches.
+void MatchSequencesReusing(MatchScratch& scratch, const MatchKey* a, int nA, const MatchKey* b,
+                           int nB, int offsetB, MatchEntry* map, int window);
 // The first pair with a[p] == b[q] in anti-diagonal order (key 0 equals key 0).
 bool FindNearestMatch(const MatchKey* a, const MatchKey* b, int nA, int nB, int& p, int& q);
 // As FindNearestMatch, but a[p] must not be 0.

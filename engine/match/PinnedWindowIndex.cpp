@@ -26,16 +26,26 @@ std::vector<PartRange> SplitInner(int w, int tolerance) {
 } // namespace
 
 PinnedWindowIndex::PinnedWindowIndex(const MatchKey* a, int nA, const MatchKey* b, int nB, int w,
-                                     int tolerance)
-    : w_(w) {
-    for (const PartRange range : SplitInner(w, tolerance)) {
-        Part part{KeyPositions(PinnedKeys(b, nB, range)), {}};
-        const std::vector<std::uint64_t> keysOfA = PinnedKeys(a, nA, range);
-        part.groupOfA.reserve(keysOfA.size());
-        for (const std::uint64_t key : keysOfA)
-            part.groupOfA.push_back(part.inB.FindGroup(key));
-        parts_.push_back(std::move(part));
-    }
+                                     int tolerance) {
+    Rebuild(a, nA, b, nB, w, tolerance);
+}
+
+void PinnedWindowIndex::Rebuild(const MatchKey* a, int nA, const MatchKey* b, int nB, int w,
+                                int tolerance) {
+    w_ = w;
+    const std::vector<PartRange> ranges = SplitInner(w, tolerance);
+    parts_.resize(ranges.size());
+    for (std::size_t k = 0; k < ranges.size(); ++k)
+        IndexPart(parts_[k], a, nA, b, nB, ranges[k]);
+}
+
+void PinnedWindowIndex::IndexPart(Part& part, const MatchKey* a, int nA, const MatchKey* b, int nB,
+                                  PartRange inner) {
+    part.inB.Rebuild(PinnedKeys(b, nB, inner));
+    const std::vector<std::uint64_t>& keysOfA = PinnedKeys(a, nA, inner);
+    part.groupOfA.resize(keysOfA.size());
+    for (std::size_t r = 0; r < keysOfA.size(); ++r)
+        part.groupOfA[r] = part.inB.FindGroup(keysOfA[r]);
 }
 
 std::span<const int> PinnedWindowIndex::Candidates(int aStart, int part) const {
@@ -52,12 +62,12 @@ std::uint64_t PinnedWindowIndex::PinnedKey(const MatchKey* window, PartRange inn
     return key;
 }
 
-std::vector<std::uint64_t> PinnedWindowIndex::PinnedKeys(const MatchKey* x, int n,
-                                                         PartRange inner) const {
-    std::vector<std::uint64_t> keys(static_cast<std::size_t>(std::max(n - w_ + 1, 0)));
-    for (std::size_t r = 0; r < keys.size(); ++r)
-        keys[r] = PinnedKey(x + r, inner);
-    return keys;
+const std::vector<std::uint64_t>& PinnedWindowIndex::PinnedKeys(const MatchKey* x, int n,
+                                                                PartRange inner) {
+    keys_.resize(static_cast<std::size_t>(std::max(n - w_ + 1, 0)));
+    for (std::size_t r = 0; r < keys_.size(); ++r)
+        keys_[r] = PinnedKey(x + r, inner);
+    return keys_;
 }
 
 } // namespace varnex

@@ -18,7 +18,12 @@ namespace varnex {
 // leaves a handful.
 class PinnedWindowIndex {
 public:
+    PinnedWindowIndex() = default;
     PinnedWindowIndex(const MatchKey* a, int nA, const MatchKey* b, int nB, int w, int tolerance);
+
+    // Replaces the index with the one the constructor of the same arguments makes, in the memory
+    // of the last build.
+    void Rebuild(const MatchKey* a, int nA, const MatchKey* b, int nB, int w, int tolerance);
 
     int PartCount() const { return static_cast<int>(parts_.size()); }
     // The ascending starts in b of the windows that share part `part`'s pinned keys with a's
@@ -38,11 +43,14 @@ private:
         std::vector<int> groupOfA; // each a window's group in inB, or -1
     };
 
+    void IndexPart(Part& part, const MatchKey* a, int nA, const MatchKey* b, int nB,
+                   PartRange inner);
     std::uint64_t PinnedKey(const MatchKey* window, PartRange inner) const;
-    std::vector<std::uint64_t> PinnedKeys(const MatchKey* x, int n, PartRange inner) const;
+    const std::vector<std::uint64_t>& PinnedKeys(const MatchKey* x, int n, PartRange inner);
 
-    int w_;
+    int w_ = 0;
     std::vector<Part> parts_;
+    std::vector<std::uint64_t> keys_; // PinnedKeys' result, kept for its memory
 };
 
 } // namespace varnex

@@ -52,5 +52,29 @@ TEST(KeyPositions, ManyKeysWithSimilarBitsMatchAPlainIndex) {
     }
 }
 
+// An index rebuilt over other keys, longer or shorter, answers as one built afresh for them.
+TEST(KeyPositions, RebuiltIndexAnswersAsAFreshOne) {
+    struct Build {
+        int n;
+        int alphabet;
+        int span;
+    };
+    const Build builds[] = {{5000, 6, 1}, {300, 3, 4}, {0, 2, 1}, {8000, 50, 2}, {40, 300, 1}};
+    std::mt19937 rng(23);
+    KeyPositions reused;
+    for (const Build& build : builds) {
+        std::vector<MatchKey> keys(static_cast<std::size_t>(build.n));
+        for (auto& key : keys)
+            key = static_cast<MatchKey>(rng() % static_cast<unsigned>(build.alphabet));
+        reused.Rebuild(keys.data(), build.n, build.span);
+        const KeyPositions fresh(keys.data(), build.n, build.span);
+        for (MatchKey first = 0; first <= static_cast<MatchKey>(build.alphabet); ++first) {
+            for (MatchKey last = 0; last <= static_cast<MatchKey>(build.alphabet); ++last)
+                ASSERT_EQ(AsVector(reused.Starts(first, last)), AsVector(fresh.Starts(first, last)))
+                    << build.n << " keys, span " << build.span << ", " << first << "/" << last;
+        }
+    }
+}
+
 } // namespace
 } // namespace varnex

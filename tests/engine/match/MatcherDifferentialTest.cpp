@@ -1,4 +1,5 @@
 // The engine's matcher against the reference implementation on many random key sequences.
+#include "engine/match/MatchScratch.h"
 #include "tests/engine/match/MatcherTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -266,6 +267,28 @@ TEST_P(MatcherDifferentialTest, MatchMapsAgreeOnLongUnrelatedSequencesSharingFew
     KeyGenerator gen(GetParam() + 6000);
     for (int i = 0; i < 2; ++i)
         ASSERT_NO_FATAL_FAILURE(ExpectSameMap(SharedStretches(gen), "shared " + std::to_string(i)));
+}
+
+// One scratch through a run of matches, as a compare of many blocks uses it: large and small
+// sides, few keys and many, so that every index is rebuilt over memory a different match left.
+TEST_P(MatcherDifferentialTest, MatchMapsAgreeWhenIndexesAreReused) {
+    KeyGenerator gen(GetParam() + 9000);
+    MatchScratch scratch;
+    const std::vector<Case> run{FewKeys(gen),        Edited(gen),  SharedStretches(gen),
+                                Independent(gen),    FewKeys(gen), AnyShortCase(gen),
+                                SharedStretches(gen)};
+    for (std::size_t i = 0; i < run.size(); ++i) {
+        const Case& c = run[i];
+        const int nA = static_cast<int>(c.a.size());
+        const int nB = static_cast<int>(c.b.size());
+        Map reused(c.a.size() + 1, 0);
+        MatchSequencesReusing(scratch, c.a.data(), nA, c.b.data(), nB, kCallerOffset, reused.data(),
+                              c.window);
+        reused.pop_back();
+        ASSERT_EQ(reused, Match(kOracle, c.a, c.b, c.window))
+            << "match " << i << " of the run, window " << c.window << "\nA " << Describe(c.a)
+            << "\nB " << Describe(c.b);
+    }
 }
 
 TEST_P(MatcherDifferentialTest, SearchesAgree) {

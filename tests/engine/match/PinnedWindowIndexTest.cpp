@@ -87,5 +87,34 @@ TEST(PinnedWindowIndex, OffersFewCandidatesOverASmallAlphabet) {
     EXPECT_LT(offered, std::size_t{4000});
 }
 
+// Rebuilding for other sides and another rule, with more parts or fewer, offers what a fresh
+// index offers.
+TEST(PinnedWindowIndex, RebuiltIndexOffersAsAFreshOne) {
+    struct Build {
+        int n;
+        int w;
+        int tolerance;
+    };
+    const Build builds[] = {{3000, 16, 1}, {200, 4, 0}, {50, 9, 3}, {4000, 2, 0}, {10, 16, 1}};
+    std::mt19937 rng(99);
+    PinnedWindowIndex reused;
+    for (const Build& build : builds) {
+        const std::vector<MatchKey> a = RandomKeys(rng, build.n, 3);
+        const std::vector<MatchKey> b = EditedCopy(rng, a, 3);
+        const int nB = static_cast<int>(b.size());
+        reused.Rebuild(a.data(), build.n, b.data(), nB, build.w, build.tolerance);
+        const PinnedWindowIndex fresh(a.data(), build.n, b.data(), nB, build.w, build.tolerance);
+        ASSERT_EQ(reused.PartCount(), fresh.PartCount()) << "w " << build.w;
+        for (int r = 0; r + build.w <= build.n; ++r) {
+            for (int part = 0; part < fresh.PartCount(); ++part) {
+                const std::span<const int> got = reused.Candidates(r, part);
+                const std::span<const int> want = fresh.Candidates(r, part);
+                ASSERT_TRUE(std::equal(got.begin(), got.end(), want.begin(), want.end()))
+                    << "w " << build.w << " window " << r << " part " << part;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace varnex
