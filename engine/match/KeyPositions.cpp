@@ -54,15 +54,6 @@ template <class KeyOfWindow> void KeyPositions::Build(int windows, KeyOfWindow k
     groupBegin_.push_back(windows);
 }
 
-std::size_t KeyPositions::SlotOf(std::uint64_t key) const {
-    // Fibonacci hashing spreads keys that differ only in a few bits over the whole table.
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
-    while (slots_[slot] >= 0 && groupKeys_[static_cast<std::size_t>(slots_[slot])] != key)
-        slot = (slot + 1) & mask;
-    return slot;
-}
-
 int KeyPositions::GroupOf(std::uint64_t key) {
     int& slot = slots_[SlotOf(key)];
     if (slot < 0) {
@@ -77,22 +68,6 @@ std::span<const int> KeyPositions::Starts(MatchKey first, MatchKey last) const {
     const int group = FindGroup(GroupKey(first, last));
     if (group < 0) return {};
     return GroupStarts(group);
-}
-
-int KeyPositions::FindGroup(std::uint64_t key) const {
-    return slots_[SlotOf(key)];
-}
-
-std::span<const int> KeyPositions::GroupStarts(int group) const {
-    const int begin = groupBegin_[static_cast<std::size_t>(group)];
-    const int end = groupBegin_[static_cast<std::size_t>(group) + 1];
-    return {starts_.data() + begin, starts_.data() + end};
-}
-
-std::span<const int> StartsBetween(std::span<const int> starts, int from, int to) {
-    const auto begin = std::lower_bound(starts.begin(), starts.end(), from);
-    const auto end = std::lower_bound(begin, starts.end(), std::max(from, to));
-    return {begin, end};
 }
 
 } // namespace varnex

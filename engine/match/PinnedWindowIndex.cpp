@@ -48,13 +48,6 @@ void PinnedWindowIndex::IndexPart(Part& part, const MatchKey* a, int nA, const M
         part.groupOfA[r] = part.inB.FindGroup(keysOfA[r]);
 }
 
-std::span<const int> PinnedWindowIndex::Candidates(int aStart, int part) const {
-    const Part& chosen = parts_[static_cast<std::size_t>(part)];
-    const int group = chosen.groupOfA[static_cast<std::size_t>(aStart)];
-    if (group < 0) return {};
-    return chosen.inB.GroupStarts(group);
-}
-
 std::uint64_t PinnedWindowIndex::PinnedKey(const MatchKey* window, PartRange inner) const {
     std::uint64_t key = (static_cast<std::uint64_t>(window[0]) << 32) | window[w_ - 1];
     for (int k = inner.from; k < inner.to; ++k)

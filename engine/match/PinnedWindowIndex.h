@@ -53,4 +53,12 @@ private:
     std::vector<std::uint64_t> keys_; // PinnedKeys' result, kept for its memory
 };
 
+// Asked once per row and part of a search, so defined where the search can inline it.
+inline std::span<const int> PinnedWindowIndex::Candidates(int aStart, int part) const {
+    const Part& chosen = parts_[static_cast<std::size_t>(part)];
+    const int group = chosen.groupOfA[static_cast<std::size_t>(aStart)];
+    if (group < 0) return {};
+    return chosen.inB.GroupStarts(group);
+}
+
 } // namespace varnex
