@@ -37,6 +37,17 @@ void PinnedWindowIndex::Rebuild(const MatchKey* a, int nA, const MatchKey* b, in
     parts_.resize(ranges.size());
     for (std::size_t k = 0; k < ranges.size(); ++k)
         IndexPart(parts_[k], a, nA, b, nB, ranges[k]);
+    ListRowsWithCandidates(std::max(nA - w + 1, 0));
+}
+
+void PinnedWindowIndex::ListRowsWithCandidates(int windowsOfA) {
+    rowsWithCandidates_.clear();
+    for (int r = 0; r < windowsOfA; ++r) {
+        const auto offered = [r](const Part& part) {
+            return part.groupOfA[static_cast<std::size_t>(r)] >= 0;
+        };
+        if (std::any_of(parts_.begin(), parts_.end(), offered)) rowsWithCandidates_.push_back(r);
+    }
 }
 
 void PinnedWindowIndex::IndexPart(Part& part, const MatchKey* a, int nA, const MatchKey* b, int nB,
