@@ -8,6 +8,17 @@ namespace varnex {
 
 namespace {
 
+// Tables up to this many slots stay in the caches, so they are kept sparse.
+constexpr std::size_t kSparseSlots = std::size_t{1} << 16;
+
+// A power of two, at least twice the windows; a small table gets up to eight slots a window,
+// since every probe past the first costs a likely mispredicted branch, and the character blocks
+// build several small tables each.
+std::size_t SlotCount(int windows) {
+    const auto n = static_cast<std::size_t>(windows);
+    return std::bit_ceil(std::max(n * 2 + 2, std::min(n * 8 + 2, kSparseSlots)));
+}
+
 std::uint64_t GroupKey(MatchKey first, MatchKey last) {
     return (static_cast<std::uint64_t>(first) << 32) | last;
 }
@@ -32,7 +43,7 @@ void KeyPositions::Rebuild(const std::vector<std::uint64_t>& windowKeys) {
 }
 
 template <class KeyOfWindow> void KeyPositions::Build(int windows, KeyOfWindow keyOf) {
-    slots_.assign(std::bit_ceil(static_cast<std::size_t>(windows) * 2 + 2), -1);
+    slots_.assign(SlotCount(windows), -1);
     groupKeys_.clear();
     groupBegin_.clear();
     // A counting sort: each window's group is looked up once and kept, the counts turned into

@@ -41,7 +41,7 @@ private:
     int GroupOf(std::uint64_t key);
 
     // Open addressing: a slot holds a group's number, or -1 when free; a power of two, at least
-    // twice the windows. Numbers rather than keys keep the table at 4 bytes a slot.
+    // twice the windows (SlotCount). Numbers rather than keys keep the table at 4 bytes a slot.
     std::vector<int> slots_;
     std::vector<std::uint64_t> groupKeys_;
     std::vector<int> groupBegin_; // group g's starts are starts_[groupBegin_[g] .. [g + 1])
