@@ -59,19 +59,27 @@ void PinnedWindowIndex::IndexPart(Part& part, const MatchKey* a, int nA, const M
         part.groupOfA[r] = part.inB.FindGroup(keysOfA[r]);
 }
 
-std::uint64_t PinnedWindowIndex::PinnedKey(const MatchKey* window, PartRange inner) const {
-    std::uint64_t key = (static_cast<std::uint64_t>(window[0]) << 32) | window[w_ - 1];
-    for (int k = inner.from; k < inner.to; ++k)
-        key = key * kHashBase + window[k];
-    return key;
-}
-
+// Each window's key is its first and last key followed by the inner keys of the part, as a
+// polynomial in kHashBase. The inner keys' hash rolls from one window to the next (the leaving
+// key taken out at its power, the entering one added), so a window costs the same whatever the
+// part's length.
 const std::vector<std::uint64_t>& PinnedWindowIndex::PinnedKeys(const MatchKey* x, int n,
                                                                 PartRange inner) {
     keys_.resize(static_cast<std::size_t>(std::max(n - w_ + 1, 0)));
-    for (std::size_t r = 0; r < keys_.size(); ++r)
-        keys_[r] = PinnedKey(x + r, inner);
-    return keys_;
+    if (keys_.empty()) return keys_;
+    std::uint64_t power = 1; // kHashBase to the part's length
+    std::uint64_t innerHash = 0;
+    for (int k = inner.from; k < inner.to; ++k) {
+        innerHash = innerHash * kHashBase + x[k];
+        power *= kHashBase;
+    }
+    for (std::size_t r = 0;; ++r) {
+        const MatchKey* window = x + r;
+        const std::uint64_t ends = (static_cast<std::uint64_t>(window[0]) << 32) | window[w_ - 1];
+        keys_[r] = ends * power + innerHash;
+        if (r + 1 == keys_.size()) return keys_;
+        innerHash = innerHash * kHashBase - window[inner.from] * power + window[inner.to];
+    }
 }
 
 } // namespace varnex

@@ -49,7 +49,6 @@ private:
     void IndexPart(Part& part, const MatchKey* a, int nA, const MatchKey* b, int nB,
                    PartRange inner);
     void ListRowsWithCandidates(int windowsOfA);
-    std::uint64_t PinnedKey(const MatchKey* window, PartRange inner) const;
     const std::vector<std::uint64_t>& PinnedKeys(const MatchKey* x, int n, PartRange inner);
 
     int w_ = 0;
