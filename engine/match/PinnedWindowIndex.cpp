@@ -40,14 +40,19 @@ void PinnedWindowIndex::Rebuild(const MatchKey* a, int nA, const MatchKey* b, in
     ListRowsWithCandidates(std::max(nA - w + 1, 0));
 }
 
+// Written without a branch per row: every row is stored and the count advanced only past
+// offered ones, since whether a row is offered is close to a coin toss for the shorter rules.
 void PinnedWindowIndex::ListRowsWithCandidates(int windowsOfA) {
-    rowsWithCandidates_.clear();
+    rowsWithCandidates_.resize(static_cast<std::size_t>(windowsOfA));
+    std::size_t listed = 0;
     for (int r = 0; r < windowsOfA; ++r) {
-        const auto offered = [r](const Part& part) {
-            return part.groupOfA[static_cast<std::size_t>(r)] >= 0;
-        };
-        if (std::any_of(parts_.begin(), parts_.end(), offered)) rowsWithCandidates_.push_back(r);
+        int highestGroup = -1;
+        for (const Part& part : parts_)
+            highestGroup = std::max(highestGroup, part.groupOfA[static_cast<std::size_t>(r)]);
+        rowsWithCandidates_[listed] = r;
+        listed += highestGroup >= 0 ? 1 : 0;
     }
+    rowsWithCandidates_.resize(listed);
 }
 
 void PinnedWindowIndex::IndexPart(Part& part, const MatchKey* a, int nA, const MatchKey* b, int nB,
