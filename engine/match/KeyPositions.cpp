@@ -65,7 +65,8 @@ template <class KeyOfWindow> void KeyPositions::Build(int windows, KeyOfWindow k
     groupBegin_.push_back(windows);
 }
 
-int KeyPositions::GroupOf(std::uint64_t key) {
+// Asked once per window of every build, so inlined into Build's loop.
+inline int KeyPositions::GroupOf(std::uint64_t key) {
     int& slot = slots_[SlotOf(key)];
     if (slot < 0) {
         slot = static_cast<int>(groupKeys_.size());
