@@ -152,17 +152,17 @@ int AnchorSearch::NearestPartner(const Stretch& s, const CellRule& rule,
     int end = s.bFrom + lastQ + 1;
     int nearest = -1;
     for (int part = 0; part < index.PartCount(); ++part) {
-        const std::span<const int> candidates =
-            StartsBetween(index.Candidates(s.aFrom + cellP, part), s.bFrom, end);
-        const auto tested =
-            candidates.begin() +
-            static_cast<std::ptrdiff_t>(std::min(candidates.size(), kPartnersTestedOneByOne));
-        const auto hit = std::find_if(candidates.begin(), tested,
-                                      [&](int start) { return rule.Passes(window, b_ + start); });
-        if (hit == tested && tested != candidates.end())
-            return NearestPartnerByContent(s, rule, cellP, lastQ);
-        if (hit == tested) continue;
-        nearest = *hit;
+        // Walked up from bFrom while below `end`, so the end of the range needs no search.
+        const std::span<const int> offered = index.Candidates(s.aFrom + cellP, part);
+        auto candidate = std::lower_bound(offered.begin(), offered.end(), s.bFrom);
+        for (std::size_t tested = 0; candidate != offered.end() && *candidate < end;
+             ++candidate, ++tested) {
+            if (tested == kPartnersTestedOneByOne)
+                return NearestPartnerByContent(s, rule, cellP, lastQ);
+            if (rule.Passes(window, b_ + *candidate)) break;
+        }
+        if (candidate == offered.end() || *candidate >= end) continue;
+        nearest = *candidate;
         end = nearest;
     }
     return nearest < 0 ? -1 : nearest - s.bFrom;
