@@ -41,8 +41,9 @@ struct AnchorSearch::CellRule {
     bool InnerPasses(const MatchKey* a, const MatchKey* b) const {
         return CountInnerMismatches(a, b, w, tolerance) <= tolerance;
     }
+    // The unequal first key, by far the most common failure, is tested first: one branch a cell.
     bool Passes(const MatchKey* a, const MatchKey* b) const {
-        if ((a[0] == 0 && !zeroStarts) || a[0] != b[0] || a[w - 1] != b[w - 1]) return false;
+        if (a[0] != b[0] || a[w - 1] != b[w - 1] || (a[0] == 0 && !zeroStarts)) return false;
         return InnerPasses(a, b);
     }
 };
@@ -100,14 +101,19 @@ bool AnchorSearch::IndexedScan(const Stretch& s, const CellRule& rule, int fromS
 }
 
 // The passing cell with the lowest p + q up to lastSum, the larger p on a tie: each p in rising
-// order from firstRow takes its nearest partner that is no further away than the best cell so far.
+// order from firstRow takes its nearest partner that is no further away than the best cell so far;
+// rows without candidates have none.
 bool AnchorSearch::IndexedScanUpTo(const Stretch& s, const CellRule& rule,
                                    const PinnedWindowIndex& index, int firstRow, int lastSum,
                                    int& p, int& q) {
     const int lastA = s.nA - rule.w;
     const int lastB = s.nB - rule.w;
     bool found = false;
-    for (int cellP = firstRow; cellP <= std::min(lastA, lastSum); ++cellP) {
+    const std::span<const int> rows = StartsBetween(
+        index.RowsWithCandidates(), s.aFrom + firstRow, s.aFrom + std::min(lastA, lastSum) + 1);
+    for (const int row : rows) {
+        const int cellP = row - s.aFrom;
+        if (cellP > lastSum) break;
         const int cellQ = NearestPartner(s, rule, index, cellP, std::min(lastB, lastSum - cellP));
         if (cellQ < 0) continue;
         p = cellP;
@@ -124,14 +130,17 @@ int AnchorSearch::FirstOpenRow(const Stretch& s, const CellRule& rule,
                                const PinnedWindowIndex& index, int row, int bound) const {
     const int lastRow = std::min(s.nA - rule.w, bound);
     const int endB = s.bFrom + s.nB - rule.w + 1;
-    for (; row <= lastRow; ++row) {
-        if (a_[s.aFrom + row] == 0 && !rule.zeroStarts) continue;
+    const std::span<const int> rows =
+        StartsBetween(index.RowsWithCandidates(), s.aFrom + row, s.aFrom + lastRow + 1);
+    for (const int start : rows) {
+        if (a_[start] == 0 && !rule.zeroStarts) continue;
+        const int cellP = start - s.aFrom;
         for (int part = 0; part < index.PartCount(); ++part) {
-            const std::span<const int> starts = index.Candidates(s.aFrom + row, part);
-            if (!StartsBetween(starts, s.bFrom + bound - row + 1, endB).empty()) return row;
+            const std::span<const int> starts = index.Candidates(start, part);
+            if (!StartsBetween(starts, s.bFrom + bound - cellP + 1, endB).empty()) return cellP;
         }
     }
-    return row;
+    return std::max(row, lastRow + 1);
 }
 
 // The lowest q <= lastQ at which the cell (cellP, q) passes, or -1. A passing window shares one
@@ -143,17 +152,17 @@ int AnchorSearch::NearestPartner(const Stretch& s, const CellRule& rule,
     int end = s.bFrom + lastQ + 1;
     int nearest = -1;
     for (int part = 0; part < index.PartCount(); ++part) {
-        const std::span<const int> candidates =
-            StartsBetween(index.Candidates(s.aFrom + cellP, part), s.bFrom, end);
-        const auto tested =
-            candidates.begin() +
-            static_cast<std::ptrdiff_t>(std::min(candidates.size(), kPartnersTestedOneByOne));
-        const auto hit = std::find_if(candidates.begin(), tested,
-                                      [&](int start) { return rule.Passes(window, b_ + start); });
-        if (hit == tested && tested != candidates.end())
-            return NearestPartnerByContent(s, rule, cellP, lastQ);
-        if (hit == tested) continue;
-        nearest = *hit;
+        // Walked up from bFrom while below `end`, so the end of the range needs no search.
+        const std::span<const int> offered = index.Candidates(s.aFrom + cellP, part);
+        auto candidate = std::lower_bound(offered.begin(), offered.end(), s.bFrom);
+        for (std::size_t tested = 0; candidate != offered.end() && *candidate < end;
+             ++candidate, ++tested) {
+            if (tested == kPartnersTestedOneByOne)
+                return NearestPartnerByContent(s, rule, cellP, lastQ);
+            if (rule.Passes(window, b_ + *candidate)) break;
+        }
+        if (candidate == offered.end() || *candidate >= end) continue;
+        nearest = *candidate;
         end = nearest;
     }
     return nearest < 0 ? -1 : nearest - s.bFrom;

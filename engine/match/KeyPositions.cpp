@@ -8,6 +8,17 @@ namespace varnex {
 
 namespace {
 
+// Tables up to this many slots stay in the caches, so they are kept sparse.
+constexpr std::size_t kSparseSlots = std::size_t{1} << 16;
+
+// A power of two, at least twice the windows; a small table gets up to eight slots a window,
+// since every probe past the first costs a likely mispredicted branch, and the character blocks
+// build several small tables each.
+std::size_t SlotCount(int windows) {
+    const auto n = static_cast<std::size_t>(windows);
+    return std::bit_ceil(std::max(n * 2 + 2, std::min(n * 8 + 2, kSparseSlots)));
+}
+
 std::uint64_t GroupKey(MatchKey first, MatchKey last) {
     return (static_cast<std::uint64_t>(first) << 32) | last;
 }
@@ -32,7 +43,7 @@ void KeyPositions::Rebuild(const std::vector<std::uint64_t>& windowKeys) {
 }
 
 template <class KeyOfWindow> void KeyPositions::Build(int windows, KeyOfWindow keyOf) {
-    slots_.assign(std::bit_ceil(static_cast<std::size_t>(windows) * 2 + 2), -1);
+    slots_.assign(SlotCount(windows), -1);
     groupKeys_.clear();
     groupBegin_.clear();
     // A counting sort: each window's group is looked up once and kept, the counts turned into
@@ -54,16 +65,8 @@ template <class KeyOfWindow> void KeyPositions::Build(int windows, KeyOfWindow k
     groupBegin_.push_back(windows);
 }
 
-std::size_t KeyPositions::SlotOf(std::uint64_t key) const {
-    // Fibonacci hashing spreads keys that differ only in a few bits over the whole table.
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
-    while (slots_[slot] >= 0 && groupKeys_[static_cast<std::size_t>(slots_[slot])] != key)
-        slot = (slot + 1) & mask;
-    return slot;
-}
-
-int KeyPositions::GroupOf(std::uint64_t key) {
+// Asked once per window of every build, so inlined into Build's loop.
+inline int KeyPositions::GroupOf(std::uint64_t key) {
     int& slot = slots_[SlotOf(key)];
     if (slot < 0) {
         slot = static_cast<int>(groupKeys_.size());
@@ -77,22 +80,6 @@ std::span<const int> KeyPositions::Starts(MatchKey first, MatchKey last) const {
     const int group = FindGroup(GroupKey(first, last));
     if (group < 0) return {};
     return GroupStarts(group);
-}
-
-int KeyPositions::FindGroup(std::uint64_t key) const {
-    return slots_[SlotOf(key)];
-}
-
-std::span<const int> KeyPositions::GroupStarts(int group) const {
-    const int begin = groupBegin_[static_cast<std::size_t>(group)];
-    const int end = groupBegin_[static_cast<std::size_t>(group) + 1];
-    return {starts_.data() + begin, starts_.data() + end};
-}
-
-std::span<const int> StartsBetween(std::span<const int> starts, int from, int to) {
-    const auto begin = std::lower_bound(starts.begin(), starts.end(), from);
-    const auto end = std::lower_bound(begin, starts.end(), std::max(from, to));
-    return {begin, end};
 }
 
 } // namespace varnex

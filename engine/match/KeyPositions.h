@@ -3,6 +3,7 @@
 
 #include "engine/match/Matcher.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -40,7 +41,7 @@ private:
     int GroupOf(std::uint64_t key);
 
     // Open addressing: a slot holds a group's number, or -1 when free; a power of two, at least
-    // twice the windows. Numbers rather than keys keep the table at 4 bytes a slot.
+    // twice the windows (SlotCount). Numbers rather than keys keep the table at 4 bytes a slot.
     std::vector<int> slots_;
     std::vector<std::uint64_t> groupKeys_;
     std::vector<int> groupBegin_; // group g's starts are starts_[groupBegin_[g] .. [g + 1])
@@ -48,7 +49,33 @@ private:
     std::vector<int> groupOfWindow_; // kept only for its memory between builds
 };
 
+// The lookups below run once per window and row of a search, so they are defined here, where
+// every caller can inline them.
+
+inline std::size_t KeyPositions::SlotOf(std::uint64_t key) const {
+    // Fibonacci hashing spreads keys that differ only in a few bits over the whole table.
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+    while (slots_[slot] >= 0 && groupKeys_[static_cast<std::size_t>(slots_[slot])] != key)
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
+inline int KeyPositions::FindGroup(std::uint64_t key) const {
+    return slots_[SlotOf(key)];
+}
+
+inline std::span<const int> KeyPositions::GroupStarts(int group) const {
+    const int begin = groupBegin_[static_cast<std::size_t>(group)];
+    const int end = groupBegin_[static_cast<std::size_t>(group) + 1];
+    return {starts_.data() + begin, starts_.data() + end};
+}
+
 // The part of the ascending `starts` that lies in [from, to).
-std::span<const int> StartsBetween(std::span<const int> starts, int from, int to);
+inline std::span<const int> StartsBetween(std::span<const int> starts, int from, int to) {
+    const auto begin = std::lower_bound(starts.begin(), starts.end(), from);
+    const auto end = std::lower_bound(begin, starts.end(), std::max(from, to));
+    return {begin, end};
+}
 
 } // namespace varnex

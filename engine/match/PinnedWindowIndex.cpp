@@ -37,6 +37,22 @@ void PinnedWindowIndex::Rebuild(const MatchKey* a, int nA, const MatchKey* b, in
     parts_.resize(ranges.size());
     for (std::size_t k = 0; k < ranges.size(); ++k)
         IndexPart(parts_[k], a, nA, b, nB, ranges[k]);
+    ListRowsWithCandidates(std::max(nA - w + 1, 0));
+}
+
+// Written without a branch per row: every row is stored and the count advanced only past
+// offered ones, since whether a row is offered is close to a coin toss for the shorter rules.
+void PinnedWindowIndex::ListRowsWithCandidates(int windowsOfA) {
+    rowsWithCandidates_.resize(static_cast<std::size_t>(windowsOfA));
+    std::size_t listed = 0;
+    for (int r = 0; r < windowsOfA; ++r) {
+        int highestGroup = -1;
+        for (const Part& part : parts_)
+            highestGroup = std::max(highestGroup, part.groupOfA[static_cast<std::size_t>(r)]);
+        rowsWithCandidates_[listed] = r;
+        listed += highestGroup >= 0 ? 1 : 0;
+    }
+    rowsWithCandidates_.resize(listed);
 }
 
 void PinnedWindowIndex::IndexPart(Part& part, const MatchKey* a, int nA, const MatchKey* b, int nB,
@@ -48,26 +64,27 @@ void PinnedWindowIndex::IndexPart(Part& part, const MatchKey* a, int nA, const M
         part.groupOfA[r] = part.inB.FindGroup(keysOfA[r]);
 }
 
-std::span<const int> PinnedWindowIndex::Candidates(int aStart, int part) const {
-    const Part& chosen = parts_[static_cast<std::size_t>(part)];
-    const int group = chosen.groupOfA[static_cast<std::size_t>(aStart)];
-    if (group < 0) return {};
-    return chosen.inB.GroupStarts(group);
-}
-
-std::uint64_t PinnedWindowIndex::PinnedKey(const MatchKey* window, PartRange inner) const {
-    std::uint64_t key = (static_cast<std::uint64_t>(window[0]) << 32) | window[w_ - 1];
-    for (int k = inner.from; k < inner.to; ++k)
-        key = key * kHashBase + window[k];
-    return key;
-}
-
+// Each window's key is its first and last key followed by the inner keys of the part, as a
+// polynomial in kHashBase. The inner keys' hash rolls from one window to the next (the leaving
+// key taken out at its power, the entering one added), so a window costs the same whatever the
+// part's length.
 const std::vector<std::uint64_t>& PinnedWindowIndex::PinnedKeys(const MatchKey* x, int n,
                                                                 PartRange inner) {
     keys_.resize(static_cast<std::size_t>(std::max(n - w_ + 1, 0)));
-    for (std::size_t r = 0; r < keys_.size(); ++r)
-        keys_[r] = PinnedKey(x + r, inner);
-    return keys_;
+    if (keys_.empty()) return keys_;
+    std::uint64_t power = 1; // kHashBase to the part's length
+    std::uint64_t innerHash = 0;
+    for (int k = inner.from; k < inner.to; ++k) {
+        innerHash = innerHash * kHashBase + x[k];
+        power *= kHashBase;
+    }
+    for (std::size_t r = 0;; ++r) {
+        const MatchKey* window = x + r;
+        const std::uint64_t ends = (static_cast<std::uint64_t>(window[0]) << 32) | window[w_ - 1];
+        keys_[r] = ends * power + innerHash;
+        if (r + 1 == keys_.size()) return keys_;
+        innerHash = innerHash * kHashBase - window[inner.from] * power + window[inner.to];
+    }
 }
 
 } // namespace varnex

@@ -29,6 +29,9 @@ public:
     // The ascending starts in b of the windows that share part `part`'s pinned keys with a's
     // window at `aStart` (a hash collision may add others; callers test each one).
     std::span<const int> Candidates(int aStart, int part) const;
+    // The ascending starts in a of the windows with a candidate in some part: a search need visit
+    // no other row, and over unrelated text few windows of the longer rules have one.
+    std::span<const int> RowsWithCandidates() const { return rowsWithCandidates_; }
 
     // Inner keys [from, to) of a window.
     struct PartRange {
@@ -45,12 +48,21 @@ private:
 
     void IndexPart(Part& part, const MatchKey* a, int nA, const MatchKey* b, int nB,
                    PartRange inner);
-    std::uint64_t PinnedKey(const MatchKey* window, PartRange inner) const;
+    void ListRowsWithCandidates(int windowsOfA);
     const std::vector<std::uint64_t>& PinnedKeys(const MatchKey* x, int n, PartRange inner);
 
     int w_ = 0;
     std::vector<Part> parts_;
+    std::vector<int> rowsWithCandidates_;
     std::vector<std::uint64_t> keys_; // PinnedKeys' result, kept for its memory
 };
+
+// Asked once per row and part of a search, so defined where the search can inline it.
+inline std::span<const int> PinnedWindowIndex::Candidates(int aStart, int part) const {
+    const Part& chosen = parts_[static_cast<std::size_t>(part)];
+    const int group = chosen.groupOfA[static_cast<std::size_t>(aStart)];
+    if (group < 0) return {};
+    return chosen.inB.GroupStarts(group);
+}
 
 } // namespace varnex

@@ -116,5 +116,40 @@ TEST(PinnedWindowIndex, RebuiltIndexOffersAsAFreshOne) {
     }
 }
 
+// A search visits only the listed rows, so the list must hold every window of a that some part
+// offers a candidate, ascending, and no other; a rebuild over fewer windows drops the rows past them.
+TEST(PinnedWindowIndex, ListsExactlyTheRowsWithCandidates) {
+    struct Build {
+        int n;
+        int w;
+        int tolerance;
+        int alphabet;
+    };
+    const Build builds[] = {{3000, 16, 1, 3}, {2000, 16, 1, 40}, {300, 2, 0, 2},
+                            {50, 9, 3, 2},    {10, 16, 1, 3},    {0, 4, 0, 3}};
+    std::mt19937 rng(31);
+    PinnedWindowIndex index;
+    for (const Build& build : builds) {
+        const std::vector<MatchKey> a = RandomKeys(rng, build.n, build.alphabet);
+        const std::vector<MatchKey> b = build.alphabet > 3
+                                            ? RandomKeys(rng, build.n, build.alphabet)
+                                            : EditedCopy(rng, a, build.alphabet);
+        index.Rebuild(a.data(), build.n, b.data(), static_cast<int>(b.size()), build.w,
+                      build.tolerance);
+        std::vector<int> offered;
+        for (int r = 0; r + build.w <= build.n; ++r) {
+            for (int part = 0; part < index.PartCount(); ++part) {
+                if (index.Candidates(r, part).empty()) continue;
+                offered.push_back(r);
+                break;
+            }
+        }
+        const std::span<const int> listed = index.RowsWithCandidates();
+        EXPECT_TRUE(std::equal(listed.begin(), listed.end(), offered.begin(), offered.end()))
+            << "n " << build.n << " w " << build.w << ": " << listed.size() << " listed, "
+            << offered.size() << " offered";
+    }
+}
+
 } // namespace
 } // namespace varnex
