@@ -394,7 +394,7 @@ void CVarnexView::LayOut() {
     RefreshBar();
 }
 
-// How many rows the bar shows at one pixel each in bar mode 0.
+// How many rows the bar shows at one pixel each in BarMode::Window.
 int CVarnexView::BarWindowRows() const {
     return viewMode_ == ViewMode::SideBySide ? height_ : (height_ - kStackedEdgeAllowance) / 2;
 }

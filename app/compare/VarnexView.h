@@ -68,14 +68,14 @@ public:
     const QString& Title(Side side) const { return titles_[IndexOf(side)]; }
     bool TitlesGiven() const { return titlesGiven_; }
     const CompareEngine& Engine() const { return engine_; }
-    // The scroll position the panes last reported, and the first row of the bar in bar mode 0.
+    // The scroll position the panes last reported, and the first row of the bar in BarMode::Window.
     int FirstColumn() const { return firstColumn_; }
     int TopRow() const { return topRow_; }
     int BarTop() const { return barTop_; }
     // Rows of the current difference block, which carry the marker in the margin.
     int MarkStart() const { return markStart_; }
     int MarkEnd() const { return markEnd_; }
-    // The bar's entries in bar mode 1.
+    // The bar's entries in BarMode::Summary.
     const std::vector<std::uint8_t>& Summary() const { return summary_; }
 
     CTextDoubleWnd& DoublePane() { return *doublePane_; }

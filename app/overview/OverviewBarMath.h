@@ -21,11 +21,11 @@ int OverviewBarX(int width);
 // Pixels per bar entry: as many as fit, but 1 to 3.
 int PixelsPerEntry(int height, int count);
 
-// One kind per bar entry for the whole text (bar mode 1); `kinds` has `total` entries.
+// One kind per bar entry for the whole text (BarMode::Summary); `kinds` has `total` entries.
 std::vector<std::uint8_t> BuildSummary(const std::uint8_t* kinds, int total, int height);
 
-// First row the bar shows in bar mode 0 for a view whose top row is `topRow`.
-// `visibleRows` is the height in mode 0 and (height - 6) / 2 one above the other.
+// First row the bar shows in BarMode::Window for a view whose top row is `topRow`.
+// `visibleRows` is the height side by side and (height - 6) / 2 one above the other.
 int BarTopFor(int topRow, int total, int visibleRows);
 
 // Pixel rows [top, bottom) of the bar standing for the rows the panes show.
@@ -34,12 +34,12 @@ struct BarSpan {
     int bottom = 0;
     bool operator==(const BarSpan&) const = default;
 };
-// In bar mode 0 and 1, for `rowsShown` rows from `topRow` on; empty when there are no rows.
+// In both bar modes, for `rowsShown` rows from `topRow` on; empty when there are no rows.
 BarSpan VisibleSpanInWindowMode(int topRow, int rowsShown, int height, int total, int barTop);
 BarSpan VisibleSpanInSummaryMode(int topRow, int rowsShown, int height, int total,
                                  int summaryCount);
 
-// Row a double-click at `y` scrolls to, in bar mode 0 and 1.
+// Row a double-click at `y` scrolls to, in both bar modes.
 int RowAtWindowClick(int y, int height, int total, int barTop);
 int RowAtSummaryClick(int y, int height, int total, int summaryCount);
 

@@ -14,7 +14,7 @@ int LayoutChangedBlock(LayoutTarget& target, int i, int j, int k, int d, int row
 int LayoutRemoved(LayoutTarget& target, int i, int k, int row);
 // Right lines only, Inserted.
 int LayoutInserted(LayoutTarget& target, int j, int d, int row);
-// Lines of one side that do not count as a difference (blank lines in mode 2), Equal.
+// Lines of one side that do not count as a difference (blank lines in CharWiseNoBlanks), Equal.
 int LayoutLeftOnlyPlain(LayoutTarget& target, int i, int k, int row);
 int LayoutRightOnlyPlain(LayoutTarget& target, int j, int d, int row);
 

@@ -28,6 +28,8 @@ class QMenu;
 
 namespace varnex {
 
+// As with CAnsiView, the name stays from when panes held only 8-bit text: the pane edits and
+// draws its bytes as Windows-1252 or as UTF-8 (SetEncoding).
 class CAnsiEditView : public CAnsiView, private PanePlatform {
     Q_OBJECT
 

@@ -15,6 +15,8 @@
 
 namespace varnex {
 
+// The name stays from when panes showed only 8-bit (Windows-1252) text; the pane draws each
+// line in its display encoding, UTF-8 too.
 class CAnsiView : public QAbstractScrollArea {
     Q_OBJECT
 

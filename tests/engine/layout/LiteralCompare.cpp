@@ -38,7 +38,7 @@ struct Units {
     std::vector<int> lineEnd;   // per block line, first unit of the next line
 };
 
-// Mode 1: one unit per byte; CR LF / LF CR pairs give 0, 10 and consume both bytes.
+// CharWise: one unit per byte; CR LF / LF CR pairs give 0, 10 and consume both bytes.
 Units ByteUnits(const SourceText& s, int first, int count) {
     Units u;
     const std::uint32_t start = s.LineStart(first);
@@ -65,7 +65,7 @@ Units ByteUnits(const SourceText& s, int first, int count) {
     return u;
 }
 
-// Mode 2: runs of blanks, tabs, CR and LF within a line are one token.
+// CharWiseNoBlanks: runs of blanks, tabs, CR and LF within a line are one token.
 Units TokenUnits(const SourceText& s, int first, int count) {
     Units u;
     const std::uint32_t start = s.LineStart(first);
@@ -348,8 +348,8 @@ private:
             matched += cmap[x] != 0;
         if (3 * matched + 4 < nL) return ChangedBlock(i, j, k, d, row);
 
-        // Partners are Equal when the same: the same byte in mode 1 (keys 0 and 10 stand for
-        // several bytes), the same key in mode 2.
+        // Partners are Equal when the same: the same byte in CharWise (keys 0 and 10 stand for
+        // several bytes), the same key in CharWiseNoBlanks.
         BlockWalk walk(cmap, lu, ru, row, [&](int x, int q) {
             if (noBlanks) return lu.keys[x] == ru.keys[q];
             return L_.text[ls + lu.firstByte[x]] == R_.text[rs + ru.firstByte[q]];

@@ -10,7 +10,7 @@ namespace varnex::literal {
 // Which matcher pairs the lines and the units of a character block.
 enum class Matching { Engine, Reference };
 
-// Compares two texts in mode 0, 1 or 2 and returns the result in the engine's dump format.
+// Compares two texts in any CompareMode and returns the result in the engine's dump format.
 // Uses the engine's loader and, unless told to use the reference matcher (tests/engine/match),
 // the engine's matcher; walk, layout, tokens, rows and smoothing are its own.
 std::string LiteralCompareDump(const ByteBuffer& left, const ByteBuffer& right, int mode,

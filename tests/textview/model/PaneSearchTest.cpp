@@ -160,7 +160,7 @@ TEST_F(PaneSearchTest, EveryModeMarksTheSearchedWordButNothingWithoutTheHost) {
         << "the default mode marks no caret word, but the word the user asked for";
     marks.Update(pane.document, {11, 0}, searched, kMarkAtCaret);
     EXPECT_EQ(Marked(pane, marks, 0), (std::vector<std::string>{"0:Wort", "5:wort", "10:caret"}))
-        << "mode 1 marks the searched word too";
+        << "WordAtCaret marks the searched word too";
     EXPECT_TRUE(marks.Update(pane.document, {11, 0}, searched, 0x200000));
     EXPECT_TRUE(marks.Empty()) << "no marking while the host does not offer it";
 }
