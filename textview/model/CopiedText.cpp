@@ -14,10 +14,6 @@ CopiedLine RuleFor(const CopiedLineRule& rule, const PaneModel& document, int li
     return rule && line < document.LineCount() ? rule(line) : CopiedLine::AsShown;
 }
 
-int WidthOf(const PaneModel& document, int line) {
-    const TextLine* record = document.GetLine(line);
-    return record ? record->Width() : 0;
-}
 
 } // namespace
 
@@ -32,7 +28,7 @@ std::string CopiedTextBetween(const PaneModel& document, TextPosition from, Text
         if (copied == CopiedLine::LeftOut) continue;
         if (copied == CopiedLine::AsShown) {
             const int first = line == from.line ? from.column : 0;
-            const int last = line == to.line ? to.column : WidthOf(document, line);
+            const int last = line == to.line ? to.column : document.LineWidth(line);
             text += TextBetween(document, {first, line}, {std::max(first, last), line});
         }
         if (line < to.line) text += '\n';
@@ -47,7 +43,7 @@ std::string CopiedWholeLines(const PaneModel& document, int first, int last,
         const CopiedLine copied = RuleFor(rule, document, line);
         if (copied == CopiedLine::LeftOut) continue;
         if (copied == CopiedLine::AsShown)
-            text += TextBetween(document, {0, line}, {WidthOf(document, line), line});
+            text += TextBetween(document, {0, line}, {document.LineWidth(line), line});
         text += '\n';
     }
     return text;

@@ -21,10 +21,6 @@ bool LineSelection() {
     return (EditOptions::Get() & EditOptions::kLineSelection) != 0;
 }
 
-int LineWidth(const PaneModel& document, int line) {
-    const TextLine* record = document.GetLine(line);
-    return record ? record->Width() : 0;
-}
 
 } // namespace
 
@@ -52,7 +48,7 @@ void PaneEditor::SelectAll() {
 
 void PaneEditor::SelectLine(int line) {
     MoveTo({0, line}, false);
-    MoveTo({LineWidth(document_, line), line}, true);
+    MoveTo({document_.LineWidth(line), line}, true);
 }
 
 bool PaneEditor::SelectWordAt(TextPosition cell) {

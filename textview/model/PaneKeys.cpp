@@ -23,10 +23,6 @@ int LineIndent(const PaneModel& document, int line) {
     return record ? record->Indent() : 0;
 }
 
-int LineWidth(const PaneModel& document, int line) {
-    const TextLine* record = document.GetLine(line);
-    return record ? record->Width() : 0;
-}
 
 // Right of the indent or at column 0: to the indent; inside the indent: to column 0.
 void SmartHome(PaneEditor& editor, bool extend) {
@@ -154,7 +150,7 @@ bool PaneKeys::OnEditKey(PaneEditor& editor, const KeyPress& press) {
         return true;
     case PaneKey::End:
         if (press.ctrl) return false;
-        editor.MoveTo({LineWidth(editor.Document(), editor.Caret().Caret().line),
+        editor.MoveTo({editor.Document().LineWidth(editor.Caret().Caret().line),
                        editor.Caret().Caret().line},
                       press.shift);
         return true;

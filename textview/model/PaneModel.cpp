@@ -57,6 +57,11 @@ const TextLine* PaneModel::GetLine(int index) const {
     return &lines_.At(index);
 }
 
+int PaneModel::LineWidth(int index) const {
+    const TextLine* record = GetLine(index);
+    return record ? record->Width() : 0;
+}
+
 TextLine* PaneModel::GetLine(int index) {
     if (index < 0 || index >= lines_.Count()) return nullptr;
     return &lines_.At(index);

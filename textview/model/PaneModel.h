@@ -89,6 +89,8 @@ public:
 
     int LineCount() const { return lines_.Count(); }
     const TextLine* GetLine(int index) const;
+    // Display width of line `index`; 0 for a line that does not exist (past the last line).
+    int LineWidth(int index) const;
     // The same line for its host word, which belongs to the host.
     TextLine* GetLine(int index);
     const LineTable& Lines() const { return lines_; }
