@@ -11,8 +11,6 @@
 namespace varnex {
 namespace {
 
-using namespace std::string_literals;
-
 enum class Form {
     Utf8,      // `bytes` is the input
     Utf16,     // `units` is the input
@@ -80,7 +78,6 @@ const Case kCases[] = {
     // Valid UTF-8: name, bytes, first character (code, bytes), lenient code, narrowed strictly
     // and leniently.
     Utf8("Ascii", "A", U'A', 1, U'A', "A", "A"),
-    Utf8("Nul", "\0"s, 0, 1, 0, "\0"s, "\0"s),
     Utf8("TwoBytesLatin1", "\xC3\xA9", 0xE9, 2, 0xE9, "\xE9", "\xE9"),
     Utf8("EuroSignTo0x80", "\xE2\x82\xAC", 0x20AC, 3, 0x20AC, "\x80", "\x80"),
     Utf8("OeLigatureTo0x9C", "\xC5\x93", 0x153, 2, 0x153, "\x9C", "\x9C"),
@@ -103,11 +100,9 @@ const Case kCases[] = {
     BadUtf8("EncodedSurrogatePair", "\xED\xA0\xBD\xED\xB8\x80", 0xED, "??????",
             "\xED\xA0\xBD\xED\xB8\x80"),
     BadUtf8("OverlongTwoBytes", "\xC0\xAF", 0xC0, "??", "\xC0\xAF"),
-    BadUtf8("OverlongTwoBytesC1", "\xC1\xBF", 0xC1, "??", "\xC1\xBF"),
     BadUtf8("OverlongThreeBytes", "\xE0\x80\xAF", 0xE0, "???", "\xE0\x80\xAF"),
     BadUtf8("OverlongFourBytes", "\xF0\x80\x80\xAF", 0xF0, "????", "\xF0\x80\x80\xAF"),
     BadUtf8("StrayContinuationIsTheEuroSign", "\x80", 0x20AC, "?", "\x80"),
-    BadUtf8("StrayContinuationUnassigned", "\x9D", 0x9D, "?", "\x9D"),
     BadUtf8("StrayContinuationsAroundASequence", "\xBF\xC3\xA9\xBF", 0xBF, "?\xE9?",
             "\xBF\xE9\xBF"),
     BadUtf8("TruncatedTwoOfThree", "\xE2\x82", 0xE2, "??", "\xE2\x82"),
@@ -119,7 +114,6 @@ const Case kCases[] = {
     Utf16("Utf16Latin1", u"\u00E9", 0xE9, 1, "\xE9", "\xC3\xA9"),
     Utf16("Utf16EuroSign", u"\u20AC", 0x20AC, 1, "\x80", "\xE2\x82\xAC"),
     Utf16("Utf16PairIsOneCharacter", u"\U0001F600z", 0x1F600, 2, "?z", "\xF0\x9F\x98\x80"),
-    Utf16("Utf16PairMaximum", u"\U0010FFFF", 0x10FFFF, 2, "?", "\xF4\x8F\xBF\xBF"),
     Utf16("Utf16LoneHighSurrogate", {0xD83D, u'a'}, 0xD83D, 1, "?a", kFffd),
     Utf16("Utf16HighSurrogateAtTheEnd", {0xDBFF}, 0xDBFF, 1, "?", kFffd),
     Utf16("Utf16LoneLowSurrogate", {0xDC00}, 0xDC00, 1, "?", kFffd),
@@ -127,7 +121,6 @@ const Case kCases[] = {
 
     // Code points no text above yields: name, code, narrowed, AppendUtf8 of it.
     CodePoint("CodePointPastTheMaximum", 0x110000, "?", kFffd),
-    CodePoint("CodePointLargest", 0xFFFFFFFF, "?", kFffd),
     CodePoint("CodePointNoBreakSpace", 0xA0, "\xA0", "\xC2\xA0"),
 };
 

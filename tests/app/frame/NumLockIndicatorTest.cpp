@@ -1,8 +1,6 @@
 // The status bar's Num Lock pane follows the lock as key events report it.
 #include "app/frame/NumLockIndicator.h"
 
-#include <QApplication>
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -37,19 +35,6 @@ TEST(NumLockIndicator, TheStateAfterAKeyEventComesFromWhatTheEventReports) {
     }
     const QKeyEvent synthetic(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
     EXPECT_EQ(NumLockAfterKeyEvent(synthetic), std::nullopt) << "no native state, no news";
-}
-
-TEST(NumLockIndicator, SwitchingTheLockOffClearsThePaneAtOnce) {
-    NumLockIndicator indicator;
-    indicator.SetNumLockOn(true);
-    qApp->installEventFilter(&indicator);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_NumLock, Qt::NoModifier, kScanCode, 0, kNumLockBit);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_NumLock, Qt::NoModifier, kScanCode, 0,
-                      kNumLockBit);
-    QApplication::sendEvent(&indicator, &press);
-    QApplication::sendEvent(&indicator, &release);
-    EXPECT_FALSE(indicator.NumLockOn());
-    EXPECT_TRUE(indicator.text().isEmpty());
 }
 
 } // namespace
