@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/result/AlignedRows.h"
-#include "textview/model/PaneStatus.h"
+#include "textview/model/editor/PaneStatus.h"
 
 #include <optional>
 #include <string>

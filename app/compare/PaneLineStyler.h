@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/load/LineStyler.h"
-#include "textview/model/PaneModel.h"
+#include "textview/model/document/PaneModel.h"
 
 #include <bitset>
 #include <cstdint>

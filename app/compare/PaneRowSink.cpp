@@ -1,7 +1,7 @@
 // Lets a compare pane take the engine's rows: the row sink over a text pane.
 #include "app/compare/PaneRowSink.h"
 
-#include "textview/model/StyleTable.h"
+#include "textview/model/settings/StyleTable.h"
 #include "textview/widgets/AnsiEditView.h"
 
 namespace varnex {

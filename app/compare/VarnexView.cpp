@@ -17,8 +17,8 @@
 #include "engine/layout/LineText.h"
 #include "res/CommandId.h"
 #include "res/StringId.h"
-#include "textview/model/EditOptions.h"
-#include "textview/model/StyleTable.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/StyleTable.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

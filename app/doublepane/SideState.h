@@ -2,7 +2,7 @@
 // and which rows show an empty line.
 #pragma once
 
-#include "textview/model/CopiedText.h"
+#include "textview/model/editor/CopiedText.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // Searching a 65 000-line pane for a word it does not hold, with each kind of pattern. The
 // counter "of_100ms" is one search's time as a share of the 100 ms a search may take.
-#include "textview/model/PaneModel.h"
-#include "textview/model/Search.h"
+#include "textview/model/document/PaneModel.h"
+#include "textview/model/search/Search.h"
 
 #include <benchmark/benchmark.h>
 

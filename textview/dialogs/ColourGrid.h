@@ -2,7 +2,7 @@
 // Clicking a swatch or moving to it with the arrow keys picks its colour.
 #pragma once
 
-#include "textview/model/ColourPalette.h"
+#include "textview/model/settings/ColourPalette.h"
 
 #include <QColor>
 #include <QFrame>

@@ -3,7 +3,7 @@
 
 #include "textview/dialogs/ColourGrid.h"
 #include "textview/dialogs/DialogText.h"
-#include "textview/model/PaneTexts.h"
+#include "textview/model/settings/PaneTexts.h"
 #include "textview/widgets/ClipboardText.h"
 
 #include <QCheckBox>

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "textview/dialogs/DialogRunner.h"
-#include "textview/model/StyleTable.h"
+#include "textview/model/settings/StyleTable.h"
 
 #include <QColor>
 #include <QDialog>

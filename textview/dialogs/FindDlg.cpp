@@ -4,9 +4,9 @@
 #include "textview/dialogs/DialogText.h"
 #include "textview/dialogs/SearchFlagBoxes.h"
 #include "textview/dialogs/SearchTarget.h"
-#include "textview/model/EditOptions.h"
-#include "textview/model/PaneTexts.h"
-#include "textview/model/SearchHistory.h"
+#include "textview/model/search/SearchHistory.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/PaneTexts.h"
 
 #include <QComboBox>
 #include <QPushButton>

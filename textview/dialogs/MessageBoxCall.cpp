@@ -2,7 +2,7 @@
 #include "textview/dialogs/MessageBoxCall.h"
 
 #include "textview/dialogs/DialogText.h"
-#include "textview/model/PaneTexts.h"
+#include "textview/model/settings/PaneTexts.h"
 
 #include <QFontMetrics>
 #include <QLabel>

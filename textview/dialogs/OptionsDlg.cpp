@@ -3,9 +3,9 @@
 
 #include "textview/dialogs/DialogText.h"
 #include "textview/dialogs/SearchTarget.h"
-#include "textview/model/EditOptions.h"
-#include "textview/model/PaneTexts.h"
-#include "textview/model/TabWidth.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/PaneTexts.h"
+#include "textview/model/settings/TabWidth.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "textview/dialogs/DialogSeams.h"
-#include "textview/model/WordMarks.h"
+#include "textview/model/search/WordMarks.h"
 
 #include <QDialog>
 

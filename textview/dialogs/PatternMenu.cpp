@@ -2,8 +2,8 @@
 #include "textview/dialogs/PatternMenu.h"
 
 #include "textview/dialogs/DialogText.h"
-#include "textview/model/PaneTexts.h"
-#include "textview/model/PatternElements.h"
+#include "textview/model/search/PatternElements.h"
+#include "textview/model/settings/PaneTexts.h"
 #include "textview/widgets/ClipboardText.h"
 
 #include <QLineEdit>

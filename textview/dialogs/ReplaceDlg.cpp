@@ -4,8 +4,8 @@
 #include "textview/dialogs/DialogText.h"
 #include "textview/dialogs/SearchFlagBoxes.h"
 #include "textview/dialogs/SearchTarget.h"
-#include "textview/model/PaneTexts.h"
-#include "textview/model/SearchHistory.h"
+#include "textview/model/search/SearchHistory.h"
+#include "textview/model/settings/PaneTexts.h"
 
 #include <QComboBox>
 #include <QGridLayout>

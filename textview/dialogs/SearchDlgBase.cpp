@@ -5,8 +5,8 @@
 #include "textview/dialogs/PatternMenu.h"
 #include "textview/dialogs/SearchFlagBoxes.h"
 #include "textview/dialogs/SearchTarget.h"
-#include "textview/model/PaneTexts.h"
-#include "textview/model/SearchHistory.h"
+#include "textview/model/search/SearchHistory.h"
+#include "textview/model/settings/PaneTexts.h"
 #include "textview/widgets/ClipboardText.h"
 
 #include <QApplication>

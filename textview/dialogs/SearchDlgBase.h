@@ -4,7 +4,7 @@
 
 #include "textview/dialogs/DialogPositions.h"
 #include "textview/dialogs/DialogSeams.h"
-#include "textview/model/Search.h"
+#include "textview/model/search/Search.h"
 
 #include <QDialog>
 #include <QMessageBox>

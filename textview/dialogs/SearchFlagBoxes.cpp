@@ -2,8 +2,8 @@
 #include "textview/dialogs/SearchFlagBoxes.h"
 
 #include "textview/dialogs/DialogText.h"
-#include "textview/model/PaneTexts.h"
-#include "textview/model/Search.h"
+#include "textview/model/search/Search.h"
+#include "textview/model/settings/PaneTexts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // by itself: it sends these commands and shows what comes back.
 #pragma once
 
-#include "textview/model/Search.h"
+#include "textview/model/search/Search.h"
 
 #include <QRect>
 

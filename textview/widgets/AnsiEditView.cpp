@@ -1,12 +1,12 @@
 // The text pane a host fills: owns lines and styles, loads and saves settings, draws its lines.
 #include "textview/widgets/AnsiEditView.h"
 
-#include "textview/model/EditOptions.h"
-#include "textview/model/OptionSettings.h"
-#include "textview/model/PaneTexts.h"
-#include "textview/model/StyleSettings.h"
-#include "textview/model/TabWidth.h"
-#include "textview/model/TextColumns.h"
+#include "textview/model/document/TextColumns.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/OptionSettings.h"
+#include "textview/model/settings/PaneTexts.h"
+#include "textview/model/settings/StyleSettings.h"
+#include "textview/model/settings/TabWidth.h"
 #include "textview/widgets/ClipboardText.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // command message through which hosts and dialogs drive it.
 #include "textview/widgets/AnsiEditView.h"
 
-#include "textview/model/EditOptions.h"
-#include "textview/model/PaneTexts.h"
-#include "textview/model/TabWidth.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/PaneTexts.h"
+#include "textview/model/settings/TabWidth.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

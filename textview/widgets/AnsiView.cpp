@@ -1,7 +1,7 @@
 // The pane window: character cells, scrolling, the line-number margin and painting.
 #include "textview/widgets/AnsiView.h"
 
-#include "textview/model/TabWidth.h"
+#include "textview/model/settings/TabWidth.h"
 #include "textview/widgets/FontSet.h"
 
 #include <QFontDatabase>

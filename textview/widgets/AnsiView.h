@@ -1,10 +1,10 @@
 // The pane window: character cells, scrolling, the line-number margin and painting.
 #pragma once
 
-#include "textview/model/PaneMouse.h"
-#include "textview/model/PaneResources.h"
-#include "textview/model/PendingRepaint.h"
-#include "textview/model/ScrollState.h"
+#include "textview/model/document/PendingRepaint.h"
+#include "textview/model/editor/PaneMouse.h"
+#include "textview/model/editor/ScrollState.h"
+#include "textview/model/settings/PaneResources.h"
 #include "textview/widgets/LinePainter.h"
 
 #include <QAbstractScrollArea>

@@ -1,7 +1,7 @@
 // Choosing a pane group's font: a fixed-pitch face and a size the panes apply as chosen.
 #pragma once
 
-#include "textview/model/FontSpec.h"
+#include "textview/model/settings/FontSpec.h"
 
 #include <QFont>
 

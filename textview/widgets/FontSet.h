@@ -1,8 +1,8 @@
 // The base font of a pane group, its eight style variants and the character cell they share.
 #pragma once
 
-#include "textview/model/FontSpec.h"
-#include "textview/model/PlatformFonts.h"
+#include "textview/model/settings/FontSpec.h"
+#include "textview/model/settings/PlatformFonts.h"
 
 #include <QFont>
 #include <QSize>

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "common/TextEncoding.h"
-#include "textview/model/PaneEditor.h"
-#include "textview/model/PaneKeys.h"
+#include "textview/model/editor/PaneEditor.h"
+#include "textview/model/editor/PaneKeys.h"
 
 #include <QKeyEvent>
 

@@ -2,7 +2,7 @@
 #include "textview/widgets/LinePainter.h"
 
 #include "common/Unicode.h"
-#include "textview/model/TextColumns.h"
+#include "textview/model/document/TextColumns.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/TextEncoding.h"
-#include "textview/model/StyleTable.h"
+#include "textview/model/settings/StyleTable.h"
 #include "textview/widgets/FontSet.h"
 #include "textview/widgets/StyleSelector.h"
 

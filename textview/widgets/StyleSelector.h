@@ -1,7 +1,7 @@
 // Turns per-character style values into colours and fonts, switching only when the value changes.
 #pragma once
 
-#include "textview/model/StyleTable.h"
+#include "textview/model/settings/StyleTable.h"
 #include "textview/widgets/FontSet.h"
 
 #include <QColor>

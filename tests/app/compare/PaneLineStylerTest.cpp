@@ -3,7 +3,7 @@
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
 #include "engine/load/SourceLoader.h"
-#include "textview/model/SyntaxCatalog.h"
+#include "textview/model/syntax/SyntaxCatalog.h"
 
 #include <gtest/gtest.h>
 

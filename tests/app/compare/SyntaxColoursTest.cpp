@@ -8,8 +8,8 @@
 #include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/dialogs/ColourGrid.h"
 #include "textview/dialogs/ColoursDlg.h"
-#include "textview/model/ColourPalette.h"
-#include "textview/model/UnsavedStyles.h"
+#include "textview/model/settings/ColourPalette.h"
+#include "textview/model/settings/UnsavedStyles.h"
 
 #include <QCheckBox>
 #include <QListWidget>

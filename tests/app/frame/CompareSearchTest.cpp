@@ -11,9 +11,9 @@
 #include "tests/support/ScopedVariable.h"
 #include "tests/support/ScratchFiles.h"
 #include "tests/textview/support/SavedPaneGlobals.h"
-#include "textview/model/EditOptions.h"
-#include "textview/model/SearchHistory.h"
-#include "textview/model/TabWidth.h"
+#include "textview/model/search/SearchHistory.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/TabWidth.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // and the published status texts.
 #pragma once
 
-#include "textview/model/PaneEditor.h"
-#include "textview/model/PaneModel.h"
-#include "textview/model/PanePlatform.h"
+#include "textview/model/document/PaneModel.h"
+#include "textview/model/editor/PaneEditor.h"
+#include "textview/model/editor/PanePlatform.h"
 
 #include <algorithm>
 #include <optional>

@@ -2,9 +2,9 @@
 // found them.
 #pragma once
 
-#include "textview/model/EditOptions.h"
-#include "textview/model/SearchHistory.h"
-#include "textview/model/TabWidth.h"
+#include "textview/model/search/SearchHistory.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/TabWidth.h"
 
 #include <gtest/gtest.h>
 

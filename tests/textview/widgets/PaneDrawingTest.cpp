@@ -1,6 +1,6 @@
 // What a pane draws: style colours at character cells, tabs, marks, margin and font variants.
-#include "textview/model/TabWidth.h"
 #include "tests/textview/support/SavedPaneGlobals.h"
+#include "textview/model/settings/TabWidth.h"
 #include "textview/widgets/AnsiEditView.h"
 #include "textview/widgets/FontSet.h"
 

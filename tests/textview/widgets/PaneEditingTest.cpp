@@ -1,7 +1,7 @@
 // An editable pane driven by keys, its context menu, its notifications and its command message.
 #include "tests/textview/support/SavedPaneGlobals.h"
-#include "textview/model/EditOptions.h"
-#include "textview/model/TabWidth.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/TabWidth.h"
 #include "textview/widgets/AnsiEditView.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Keys and the mouse on a real pane: repeats, scrolling keys, smart Home, read-only beeps,
 // copying as Windows-1252 text, clicks, drag selection, triple clicks, drag and drop, the caret.
 #include "tests/textview/support/SavedPaneGlobals.h"
-#include "textview/model/EditOptions.h"
-#include "textview/model/TabWidth.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/TabWidth.h"
 #include "textview/widgets/AnsiEditView.h"
 #include "textview/widgets/KeyMapping.h"
 

@@ -3,9 +3,9 @@
 #include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/dialogs/ReplaceDlg.h"
 #include "textview/dialogs/SearchFlagBoxes.h"
-#include "textview/model/EditOptions.h"
-#include "textview/model/SearchHistory.h"
-#include "textview/model/TabWidth.h"
+#include "textview/model/search/SearchHistory.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/TabWidth.h"
 #include "textview/widgets/AnsiEditView.h"
 
 #include <QApplication>

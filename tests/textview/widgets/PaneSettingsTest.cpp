@@ -5,9 +5,9 @@
 #include "tests/support/ScratchFiles.h"
 #include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/dialogs/ColourGrid.h"
-#include "textview/model/ColourPalette.h"
-#include "textview/model/EditOptions.h"
-#include "textview/model/TabWidth.h"
+#include "textview/model/settings/ColourPalette.h"
+#include "textview/model/settings/EditOptions.h"
+#include "textview/model/settings/TabWidth.h"
 #include "textview/widgets/AnsiEditView.h"
 #include "textview/widgets/FontSet.h"
 

@@ -2,10 +2,10 @@
 // carried in scan byte B (0, or the number + 1 of the region a line ends inside).
 #pragma once
 
-#include "textview/model/SyntaxScanner.h"
 #include "textview/model/syntax/LineScan.h"
 #include "textview/model/syntax/ScanTables.h"
 #include "textview/model/syntax/SyntaxConfig.h"
+#include "textview/model/syntax/SyntaxScanner.h"
 
 namespace varnex {
 

@@ -2,7 +2,7 @@
 // groups, the delimited regions, the line rules and the style id of each token class.
 #pragma once
 
-#include "textview/model/BracketMatch.h"
+#include "textview/model/editor/BracketMatch.h"
 
 #include <array>
 #include <bitset>

@@ -2,8 +2,8 @@
 // over the machine-wide one (and the settings built into the program below that).
 #pragma once
 
-#include "textview/model/SyntaxScanner.h"
 #include "textview/model/syntax/SyntaxConfig.h"
+#include "textview/model/syntax/SyntaxScanner.h"
 
 #include <memory>
 #include <optional>

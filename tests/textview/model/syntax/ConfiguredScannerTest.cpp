@@ -1,8 +1,8 @@
 // The configured scanner on the inputs that trip up line-by-line colouring: regions that span or
 // end mid-line, escapes, keyword prefixes, cut lines, and configurations it cannot read.
 #include "textview/model/syntax/ConfiguredScanner.h"
-#include "textview/model/StyleTable.h"
-#include "textview/model/TextLine.h"
+#include "textview/model/document/TextLine.h"
+#include "textview/model/settings/StyleTable.h"
 #include "textview/model/syntax/SyntaxText.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Configurations found through the settings: the shipped ones, the user's changes over them,
 // unknown file types, and a pane that colours through them.
 #include "textview/model/syntax/SyntaxSettings.h"
-#include "textview/model/PaneModel.h"
+#include "textview/model/document/PaneModel.h"
 
 #include "tests/common/support/HiveScratch.h"
 
