@@ -12,7 +12,7 @@ public:
     int StyleCount() const override { return 0; }
     void AddStyle(int, std::uint32_t, std::uint32_t, int) override {}
     void SetLine(int, const std::uint8_t*, int) override {}
-    void SetLineStyles(int, const std::uint8_t*, int, int, int) override {}
+    void SetLineStyles(int, const std::uint8_t*, int, RowKind, int) override {}
 };
 
 } // namespace varnex

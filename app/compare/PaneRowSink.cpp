@@ -49,9 +49,10 @@ void PaneRowSink::SetLine(int row, const std::uint8_t* bytes, int length) {
     pane_.SetLine(bytes, row, length, kBytesUnchanged);
 }
 
-void PaneRowSink::SetLineStyles(int row, const std::uint8_t* ids, int count, int defaultId,
+// The pane takes the row's kind as its default style id.
+void PaneRowSink::SetLineStyles(int row, const std::uint8_t* ids, int count, RowKind kind,
                                 int stride) {
-    pane_.SetLineStyles(row, ids, count, defaultId, stride);
+    pane_.SetLineStyles(row, ids, count, static_cast<int>(kind), stride);
 }
 
 } // namespace varnex

@@ -17,7 +17,7 @@ public:
     void AddStyle(int id, std::uint32_t textColour, std::uint32_t background,
                   int fontFlags) override;
     void SetLine(int row, const std::uint8_t* bytes, int length) override;
-    void SetLineStyles(int row, const std::uint8_t* ids, int count, int defaultId,
+    void SetLineStyles(int row, const std::uint8_t* ids, int count, RowKind kind,
                        int stride) override;
 
 private:

@@ -26,7 +26,7 @@ public:
     int StyleCount() const override { return 2; }
     void AddStyle(int, std::uint32_t, std::uint32_t, int) override {}
     void SetLine(int, const std::uint8_t*, int) override {}
-    void SetLineStyles(int, const std::uint8_t*, int, int, int) override {}
+    void SetLineStyles(int, const std::uint8_t*, int, RowKind, int) override {}
 };
 
 // Source-like lines: mostly distinct statements, with braces and blank lines repeating.

@@ -1,6 +1,8 @@
 // What a pane must accept to show one side of a comparison.
 #pragma once
 
+#include "engine/result/RowKind.h"
+
 #include <cstdint>
 
 namespace varnex {
@@ -21,9 +23,9 @@ public:
                           int fontFlags) = 0;
     // Row `row` shows `length` bytes (no line end). A sink may keep only as many as it holds.
     virtual void SetLine(int row, const std::uint8_t* bytes, int length) = 0;
-    // Style id of byte c of the row is ids[c * stride]; `defaultId` is the row's kind, for
-    // characters a sink cannot give a style otherwise.
-    virtual void SetLineStyles(int row, const std::uint8_t* ids, int count, int defaultId,
+    // Style id of byte c of the row is ids[c * stride]; `kind` is the row's, for characters a
+    // sink cannot give a style otherwise.
+    virtual void SetLineStyles(int row, const std::uint8_t* ids, int count, RowKind kind,
                                int stride) = 0;
 };
 

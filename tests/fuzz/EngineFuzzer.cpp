@@ -31,7 +31,7 @@ public:
         for (int c = 0; c < length; ++c)
             sum_ += bytes[c];
     }
-    void SetLineStyles(int row, const std::uint8_t* ids, int count, int, int stride) override {
+    void SetLineStyles(int row, const std::uint8_t* ids, int count, RowKind, int stride) override {
         Check(row >= 0 && row < kMaxRows && count >= 0 && stride >= 1);
         for (int c = 0; c < count; ++c)
             sum_ += ids[c * stride];

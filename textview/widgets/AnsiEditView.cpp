@@ -172,9 +172,9 @@ int CAnsiEditView::SetLine(const std::uint8_t* text, int index, int length, int 
     return result;
 }
 
-int CAnsiEditView::SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId,
-                                 int stride) {
-    const int result = model_.SetLineStyles(index, ids, count, defaultId, stride);
+bool CAnsiEditView::SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId,
+                                  int stride) {
+    const bool result = model_.SetLineStyles(index, ids, count, defaultId, stride);
     AfterChange();
     return result;
 }
@@ -186,10 +186,9 @@ bool CAnsiEditView::Clear() {
     return wasModified;
 }
 
-int CAnsiEditView::SetCaret(int column, int line, int flags) {
-    const int result = editor_.SetCaret(column, line, flags);
+void CAnsiEditView::SetCaret(int column, int line, int flags) {
+    editor_.SetCaret(column, line, flags);
     AfterInteraction();
-    return result;
 }
 
 TextPosition CAnsiEditView::MoveTo(TextPosition to, bool extend) {

@@ -22,6 +22,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 class QMenu;
@@ -54,7 +55,7 @@ public:
                  std::uint32_t id, std::uint32_t fontFlags);
     const TextStyle* GetStyle(int index) const { return model_.GetStyle(index); }
     int SetLine(const std::uint8_t* text, int index, int length, int encodingFlags);
-    int SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId, int stride);
+    bool SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId, int stride);
     // Also puts the caret back to (0, 0) without a selection.
     bool Clear();
     virtual const TextLine* GetLine(int index) const { return model_.GetLine(index); }
@@ -99,7 +100,7 @@ public:
     // The caret, the selection and what a host does with them.
     const PaneEditor& Editor() const { return editor_; }
     PaneEditor& Editor() { return editor_; }
-    int SetCaret(int column, int line, int flags);
+    void SetCaret(int column, int line, int flags);
     TextPosition MoveTo(TextPosition to, bool extend);
     void SelectAll();
     int CopySelection();
@@ -128,8 +129,25 @@ public:
     QMenu* BuildContextMenu(QPoint point);
     // Runs one of the pane's commands or register commands; false for other ids.
     bool RunCommand(int id);
-    // The pane's command message: a sub-command with its argument, positions packed.
-    std::int64_t PaneCommand(PaneSubCommand command, std::int64_t argument);
+
+    // What hosts and dialogs ask of the pane beyond its text.
+    TextPosition CaretPosition() const { return editor_.Caret().Caret(); }
+    // The anchor while there is a selection, else the caret.
+    TextPosition SelectionFixedEnd() const;
+    // Extends the selection to `to`; returns the fixed end from before.
+    TextPosition ExtendSelectionTo(TextPosition to);
+    // The first visible cell (column, line).
+    TextPosition ScrollPosition() const { return {Scroll().firstColumn, Scroll().firstLine}; }
+    // Scrolls `first` into the top left cell and repaints; returns the position from before.
+    TextPosition ScrollToCell(TextPosition first);
+    // Sets the edit options under `change.mask` and lets every pane follow; the options before.
+    std::uint32_t SetEditOptions(OptionChange change);
+    // Sets the tab width when it is 1..32 and new, and lays every pane out again; the width
+    // before.
+    int SetTabWidth(int columns);
+    // Searches or replaces as the dialogs do, with the pane's search flags.
+    SearchOutcome Search(const SearchRequest& request);
+    std::variant<int, PatternError> Replace(const ReplaceRequest& request);
 
     // The pane's dialogs; each returns the dialog's result.
     int OpenFindDialog();
@@ -198,8 +216,6 @@ private:
     void SaveChoice();
     void TellNotSaved(const StoreFailure& failure);
     bool SearchAndReport(const std::string& text);
-    std::int64_t RunSearchRequest(const SearchRequest* request);
-    std::int64_t RunReplaceRequest(const ReplaceRequest* request);
     void AfterInteraction();
     StyleValue StyleValueAt(const TextLine& line, int index) const;
     void FillStyleValues(const TextLine& line, int first, int count);

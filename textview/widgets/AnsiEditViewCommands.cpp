@@ -1,5 +1,5 @@
-// The text pane's commands: its context menu, its own and its register commands, and the
-// command message through which hosts and dialogs drive it.
+// The text pane's commands: its context menu, its own and its register commands, and what
+// hosts and dialogs set through it (selection, scroll position, edit options, tab width).
 #include "textview/widgets/AnsiEditView.h"
 
 #include "textview/model/settings/EditOptions.h"
@@ -89,62 +89,41 @@ bool CAnsiEditView::RunCommand(int id) {
     return known;
 }
 
-std::int64_t CAnsiEditView::PaneCommand(PaneSubCommand command, std::int64_t argument) {
+TextPosition CAnsiEditView::SelectionFixedEnd() const {
     const CaretModel& caret = editor_.Caret();
-    const auto fixedEnd = [&caret] {
-        return caret.HasSelection() ? caret.Anchor() : caret.Caret();
-    };
-    std::int64_t result = 0;
-    switch (command) {
-    case PaneSubCommand::MoveCaret:
-        result = PackPosition(editor_.MoveTo(UnpackPosition(argument), false));
-        break;
-    case PaneSubCommand::Caret:
-        return PackPosition(caret.Caret());
-    case PaneSubCommand::ScrollTo: {
-        result = PackPosition({Scroll().firstColumn, Scroll().firstLine});
-        const TextPosition to = UnpackPosition(argument);
-        ScrollTo(to.column, to.line);
-        viewport()->update();
-        break;
-    }
-    case PaneSubCommand::Scroll:
-        return PackPosition({Scroll().firstColumn, Scroll().firstLine});
-    case PaneSubCommand::ExtendSelection:
-        result = PackPosition(fixedEnd());
-        editor_.MoveTo(UnpackPosition(argument), true);
-        break;
-    case PaneSubCommand::Anchor:
-        return PackPosition(fixedEnd());
-    case PaneSubCommand::SetOptions: {
-        const auto* change = reinterpret_cast<const OptionChange*>(argument);
-        if (!change) return EditOptions::Get();
-        result = EditOptions::Set(change->value, change->mask);
-        if (change->mask & EditOptions::kLineNumbers) ApplyLineNumberOption();
-        if (change->mask & kBracketRelevantOptions) editor_.Caret().ClearBracket();
+    return caret.HasSelection() ? caret.Anchor() : caret.Caret();
+}
+
+TextPosition CAnsiEditView::ExtendSelectionTo(TextPosition to) {
+    const TextPosition before = SelectionFixedEnd();
+    MoveTo(to, true);
+    return before;
+}
+
+TextPosition CAnsiEditView::ScrollToCell(TextPosition first) {
+    const TextPosition before = ScrollPosition();
+    ScrollTo(first.column, first.line);
+    viewport()->update();
+    return before;
+}
+
+std::uint32_t CAnsiEditView::SetEditOptions(OptionChange change) {
+    const std::uint32_t before = EditOptions::Set(change.value, change.mask);
+    if (change.mask & EditOptions::kLineNumbers) ApplyLineNumberOption();
+    if (change.mask & kBracketRelevantOptions) editor_.Caret().ClearBracket();
+    ForEachPane([](CAnsiView& pane) { pane.SharedSettingsChanged(); });
+    AfterInteraction();
+    return before;
+}
+
+int CAnsiEditView::SetTabWidth(int columns) {
+    const int before = TabWidth::Get();
+    if (columns != before && TabWidth::Set(columns)) {
+        EditOptions::MarkChanged();
         ForEachPane([](CAnsiView& pane) { pane.SharedSettingsChanged(); });
-        break;
-    }
-    case PaneSubCommand::Options:
-        return EditOptions::Get();
-    case PaneSubCommand::CellSize:
-        return PackPosition({CellSize().width(), CellSize().height()});
-    case PaneSubCommand::SetTabWidth: {
-        result = TabWidth::Get();
-        const int columns = static_cast<int>(argument);
-        if (columns != TabWidth::Get() && TabWidth::Set(columns)) {
-            EditOptions::MarkChanged();
-            ForEachPane([](CAnsiView& pane) { pane.SharedSettingsChanged(); });
-        }
-        break;
-    }
-    case PaneSubCommand::Search:
-        return RunSearchRequest(reinterpret_cast<const SearchRequest*>(argument));
-    case PaneSubCommand::Replace:
-        return RunReplaceRequest(reinterpret_cast<const ReplaceRequest*>(argument));
     }
     AfterInteraction();
-    return result;
+    return before;
 }
 
 } // namespace varnex

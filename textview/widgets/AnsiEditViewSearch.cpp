@@ -1,5 +1,5 @@
 // The pane's find, replace and options dialogs, "Weitersuchen" and "Bereich suchen", and the
-// search and replace requests of its command message.
+// search and replace requests of a host.
 #include "textview/widgets/AnsiEditView.h"
 
 #include "textview/dialogs/DialogText.h"
@@ -103,20 +103,17 @@ void CAnsiEditView::TakeHighlightFrom(const CAnsiEditView& source) {
     AfterInteraction();
 }
 
-std::int64_t CAnsiEditView::RunSearchRequest(const SearchRequest* request) {
-    if (!request) return 0;
-    const SearchOutcome outcome = editor_.Search(request->text, request->continuing);
+SearchOutcome CAnsiEditView::Search(const SearchRequest& request) {
+    const SearchOutcome outcome = editor_.Search(request.text, request.continuing);
     AfterInteraction();
-    return outcome.error ? -1 : outcome.found ? 1 : 0;
+    return outcome;
 }
 
-std::int64_t CAnsiEditView::RunReplaceRequest(const ReplaceRequest* request) {
-    if (!request) return 0;
-    const bool inSelection = request->flags == ReplaceRequest::kInSelection;
-    const auto result = editor_.ReplaceAll(request->text, request->replacement, inSelection);
+std::variant<int, PatternError> CAnsiEditView::Replace(const ReplaceRequest& request) {
+    const bool inSelection = request.scope == ReplaceScope::Selection;
+    auto result = editor_.ReplaceAll(request.text, request.replacement, inSelection);
     AfterInteraction();
-    if (const int* count = std::get_if<int>(&result)) return *count;
-    return -1;
+    return result;
 }
 
 } // namespace varnex

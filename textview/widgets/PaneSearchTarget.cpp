@@ -49,12 +49,11 @@ void PaneSearchTarget::SetWordHighlight(std::uint32_t flags, const std::string& 
 }
 
 void PaneSearchTarget::SetEditOptions(std::uint32_t options, std::uint32_t mask) {
-    OptionChange change{options, mask};
-    pane_.PaneCommand(PaneSubCommand::SetOptions, reinterpret_cast<std::int64_t>(&change));
+    pane_.SetEditOptions({options, mask});
 }
 
 void PaneSearchTarget::SetTabWidth(int columns) {
-    pane_.PaneCommand(PaneSubCommand::SetTabWidth, columns);
+    pane_.SetTabWidth(columns);
 }
 
 bool PaneSearchTarget::SaveOptions() {

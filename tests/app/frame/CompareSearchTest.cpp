@@ -139,9 +139,7 @@ TEST_F(CompareSearchTest, CtrlF3SearchesTheWordAtTheCaret) {
 TEST_F(CompareSearchTest, TheWordAtTheCaretIsMarkedWhenTheOptionsSaySo) {
     Compare("mark this mark\nmark\n", "other\n");
     EXPECT_TRUE(EditOptions::Get() & EditOptions::kWordMarkingAvailable) << "the view offers it";
-    OptionChange change{0x100000, EditOptions::kWordMarkingMode};
-    Pane(Side::Left)
-        .PaneCommand(PaneSubCommand::SetOptions, reinterpret_cast<std::intptr_t>(&change));
+    Pane(Side::Left).SetEditOptions({0x100000, EditOptions::kWordMarkingMode});
     Pane(Side::Left).setFocus();
     QApplication::processEvents();
     const QImage image = test::GrabPane(Pane(Side::Left));

@@ -88,7 +88,7 @@ TEST(DifferenceStylesTest, FillsRowsWithKindIdsPlaceholdersAndBlanksForEmptyLine
                                        c.engine.Styles().KindOffset(RowKind::Changed))});
     EXPECT_EQ(c.right.lines[1].text, "new");
     EXPECT_EQ(c.right.lines[1].ids[0], c.Id(RowKind::Changed, 'n'));
-    EXPECT_EQ(c.right.lines[1].defaultId, static_cast<int>(RowKind::Changed));
+    EXPECT_EQ(c.right.lines[1].kind, RowKind::Changed);
     EXPECT_EQ(c.left.lines[2].text, "old");
     EXPECT_EQ(c.right.lines[2].text, " ");
     EXPECT_EQ(c.right.lines[2].ids,

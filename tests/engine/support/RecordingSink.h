@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,7 @@ struct RecordedStyle {
 struct RecordedLine {
     std::string text;
     std::vector<std::uint8_t> ids;
-    int defaultId = -1;
+    std::optional<RowKind> kind;
 };
 
 class RecordingSink : public RowSink {
@@ -39,13 +40,13 @@ public:
     void SetLine(int row, const std::uint8_t* bytes, int length) override {
         lines[row].text.assign(reinterpret_cast<const char*>(bytes), length);
     }
-    void SetLineStyles(int row, const std::uint8_t* ids, int count, int defaultId,
+    void SetLineStyles(int row, const std::uint8_t* ids, int count, RowKind kind,
                        int stride) override {
         RecordedLine& line = lines[row];
         line.ids.clear();
         for (int c = 0; c < count; ++c)
             line.ids.push_back(ids[c * stride]);
-        line.defaultId = defaultId;
+        line.kind = kind;
     }
 
     std::map<int, RecordedStyle> styles;

@@ -1,4 +1,4 @@
-// An editable pane driven by keys, its context menu, its notifications and its command message.
+// An editable pane driven by keys, its context menu, its notifications and its host operations.
 #include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/model/settings/EditOptions.h"
 #include "textview/model/settings/TabWidth.h"
@@ -147,28 +147,26 @@ TEST_F(PaneEditingTest, FocusAndForwardedTabAreNotified) {
     EXPECT_EQ(beeps, 1);
 }
 
-TEST_F(PaneEditingTest, TheCommandMessagePacksPositions) {
+TEST_F(PaneEditingTest, AHostMovesTheCaretScrollsAndSetsOptions) {
     for (int i = 0; i < 50; ++i) {
         const std::string line = "line " + std::to_string(i);
         pane.SetLine(reinterpret_cast<const std::uint8_t*>(line.data()), i,
                      static_cast<int>(line.size()), 0);
     }
-    EXPECT_EQ(pane.PaneCommand(PaneSubCommand::MoveCaret, 3 * 65536 + 2), 0);
-    EXPECT_EQ(pane.PaneCommand(PaneSubCommand::Caret, 0), 3 * 65536 + 2);
-    EXPECT_EQ(pane.PaneCommand(PaneSubCommand::ExtendSelection, 4 * 65536 + 1), 3 * 65536 + 2);
-    EXPECT_EQ(pane.PaneCommand(PaneSubCommand::Anchor, 0), 3 * 65536 + 2);
+    EXPECT_EQ(pane.MoveTo({2, 3}, false), (TextPosition{0, 0}));
+    EXPECT_EQ(pane.CaretPosition(), (TextPosition{2, 3}));
+    EXPECT_EQ(pane.ExtendSelectionTo({1, 4}), (TextPosition{2, 3}));
+    EXPECT_EQ(pane.SelectionFixedEnd(), (TextPosition{2, 3}));
     EXPECT_EQ(pane.Editor().SelectedText(), "ne 3\nl");
-    EXPECT_EQ(pane.PaneCommand(PaneSubCommand::ScrollTo, 20 * 65536), 0);
-    EXPECT_EQ(pane.PaneCommand(PaneSubCommand::Scroll, 0), 20 * 65536);
-    EXPECT_EQ(pane.PaneCommand(PaneSubCommand::CellSize, 0),
-              pane.CellSize().height() * 65536 + pane.CellSize().width());
-    EXPECT_EQ(pane.PaneCommand(PaneSubCommand::SetTabWidth, 8), 4);
+    EXPECT_EQ(pane.ScrollToCell({0, 20}), (TextPosition{0, 0}));
+    EXPECT_EQ(pane.ScrollPosition(), (TextPosition{0, 20}));
+    EXPECT_EQ(pane.SetTabWidth(8), 4);
     EXPECT_EQ(TabWidth::Get(), 8);
-    EXPECT_EQ(pane.PaneCommand(PaneSubCommand::SetTabWidth, 99), 8) << "out of range: no change";
-    OptionChange change{EditOptions::kLineNumbers, EditOptions::kLineNumbers};
-    pane.PaneCommand(PaneSubCommand::SetOptions, reinterpret_cast<std::intptr_t>(&change));
+    EXPECT_EQ(pane.SetTabWidth(99), 8) << "out of range: no change";
+    EXPECT_EQ(TabWidth::Get(), 8);
+    pane.SetEditOptions({EditOptions::kLineNumbers, EditOptions::kLineNumbers});
     EXPECT_EQ(pane.MarginWidth(), CAnsiEditView::kOptionMarginWidth);
-    EXPECT_TRUE(pane.PaneCommand(PaneSubCommand::Options, 0) & EditOptions::kChanged);
+    EXPECT_TRUE(EditOptions::Get() & EditOptions::kChanged);
 }
 
 } // namespace

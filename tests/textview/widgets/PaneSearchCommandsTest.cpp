@@ -112,22 +112,20 @@ TEST_F(PaneSearchCommandsTest, ABadPatternIsShownWithItsPosition) {
     EXPECT_EQ(messages[0].text, "Ungültiger regulärer Ausdruck (Position 5)");
 }
 
-TEST_F(PaneSearchCommandsTest, TheCommandMessageSearchesAndReplaces) {
+TEST_F(PaneSearchCommandsTest, AHostSearchesAndReplaces) {
     SearchRequest search{"gamma", false};
-    EXPECT_EQ(pane->PaneCommand(PaneSubCommand::Search, reinterpret_cast<std::intptr_t>(&search)),
-              1);
+    EXPECT_TRUE(pane->Search(search).found);
     EXPECT_EQ(SelectionStart(), (TextPosition{4, 1}));
     search.text = "delta";
-    EXPECT_EQ(pane->PaneCommand(PaneSubCommand::Search, reinterpret_cast<std::intptr_t>(&search)),
-              0);
-    ReplaceRequest replace{ReplaceRequest::kWholeFile, "beta", "BETA"};
-    EXPECT_EQ(pane->PaneCommand(PaneSubCommand::Replace, reinterpret_cast<std::intptr_t>(&replace)),
-              3);
+    const SearchOutcome miss = pane->Search(search);
+    EXPECT_FALSE(miss.found);
+    EXPECT_FALSE(miss.error);
+    ReplaceRequest replace{ReplaceScope::WholeFile, "beta", "BETA"};
+    EXPECT_EQ(std::get<int>(pane->Replace(replace)), 3);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(pane->GetLine(3)->Text())), "\tBETA");
     pane->Editor().SetSearchFlags(SearchFlags::kRegex, SearchFlags::kDialogMask);
     replace.text = "[";
-    EXPECT_EQ(pane->PaneCommand(PaneSubCommand::Replace, reinterpret_cast<std::intptr_t>(&replace)),
-              -1);
+    EXPECT_TRUE(std::holds_alternative<PatternError>(pane->Replace(replace)));
 }
 
 TEST_F(PaneSearchCommandsTest, TheContextMenuOpensTheDialogs) {
@@ -180,7 +178,7 @@ TEST_F(PaneSearchCommandsTest, EveryPaneLaysItsLinesOutAfterATabWidthChange) {
     std::unique_ptr<CAnsiEditView> other = MakePane();
     other->SetLine(reinterpret_cast<const std::uint8_t*>("\t\tx"), 0, 3, 0);
     EXPECT_EQ(other->ContentColumns(), 9);
-    pane->PaneCommand(PaneSubCommand::SetTabWidth, 8);
+    pane->SetTabWidth(8);
     EXPECT_EQ(other->ContentColumns(), 17);
     EXPECT_EQ(pane->GetLine(3)->Width(), 12);
 }
@@ -188,10 +186,8 @@ TEST_F(PaneSearchCommandsTest, EveryPaneLaysItsLinesOutAfterATabWidthChange) {
 TEST_F(PaneSearchCommandsTest, AHostThatDrawsItsOwnMarginKeepsIt) {
     pane->SetLineNumberWidth(50);
     pane->SetMarginFollowsOptions(false);
-    OptionChange change{EditOptions::kLineNumbers, EditOptions::kLineNumbers};
-    pane->PaneCommand(PaneSubCommand::SetOptions, reinterpret_cast<std::intptr_t>(&change));
-    change.value = 0;
-    pane->PaneCommand(PaneSubCommand::SetOptions, reinterpret_cast<std::intptr_t>(&change));
+    pane->SetEditOptions({EditOptions::kLineNumbers, EditOptions::kLineNumbers});
+    pane->SetEditOptions({0, EditOptions::kLineNumbers});
     EXPECT_EQ(pane->MarginWidth(), 50);
 }
 

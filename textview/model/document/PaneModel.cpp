@@ -168,46 +168,46 @@ void PaneModel::ResetSyntaxState() {
     }
 }
 
-int PaneModel::SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId,
-                             int stride) {
-    if (!(options_ & kPerCharacterStyles) || DefaultStyleId() < 0) return 0;
-    if (index < 0 || index >= lines_.Count() || stride < 0) return 0;
+bool PaneModel::SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId,
+                              int stride) {
+    if (!(options_ & kPerCharacterStyles) || DefaultStyleId() < 0) return false;
+    if (index < 0 || index >= lines_.Count() || stride < 0) return false;
     TextLine& line = lines_.At(index);
     MarkLine(index);
     if (hooks_.stylesRecomputed) hooks_.stylesRecomputed(index);
     if (!ids) {
         line.DropStyles();
-        return 1;
+        return true;
     }
-    int result = 1;
-    const std::uint8_t fill = ResolveDefault(defaultId, result);
+    bool allKnown = true;
+    const std::uint8_t fill = ResolveDefault(defaultId, allKnown);
     std::fill_n(line.EnsureStyles(), line.Length(), fill);
-    if (ApplyIds(line, ids, count, stride) == 0) result = 0;
-    return result;
+    if (!ApplyIds(line, ids, count, stride)) allKnown = false;
+    return allKnown;
 }
 
-std::uint8_t PaneModel::ResolveDefault(int defaultId, int& result) const {
+std::uint8_t PaneModel::ResolveDefault(int defaultId, bool& known) const {
     if (defaultId < 0) defaultId = DefaultStyleId();
     if (defaultId == 0 || defaultId >= kIdLimit) return 0;
     const std::optional<int> index = resources_->Styles().IndexOfId(defaultId);
-    if (!index) result = 0;
+    if (!index) known = false;
     return static_cast<std::uint8_t>(index.value_or(0));
 }
 
-// Returns 0 when some id was unknown; those characters keep the default.
-int PaneModel::ApplyIds(TextLine& line, const std::uint8_t* ids, int count, int stride) const {
+// False when some id was unknown; those characters keep the default.
+bool PaneModel::ApplyIds(TextLine& line, const std::uint8_t* ids, int count, int stride) const {
     const StyleTable& styles = resources_->Styles();
     std::uint8_t* target = line.Styles();
     int lastId = -1;
     std::uint8_t lastIndex = 0;
-    int result = 1;
+    bool allKnown = true;
     const int n = std::min(count, line.Length());
     for (int i = 0; i < n; ++i) {
         const std::uint8_t id = ids[static_cast<std::size_t>(i) * static_cast<std::size_t>(stride)];
         if (id != lastId) {
             const std::optional<int> index = styles.IndexOfId(id);
             if (!index) {
-                result = 0;
+                allKnown = false;
                 continue;
             }
             lastId = id;
@@ -215,7 +215,7 @@ int PaneModel::ApplyIds(TextLine& line, const std::uint8_t* ids, int count, int 
         }
         target[i] = lastIndex;
     }
-    return result;
+    return allKnown;
 }
 
 bool PaneModel::InsertLine(int index, const std::uint8_t* text, int length) {

@@ -76,9 +76,9 @@ public:
     // is cut to the maximum line length; under kTextUtf8 (decoded leniently, so a byte that
     // starts no sequence stays itself) or kTextUtf16 it is narrowed to 8-bit text first.
     int SetLine(const std::uint8_t* text, int index, int length, int encodingFlags);
-    // Gives line `index` one style per character by id; returns 1, or 0 when refused or when
-    // an id was unknown.
-    int SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId, int stride);
+    // Gives line `index` one style per character by id; false when refused or when an id was
+    // unknown.
+    bool SetLineStyles(int index, const std::uint8_t* ids, int count, int defaultId, int stride);
     // Removes every line and switches colouring off; returns the modified flag and resets it.
     bool Clear();
 
@@ -131,8 +131,8 @@ private:
     void ReplaceLine(int index, const std::uint8_t* bytes, int length);
     void ScanFrom(int index);
     void ResetSyntaxState();
-    std::uint8_t ResolveDefault(int defaultId, int& result) const;
-    int ApplyIds(TextLine& line, const std::uint8_t* ids, int count, int stride) const;
+    std::uint8_t ResolveDefault(int defaultId, bool& known) const;
+    bool ApplyIds(TextLine& line, const std::uint8_t* ids, int count, int stride) const;
     void MeasureAll();
 
     std::shared_ptr<PaneResources> resources_;

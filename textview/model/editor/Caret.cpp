@@ -20,7 +20,7 @@ bool VirtualDisplay() {
 
 CaretModel::CaretModel(PaneModel& document) : document_(document) {}
 
-int CaretModel::SetCaret(int column, int line, int flags) {
+void CaretModel::SetCaret(int column, int line, int flags) {
     bool keepRemembered = false;
     const TextPosition target = Target(column, line, flags, keepRemembered);
     UpdateSelection(target, (flags & CaretMove::kExtend) != 0);
@@ -30,7 +30,6 @@ int CaretModel::SetCaret(int column, int line, int flags) {
     if (moved && movedHook_) movedHook_();
     if (!keepRemembered) rememberedColumn_ = target.column;
     if (statusHook_) statusHook_();
-    return 1;
 }
 
 void CaretModel::ClearBracket() {

@@ -48,8 +48,8 @@ public:
     // Called after every SetCaret, moved or not.
     void SetStatusHook(std::function<void()> hook) { statusHook_ = std::move(hook); }
 
-    // Moves the caret (flags of CaretMove); returns 1.
-    int SetCaret(int column, int line, int flags);
+    // Moves the caret (flags of CaretMove).
+    void SetCaret(int column, int line, int flags);
     // Drops the bracket highlight (an option that rules it changed).
     void ClearBracket();
     // Back to (0, 0) without a selection or bracket highlight, as after clearing the text.

@@ -22,7 +22,7 @@ std::optional<int> RegisterOf(int id, int first) {
 std::vector<PaneMenuEntry> PaneMenuEntries(PaneEditor& editor, TextPosition at,
                                            bool clipboardHasText) {
     const bool selected = editor.Caret().HasSelection();
-    const bool word = !selected && editor.CopyWordAt(at, false) != 0;
+    const bool word = !selected && !editor.CopyWordAt(at, false).Empty();
     const bool editable = !editor.ReadOnly();
     const PaneMenuEntry copy = selected ? PaneMenuEntry{PaneCommandId::Copy, kMenuCopy, true}
                                : word ? PaneMenuEntry{PaneCommandId::CopyWord, kMenuCopyWord, true}
@@ -71,10 +71,10 @@ bool RunPaneCommand(PaneEditor& editor, int id, TextPosition contextPosition) {
         editor.SelectAll();
         return true;
     case PaneCommandId::Undo:
-        editor.UndoRedo(-1);
+        editor.Undo();
         return true;
     case PaneCommandId::Redo:
-        editor.UndoRedo(1);
+        editor.Redo();
         return true;
     default:
         return false;

@@ -36,53 +36,27 @@ inline constexpr int kCopyToRegister = 0x8820;
 inline constexpr int kInsertRegister = 0x8830;
 inline constexpr int kCopyToRegisterToo = 0x8840;
 
-// The sub-commands of the pane's command message.
-enum class PaneSubCommand : int {
-    MoveCaret = 0x0,       // packed position; result: the caret before
-    Caret = 0x1,           // result: the caret
-    ScrollTo = 0x2,        // packed (first column, first line); result: the scroll before
-    Scroll = 0x3,          // result: the scroll position
-    ExtendSelection = 0x4, // packed position; result: the selection's fixed end before
-    Anchor = 0x5,          // result: the selection's fixed end
-    SetOptions = 0x10,     // pointer to an OptionChange; result: the options before
-    Options = 0x11,        // result: the options
-    Search = 0x12,         // pointer to a SearchRequest
-    Replace = 0x13,        // pointer to a ReplaceRequest
-    CellSize = 0x14,       // result: the cell's width and height, packed like a position
-    SetTabWidth = 0x15,    // columns 1..32; result: the width before
-};
-
-// What SetOptions points to: the bits of `mask` take the values in `value`.
+// A change of the edit options: the bits of `mask` take the values in `value`.
 struct OptionChange {
     std::uint32_t value = 0;
     std::uint32_t mask = 0;
 };
 
-// What Search points to: the text (searched with the pane's search flags) and whether to go
-// on from the last hit. The result is 1 for a hit, 0 for none, -1 for a pattern in error.
+// A search from a host: the text (searched with the pane's search flags) and whether to go on
+// from the last hit.
 struct SearchRequest {
     std::string text;
     bool continuing = false;
 };
 
-// What Replace points to. The result is the number of replacements, -1 for a pattern in error.
+enum class ReplaceScope { WholeFile, Selection };
+
+// A replace-all from a host; the outcome is the number of replacements or the pattern's error.
 struct ReplaceRequest {
-    static constexpr std::uint32_t kWholeFile = 2;
-    static constexpr std::uint32_t kInSelection = 0xC002;
-    std::uint32_t flags = kWholeFile;
+    ReplaceScope scope = ReplaceScope::WholeFile;
     std::string text;
     std::string replacement;
 };
-
-// Positions travel as line × 65536 + column, both halves signed 16-bit numbers.
-constexpr std::int64_t PackPosition(TextPosition at) {
-    return static_cast<std::int64_t>(static_cast<std::uint16_t>(at.line)) << 16 |
-           static_cast<std::uint16_t>(at.column);
-}
-constexpr TextPosition UnpackPosition(std::int64_t packed) {
-    return {static_cast<std::int16_t>(packed & 0xFFFF),
-            static_cast<std::int16_t>((packed >> 16) & 0xFFFF)};
-}
 
 struct PaneMenuEntry {
     std::optional<PaneCommandId> id; // nothing for a separator

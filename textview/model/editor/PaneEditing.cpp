@@ -291,21 +291,21 @@ bool PaneEditor::IndentBlock(bool unindent) {
     return true;
 }
 
-int PaneEditor::CopyWordAt(TextPosition at, bool copy) {
+WordAround PaneEditor::CopyWordAt(TextPosition at, bool copy) {
     const TextLine* line = document_.GetLine(at.line);
-    if (!line) return 0;
+    if (!line) return {};
     const TextEncoding encoding = document_.Encoding();
     const int index =
         ColumnToIndex(line->Text(), line->Length(), at.column, TabWidth::Get(), encoding);
     const ByteRange word =
         WordTouching(line->Text(), line->Length(), index, EditOptions::Get(), encoding);
-    if (word.first == word.last) return 0;
+    if (word.first == word.last) return {};
     if (copy) {
         platform_.SetClipboardText(
             std::string(reinterpret_cast<const char*>(line->Text()) + word.first,
                         static_cast<std::size_t>(word.last - word.first)));
     }
-    return (index - word.first) * 65536 + (word.last - index);
+    return {index - word.first, word.last - index};
 }
 
 } // namespace varnex

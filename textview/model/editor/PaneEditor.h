@@ -59,6 +59,14 @@ enum class PaneNotification : int {
 };
 using NotificationHook = std::function<void(PaneNotification notification, int value)>;
 
+// A word around a position: its characters before the position and from it on.
+struct WordAround {
+    int before = 0;
+    int from = 0;
+    bool Empty() const { return before + from == 0; }
+    bool operator==(const WordAround&) const = default;
+};
+
 class PaneEditor {
 public:
     PaneEditor(PaneModel& document, PanePlatform& platform);
@@ -70,7 +78,7 @@ public:
     CaretModel& Caret() { return caret_; }
 
     // Moves the caret (flags of CaretMove) without scrolling; returns 1.
-    int SetCaret(int column, int line, int flags) { return caret_.SetCaret(column, line, flags); }
+    void SetCaret(int column, int line, int flags) { caret_.SetCaret(column, line, flags); }
     // Moves the caret, extending the selection or not, and brings it into view; returns where
     // it stood before.
     TextPosition MoveTo(TextPosition to, bool extend);
@@ -110,13 +118,14 @@ public:
     // Tab with a selection across lines: a tab before every line, or with `unindent` up to
     // one tab width of blanks (and a tab behind fewer) off every line, as one undo step.
     bool IndentBlock(bool unindent);
-    // (Word characters left of `at`) × 65536 + (word characters from `at` on); 0 when the line
+    // The word touching `at`, counted in characters on either side of it; empty when the line
     // does not exist or no word touches `at`. With `copy` a word goes to the clipboard.
-    int CopyWordAt(TextPosition at, bool copy);
-    // -1 undoes, +1 redoes one step (with the steps its run or group joins); false when
-    // nothing was undone or redone.
-    bool UndoRedo(int direction);
-    const UndoRing& Undo() const { return undo_; }
+    WordAround CopyWordAt(TextPosition at, bool copy);
+    // Undoes or redoes one step (with the steps its run or group joins); false when nothing
+    // was undone or redone.
+    bool Undo() { return StepThroughHistory(EditRequest::Step::Undo); }
+    bool Redo() { return StepThroughHistory(EditRequest::Step::Redo); }
+    const UndoRing& History() const { return undo_; }
 
     // The search flags (SearchFlags bits) of this pane; returns the word before.
     std::uint32_t SetSearchFlags(std::uint32_t flags, std::uint32_t mask);
@@ -186,6 +195,8 @@ private:
     void PlaceCaret(TextPosition at);
     UndoRecord* BeginRecord(bool recordUndo);
     void CommitRecord(UndoRecord* record);
+    // `step` is Undo or Redo.
+    bool StepThroughHistory(EditRequest::Step step);
     void UndoStep(UndoRecord& record);
     void RedoStep(UndoRecord& record);
     bool JoinsBack(const UndoRecord& record);

@@ -191,10 +191,10 @@ bool PaneKeys::CtrlCharacter(PaneEditor& editor, const KeyPress& press) {
         editor.SelectAll();
         return true;
     case 'Y':
-        editor.UndoRedo(1);
+        editor.Redo();
         return true;
     case 'Z':
-        editor.UndoRedo(-1);
+        editor.Undo();
         return true;
     default:
         return false;

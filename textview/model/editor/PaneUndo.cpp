@@ -49,15 +49,14 @@ void PaneEditor::CommitRecord(UndoRecord* record) {
     if (record != &scratch_) undo_.Commit();
 }
 
-bool PaneEditor::UndoRedo(int direction) {
-    if (readOnly_ || direction == 0) return false;
+bool PaneEditor::StepThroughHistory(EditRequest::Step step) {
+    if (readOnly_ || step == EditRequest::Step::Edit) return false;
+    const bool back = step == EditRequest::Step::Undo;
     bool changed = false;
-    while (UndoRecord* record = direction < 0 ? undo_.Previous() : undo_.Next()) {
-        const EditRequest::Step step =
-            direction < 0 ? EditRequest::Step::Undo : EditRequest::Step::Redo;
+    while (UndoRecord* record = back ? undo_.Previous() : undo_.Next()) {
         if (!Allowed(step, record->start.line)) break;
         changed = true;
-        if (direction < 0) {
+        if (back) {
             UndoStep(*record);
             undo_.StepBack();
             if (!JoinsBack(*record)) break;

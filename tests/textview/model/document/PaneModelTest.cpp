@@ -54,7 +54,7 @@ TEST_F(PaneModelTest, ReplacingKeepsHostWordAndScanBytesButDropsStyles) {
     line.scanA = 3;
     line.scanB = 4;
     const std::uint8_t ids[] = {1, 2};
-    ASSERT_EQ(pane.SetLineStyles(0, ids, 2, 0, 1), 1);
+    ASSERT_TRUE(pane.SetLineStyles(0, ids, 2, 0, 1));
     Set(pane, "second", 0);
     const TextLine* replaced = pane.GetLine(0);
     EXPECT_EQ(replaced->hostWord, 0xCAFEu);
@@ -112,9 +112,9 @@ TEST_F(PaneModelTest, SetLineStylesColoursOnlyTheLinesCharacters) {
     const int blue = pane.AddStyle(0xFF0000, kWindowColour, "blue", 21, 0);
     Set(pane, "abc", 0);
     const std::uint8_t ids[] = {20, 21, 20, 21, 21, 21};
-    EXPECT_EQ(pane.SetLineStyles(0, ids, 6, 0, 1), 1);
+    EXPECT_TRUE(pane.SetLineStyles(0, ids, 6, 0, 1));
     EXPECT_EQ(StylesOf(pane, 0), (std::vector<int>{red, blue, red}));
-    EXPECT_EQ(pane.SetLineStyles(0, nullptr, 0, 0, 1), 1);
+    EXPECT_TRUE(pane.SetLineStyles(0, nullptr, 0, 0, 1));
     EXPECT_TRUE(StylesOf(pane, 0).empty());
 }
 
@@ -123,7 +123,7 @@ TEST_F(PaneModelTest, StrideStepsThroughRecordsAndShortCountsFillWithTheDefault)
     const int blue = pane.AddStyle(0xFF0000, kWindowColour, "blue", 21, 0);
     Set(pane, "abcd", 0);
     const std::uint8_t records[] = {20, 9, 9, 21, 9, 9};
-    EXPECT_EQ(pane.SetLineStyles(0, records, 2, 21, 3), 1);
+    EXPECT_TRUE(pane.SetLineStyles(0, records, 2, 21, 3));
     EXPECT_EQ(StylesOf(pane, 0), (std::vector<int>{red, blue, blue, blue}));
 }
 
@@ -131,22 +131,22 @@ TEST_F(PaneModelTest, UnknownIdsKeepTheDefaultAndReportZero) {
     const int red = pane.AddStyle(0xFF, kWindowColour, "red", 20, 0);
     Set(pane, "abc", 0);
     const std::uint8_t ids[] = {20, 99, 20};
-    EXPECT_EQ(pane.SetLineStyles(0, ids, 3, 0, 1), 0);
+    EXPECT_FALSE(pane.SetLineStyles(0, ids, 3, 0, 1));
     EXPECT_EQ(StylesOf(pane, 0), (std::vector<int>{red, 0, red}));
     const std::uint8_t known[] = {20, 20, 20};
-    EXPECT_EQ(pane.SetLineStyles(0, known, 3, 98, 1), 0);  // unknown default id
-    EXPECT_EQ(pane.SetLineStyles(0, known, 3, 300, 1), 1); // ids past 255 mean style 0
+    EXPECT_FALSE(pane.SetLineStyles(0, known, 3, 98, 1));  // unknown default id
+    EXPECT_TRUE(pane.SetLineStyles(0, known, 3, 300, 1)); // ids past 255 mean style 0
 }
 
 TEST_F(PaneModelTest, SetLineStylesIsRefusedOutsideTheTableAndWithoutTheOption) {
     Set(pane, "abc", 0);
     const std::uint8_t ids[] = {1, 1, 1};
-    EXPECT_EQ(pane.SetLineStyles(1, ids, 3, 0, 1), 0);
-    EXPECT_EQ(pane.SetLineStyles(-1, ids, 3, 0, 1), 0);
-    EXPECT_EQ(pane.SetLineStyles(0, ids, 3, 0, -1), 0);
+    EXPECT_FALSE(pane.SetLineStyles(1, ids, 3, 0, 1));
+    EXPECT_FALSE(pane.SetLineStyles(-1, ids, 3, 0, 1));
+    EXPECT_FALSE(pane.SetLineStyles(0, ids, 3, 0, -1));
     PaneModel plain(16, 3, 0, "PaneModelTest");
     Set(plain, "abc", 0);
-    EXPECT_EQ(plain.SetLineStyles(0, ids, 3, 0, 1), 0);
+    EXPECT_FALSE(plain.SetLineStyles(0, ids, 3, 0, 1));
     EXPECT_TRUE(StylesOf(plain, 0).empty());
 }
 

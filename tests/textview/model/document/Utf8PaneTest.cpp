@@ -152,7 +152,7 @@ TEST_F(Utf8PaneTest, ATypedCharacterGoesInAsItsSequenceAndOverwriteUndoesWhole) 
     EXPECT_EQ(pane.Line(0), "x\xE4\xB8\xAD"
                             "ab")
         << "x takes the place of the whole of ж";
-    EXPECT_TRUE(pane.editor.UndoRedo(-1));
+    EXPECT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "\xD0\xB6\xE4\xB8\xAD"
                             "ab");
 }

@@ -134,10 +134,10 @@ TEST_F(EditCharTest, BlockIndentAndUnindent) {
 
 TEST_F(EditCharTest, CopyWordAtCountsBothSides) {
     EditedPane pane({"say hello_world!"});
-    EXPECT_EQ(pane.editor.CopyWordAt({6, 0}, false), 2 * 65536 + 9);
-    EXPECT_EQ(pane.editor.CopyWordAt({15, 0}, false), 11 * 65536) << "a word ends at the position";
-    EXPECT_EQ(pane.editor.CopyWordAt({16, 0}, false), 0);
-    EXPECT_EQ(pane.editor.CopyWordAt({0, 4}, false), 0) << "no such line";
+    EXPECT_EQ(pane.editor.CopyWordAt({6, 0}, false), (WordAround{2, 9}));
+    EXPECT_EQ(pane.editor.CopyWordAt({15, 0}, false), (WordAround{11, 0})) << "a word ends at the position";
+    EXPECT_EQ(pane.editor.CopyWordAt({16, 0}, false), WordAround{});
+    EXPECT_EQ(pane.editor.CopyWordAt({0, 4}, false), WordAround{}) << "no such line";
     pane.editor.CopyWordAt({6, 0}, true);
     EXPECT_EQ(pane.platform.clipboard, "hello_world");
 }

@@ -79,7 +79,7 @@ TEST_F(PaneSearchTest, ReplacingTheHitPutsInGroupsAndUndoesAsOneStep) {
     ASSERT_TRUE(pane.editor.ReplaceFound("$2 = $1"));
     EXPECT_EQ(pane.Line(0), "value = name");
     EXPECT_FALSE(pane.editor.ReplaceFound("x")) << "the hit was used up";
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
+    ASSERT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "name = value");
 }
 
@@ -98,10 +98,10 @@ TEST_F(PaneSearchTest, ReplaceAllCountsAndUndoesInOneStep) {
     EXPECT_EQ(std::get<int>(count), 3);
     EXPECT_EQ(pane.Line(0), "xy-xy");
     EXPECT_EQ(pane.Line(2), "xy");
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
+    ASSERT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "a-a");
     EXPECT_EQ(pane.Line(2), "a");
-    EXPECT_FALSE(pane.editor.UndoRedo(-1)) << "one step took everything back";
+    EXPECT_FALSE(pane.editor.Undo()) << "one step took everything back";
 }
 
 TEST_F(PaneSearchTest, ReplaceAllInTheSelectionLeavesTheRest) {

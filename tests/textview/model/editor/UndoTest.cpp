@@ -30,24 +30,24 @@ protected:
 TEST_F(UndoTest, TheLatest127StepsCanBeUndone) {
     EditedPane pane({""});
     Type(pane, std::string(130, '.'));
-    EXPECT_EQ(pane.editor.Undo().UndoableCount(), 127);
+    EXPECT_EQ(pane.editor.History().UndoableCount(), 127);
     int undone = 0;
-    while (pane.editor.UndoRedo(-1))
+    while (pane.editor.Undo())
         ++undone;
     EXPECT_EQ(undone, 127) << "punctuation makes no runs: one step each";
     EXPECT_EQ(pane.Line(0), "...");
-    EXPECT_TRUE(pane.editor.UndoRedo(1));
+    EXPECT_TRUE(pane.editor.Redo());
     EXPECT_EQ(pane.Line(0), "....");
 }
 
 TEST_F(UndoTest, ANewEditDiscardsWhatCouldBeRedone) {
     EditedPane pane({""});
     Type(pane, "a.b");
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
+    ASSERT_TRUE(pane.editor.Undo());
+    ASSERT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "a");
     Type(pane, "x");
-    EXPECT_FALSE(pane.editor.UndoRedo(1));
+    EXPECT_FALSE(pane.editor.Redo());
     EXPECT_EQ(pane.Line(0), "ax");
 }
 
@@ -55,10 +55,10 @@ TEST_F(UndoTest, TypedWordsAndBlanksUndoAsRuns) {
     EditedPane pane({""});
     Type(pane, "abc  de");
     std::vector<std::string> seen;
-    while (pane.editor.UndoRedo(-1))
+    while (pane.editor.Undo())
         seen.push_back(pane.Line(0));
     EXPECT_EQ(seen, (std::vector<std::string>{"abc  ", "abc", ""}));
-    while (pane.editor.UndoRedo(1))
+    while (pane.editor.Redo())
         seen.push_back(pane.Line(0));
     EXPECT_EQ(seen.back(), "abc  de");
     EXPECT_EQ(seen.size(), 6u) << "redo takes the same runs";
@@ -71,11 +71,11 @@ TEST_F(UndoTest, DeletedCharactersUndoAsRunsToo) {
     for (int i = 0; i < 5; ++i)
         pane.editor.EditChar(EditCode::kBackspace, true);
     EXPECT_EQ(pane.Line(0), "on");
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
+    ASSERT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "one") << "the 'e' is a run of its own after the blank";
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
+    ASSERT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "one ");
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
+    ASSERT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "one two");
     EXPECT_EQ(pane.Caret(), (TextPosition{7, 0}));
 }
@@ -86,10 +86,10 @@ TEST_F(UndoTest, OverwriteUndoBringsTheOldCharacterBack) {
     pane.editor.MoveTo({1, 0}, false);
     Type(pane, "o");
     EXPECT_EQ(pane.Line(0), "cot");
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
+    ASSERT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "cat");
     pane.editor.ToggleInsertMode();
-    ASSERT_TRUE(pane.editor.UndoRedo(1));
+    ASSERT_TRUE(pane.editor.Redo());
     EXPECT_EQ(pane.Line(0), "cot") << "redo overwrites again, whatever the mode now";
 }
 
@@ -99,7 +99,7 @@ TEST_F(UndoTest, ReplacingASelectionAndBlockIndentUndoInOneStep) {
     pane.editor.MoveTo({2, 1}, true);
     Type(pane, "X");
     EXPECT_EQ(pane.Line(0), "Xta");
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
+    ASSERT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "alpha");
     EXPECT_EQ(pane.Line(1), "beta");
 
@@ -107,10 +107,10 @@ TEST_F(UndoTest, ReplacingASelectionAndBlockIndentUndoInOneStep) {
     pane.editor.MoveTo({1, 2}, true);
     ASSERT_TRUE(pane.editor.IndentBlock(false));
     EXPECT_EQ(pane.Line(2), "\tgamma");
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
+    ASSERT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "alpha");
     EXPECT_EQ(pane.Line(2), "gamma");
-    ASSERT_TRUE(pane.editor.UndoRedo(1));
+    ASSERT_TRUE(pane.editor.Redo());
     EXPECT_EQ(pane.Line(1), "\tbeta");
 }
 
@@ -120,11 +120,11 @@ TEST_F(UndoTest, EnterAndJoinsComeBackExactly) {
     pane.editor.EditChar(EditCode::kEnter, true);
     pane.editor.MoveTo({0, 1}, false);
     pane.editor.EditChar(EditCode::kDeleteForward, true);
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
-    ASSERT_TRUE(pane.editor.UndoRedo(-1));
+    ASSERT_TRUE(pane.editor.Undo());
+    ASSERT_TRUE(pane.editor.Undo());
     EXPECT_EQ(pane.document.LineCount(), 1);
     EXPECT_EQ(pane.Line(0), "    split here");
-    ASSERT_TRUE(pane.editor.UndoRedo(1));
+    ASSERT_TRUE(pane.editor.Redo());
     EXPECT_EQ(pane.Line(1), "\t here") << "the indent as a tab, then the rest of the line";
 }
 
@@ -141,7 +141,7 @@ TEST_F(UndoTest, TheModifyHookCancelsEditsAndUndoSilently) {
     allow = true;
     EXPECT_TRUE(pane.editor.EditChar('a', true));
     allow = false;
-    EXPECT_FALSE(pane.editor.UndoRedo(-1));
+    EXPECT_FALSE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "ax");
     EXPECT_EQ(pane.platform.beeps, 0);
     EXPECT_EQ(asked,
@@ -153,7 +153,7 @@ TEST_F(UndoTest, AReadOnlyPaneUndoesNothing) {
     EditedPane pane({""});
     Type(pane, "ab");
     pane.editor.SetEditable(false);
-    EXPECT_FALSE(pane.editor.UndoRedo(-1));
+    EXPECT_FALSE(pane.editor.Undo());
     EXPECT_EQ(pane.Line(0), "ab");
 }
 

@@ -68,7 +68,7 @@ TEST_F(SyntaxSeamTest, ActiveConfigurationScansAppendedLinesAndRefusesHostStyles
     EXPECT_EQ(pane.GetLine(1)->scanA, 1);
     ASSERT_NE(pane.GetLine(1)->Styles(), nullptr);
     const std::uint8_t ids[] = {1, 1, 1, 1};
-    EXPECT_EQ(pane.SetLineStyles(1, ids, 4, 0, 1), 0);
+    EXPECT_FALSE(pane.SetLineStyles(1, ids, 4, 0, 1));
 }
 
 TEST_F(SyntaxSeamTest, ChangingTheConfigurationResetsCarriedStateAndStyles) {
