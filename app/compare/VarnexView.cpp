@@ -10,6 +10,7 @@
 #include "app/doublepane/TitleBar.h"
 #include "app/overview/OverviewBar.h"
 #include "app/overview/OverviewBarMath.h"
+#include "app/overview/OverviewBarModel.h"
 #include "app/ui/BusyCursor.h"
 #include "app/ui/PathText.h"
 #include "app/ui/UiText.h"
@@ -25,6 +26,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <span>
 
 namespace varnex {
 
@@ -36,8 +38,6 @@ constexpr int kTitleSpare = 12;
 constexpr int kMaxTitleLength = 255;
 // Pixels the margin keeps free on both sides of a line number.
 constexpr int kMarginPadding = 4;
-// In the stacked layout each pane gets half the height, less half the raised edge.
-constexpr int kStackedEdgeAllowance = 6;
 
 } // namespace
 
@@ -50,6 +50,7 @@ CVarnexView::CVarnexView(QWidget* parent)
     // Whatever would start another compare is disabled at once.
     connect(compareRun_, &CompareRun::Started, this, &CVarnexView::CommandStatesChanged);
     doublePane_->SetStacked(viewMode_ == ViewMode::Stacked);
+    overview_.SetViewMode(viewMode_);
     for (const Side side : kBothSides) {
         CComparePane& pane = doublePane_->Pane(side);
         pane.SetSettingsPath(std::string(PaneLineStyler::kSettingsPath));
@@ -82,7 +83,7 @@ CVarnexView::CVarnexView(QWidget* parent)
 }
 
 CVarnexView::~CVarnexView() {
-    WriteViewModes(viewMode_, barMode_);
+    WriteViewModes(viewMode_, overview_.Mode());
 }
 
 void CVarnexView::SetPaneDialogs(const DialogSeams& seams) {
@@ -145,8 +146,7 @@ LoadResult CVarnexView::RunCompare(const std::string& firstPath, const std::stri
     return result;
 }
 
-void CVarnexView::AnnounceBusyCompare(const std::string& firstPath,
-                                      const std::string& secondPath) {
+void CVarnexView::AnnounceBusyCompare(const std::string& firstPath, const std::string& secondPath) {
     QString text = UiText(kStrComparing);
     qsizetype from = 0;
     for (const std::string* path : {&firstPath, &secondPath}) {
@@ -229,8 +229,7 @@ void CVarnexView::ShowResult() {
     UpdateTitles();
     FitMarginToLineNumbers();
     doublePane_->ScrollBoth(0, 0);
-    UpdateBarTop(0);
-    RebuildSummary();
+    overview_.RowsReplaced();
     RefreshBar();
     doublePane_->RepaintPanes();
 }
@@ -262,7 +261,7 @@ void CVarnexView::PostJumpToFirst() {
 LoadResult CVarnexView::Reload() {
     if (Comparing()) return LoadResult::Cancelled;
     const int column = firstColumn_;
-    const int row = topRow_;
+    const int row = overview_.TopRow();
     const std::string first = Path(Side::Left);
     const std::string second = Path(Side::Right);
     const LoadResult result = LoadAndCompare(first, second);
@@ -331,33 +330,24 @@ void CVarnexView::ShowRow(int row) {
     const bool visible = row >= shown.firstLine && row < shown.firstLine + shown.visibleLines;
     if (!visible) doublePane_->ScrollBoth(shown.firstColumn, row - shown.visibleLines / 2);
     doublePane_->RepaintPanes();
-    topRow_ = doublePane_->Pane(Side::Left).Scroll().firstLine;
-    UpdateBarTop(topRow_);
+    if (overview_.SetTopRow(doublePane_->Pane(Side::Left).Scroll().firstLine)) RefreshBar();
 }
 
 void CVarnexView::OnPanesScrolled(int firstColumn, int firstRow) {
     firstColumn_ = firstColumn;
-    if (firstRow == topRow_) return;
-    topRow_ = firstRow;
-    UpdateBarTop(firstRow);
+    if (firstRow == overview_.TopRow()) return;
+    if (overview_.SetTopRow(firstRow)) RefreshBar();
     UpdateVisibleFrame();
 }
 
-int CVarnexView::RowAtBar(int y) const {
-    const int total = engine_.Rows().Count();
-    const int summaryCount = static_cast<int>(summary_.size());
-    return barMode_ == BarMode::Window ? RowAtWindowClick(y, height_, total, barTop_)
-                                       : RowAtSummaryClick(y, height_, total, summaryCount);
-}
-
 void CVarnexView::OnBarDoubleClicked(int y) {
-    doublePane_->ScrollBoth(0, RowAtBar(y));
+    doublePane_->ScrollBoth(0, overview_.RowAt(y));
 }
 
 // A single click brings the place into the middle of the panes.
 void CVarnexView::OnBarClicked(int y) {
     if (engine_.Rows().Count() == 0) return;
-    const int row = RowAtBar(y);
+    const int row = overview_.RowAt(y);
     doublePane_->ScrollBoth(firstColumn_, std::max(0, row - RowsShown() / 2));
 }
 
@@ -366,12 +356,8 @@ int CVarnexView::RowsShown() const {
 }
 
 void CVarnexView::UpdateVisibleFrame() {
-    const int total = engine_.Rows().Count();
-    const BarSpan span =
-        barMode_ == BarMode::Window
-            ? VisibleSpanInWindowMode(topRow_, RowsShown(), height_, total, barTop_)
-            : VisibleSpanInSummaryMode(topRow_, RowsShown(), height_, total,
-                                       static_cast<int>(summary_.size()));
+    overview_.SetRowsShown(RowsShown());
+    const BarSpan span = overview_.VisibleSpan();
     bar_->SetVisibleSpan(span.top, span.bottom);
 }
 
@@ -385,44 +371,17 @@ void CVarnexView::LayOut() {
     const int barX = OverviewBarX(width());
     if (width() > 0 && height() > 0) {
         width_ = width();
-        height_ = height();
+        overview_.SetHeight(height());
     }
     doublePane_->setGeometry(0, 0, barX, height());
     bar_->setGeometry(barX, 0, width() - barX, height());
     UpdateTitles();
-    RebuildSummary();
     RefreshBar();
 }
 
-// How many rows the bar shows at one pixel each in BarMode::Window.
-int CVarnexView::BarWindowRows() const {
-    return viewMode_ == ViewMode::SideBySide ? height_ : (height_ - kStackedEdgeAllowance) / 2;
-}
-
-void CVarnexView::UpdateBarTop(int topRow) {
-    const int barTop = BarTopFor(topRow, engine_.Rows().Count(), BarWindowRows());
-    if (barTop == barTop_) return;
-    barTop_ = barTop;
-    if (barMode_ == BarMode::Window) RefreshBar();
-}
-
-// Without rows (after a failed load) the bar stays empty rather than showing one equal entry.
-void CVarnexView::RebuildSummary() {
-    if (barMode_ != BarMode::Summary || height_ <= 0) return;
-    const int total = engine_.Rows().Count();
-    summary_ = total > 0 ? BuildSummary(engine_.Rows().Kinds(), total, height_)
-                         : std::vector<std::uint8_t>();
-}
-
 void CVarnexView::RefreshBar() {
-    if (barMode_ == BarMode::Summary) {
-        bar_->SetEntries(summary_.data(), static_cast<int>(summary_.size()));
-        UpdateVisibleFrame();
-        return;
-    }
-    const int total = engine_.Rows().Count();
-    const int first = std::clamp(barTop_, 0, total);
-    bar_->SetEntries(engine_.Rows().Kinds() + first, total - first);
+    const std::span<const std::uint8_t> entries = overview_.Entries();
+    bar_->SetEntries(entries.data(), static_cast<int>(entries.size()));
     UpdateVisibleFrame();
 }
 

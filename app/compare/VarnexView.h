@@ -5,6 +5,7 @@
 #include "app/compare/CaretStatus.h"
 #include "app/compare/ViewSettings.h"
 #include "app/doublepane/MarginLabel.h"
+#include "app/overview/OverviewBarModel.h"
 #include "engine/CompareEngine.h"
 #include "textview/dialogs/DialogSeams.h"
 #include "textview/dialogs/MessageBoxCall.h"
@@ -63,20 +64,20 @@ public:
 
     CompareMode CompareModeInForce() const { return compareMode_; }
     ViewMode CurrentViewMode() const { return viewMode_; }
-    BarMode CurrentBarMode() const { return barMode_; }
+    BarMode CurrentBarMode() const { return overview_.Mode(); }
     const std::string& Path(Side side) const;
     const QString& Title(Side side) const { return titles_[IndexOf(side)]; }
     bool TitlesGiven() const { return titlesGiven_; }
     const CompareEngine& Engine() const { return engine_; }
     // The scroll position the panes last reported, and the first row of the bar in BarMode::Window.
     int FirstColumn() const { return firstColumn_; }
-    int TopRow() const { return topRow_; }
-    int BarTop() const { return barTop_; }
+    int TopRow() const { return overview_.TopRow(); }
+    int BarTop() const { return overview_.BarTop(); }
     // Rows of the current difference block, which carry the marker in the margin.
     int MarkStart() const { return markStart_; }
     int MarkEnd() const { return markEnd_; }
     // The bar's entries in BarMode::Summary.
-    const std::vector<std::uint8_t>& Summary() const { return summary_; }
+    const std::vector<std::uint8_t>& Summary() const { return overview_.Summary(); }
 
     CTextDoubleWnd& DoublePane() { return *doublePane_; }
     OverviewBar& Bar() { return *bar_; }
@@ -143,31 +144,23 @@ private:
     void RepaintPanes();
 
     void OnPanesScrolled(int firstColumn, int firstRow);
-    int RowAtBar(int y) const;
     void OnBarDoubleClicked(int y);
     void OnBarClicked(int y);
     int RowsShown() const;
     void UpdateVisibleFrame();
     void LayOut();
-    int BarWindowRows() const;
-    void UpdateBarTop(int topRow);
-    void RebuildSummary();
     void RefreshBar();
 
     CompareEngine engine_;
+    OverviewBarModel overview_{engine_.Rows()};
     CTextDoubleWnd* doublePane_ = nullptr;
     OverviewBar* bar_ = nullptr;
     CompareRun* compareRun_ = nullptr;
     CompareMode compareMode_ = CompareMode::CharWise;
     ViewMode viewMode_ = ViewMode::SideBySide;
-    BarMode barMode_ = BarMode::Summary;
     EncodingChoice encodingChoice_ = EncodingChoice::Automatic;
     int width_ = 0;
-    int height_ = 0;
     int firstColumn_ = 0;
-    int topRow_ = 0;
-    int barTop_ = 0;
-    std::vector<std::uint8_t> summary_;
     std::array<QString, 2> titles_;
     bool jumpToFirst_ = false;
     bool showTitles_ = true;

@@ -131,7 +131,7 @@ void CVarnexView::RunToggleViewMode(CommandId) {
     viewMode_ = viewMode_ == ViewMode::Stacked ? ViewMode::SideBySide : ViewMode::Stacked;
     doublePane_->SetStacked(viewMode_ == ViewMode::Stacked);
     UpdateTitles();
-    UpdateBarTop(topRow_);
+    if (overview_.SetViewMode(viewMode_)) RefreshBar();
     emit CommandStatesChanged();
 }
 
@@ -140,14 +140,13 @@ CommandState CVarnexView::ViewModeState(CommandId) const {
 }
 
 void CVarnexView::RunToggleBarMode(CommandId) {
-    barMode_ = barMode_ == BarMode::Summary ? BarMode::Window : BarMode::Summary;
-    RebuildSummary();
+    overview_.ToggleMode();
     RefreshBar();
     emit CommandStatesChanged();
 }
 
 CommandState CVarnexView::BarModeState(CommandId) const {
-    return {true, barMode_ == BarMode::Summary};
+    return {true, overview_.Mode() == BarMode::Summary};
 }
 
 // Both panes share one font group, so the left pane's dialog serves them both.
