@@ -29,6 +29,7 @@ bool OverviewBarModel::SetViewMode(ViewMode viewMode) {
 }
 
 void OverviewBarModel::RowsReplaced() {
+    topRow_ = 0;
     UpdateBarTop();
     RebuildSummary();
 }

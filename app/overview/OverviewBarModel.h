@@ -27,7 +27,8 @@ public:
     // The panes stacked show half as many rows, so the window starts elsewhere. Returns true
     // when the bar's entries must be pushed again.
     bool SetViewMode(ViewMode viewMode);
-    // The rows were replaced: the window and the summary are counted again for them.
+    // The rows were replaced and the panes start at the top again: the window and the summary
+    // are counted again for them.
     void RowsReplaced();
 
     // Returns true when the bar's entries must be pushed again: the window moved.
