@@ -3,6 +3,7 @@
 // PCRE2's UTF-8 mode, so that case folds and words are Unicode characters.
 #include "textview/model/search/Search.h"
 
+#include "common/Windows1252.h"
 #include "textview/model/document/PaneModel.h"
 #include "textview/model/document/TextColumns.h"
 #include "textview/model/editor/CharClass.h"
@@ -73,31 +74,6 @@ std::uint8_t TypeBits(std::uint8_t byte, const ByteTraits& traits) {
     if (traits.digit) bits |= kTypeDigit;
     if (IsAlnum(traits) || byte == '_') bits |= kTypeWord;
     return bits;
-}
-
-// Windows-1252 case pairs: ASCII, the accented letters 0xC0..0xDE (not ×) with 0xE0..0xFE
-// (not ÷), Š Œ Ž with š œ ž, and Ÿ with ÿ. Bytes without a partner give themselves.
-std::uint8_t UpperPartner1252(std::uint8_t byte) {
-    if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7))
-        return static_cast<std::uint8_t>(byte - 0x20);
-    if (byte == 0x9A || byte == 0x9C || byte == 0x9E) return static_cast<std::uint8_t>(byte - 0x10);
-    return byte == 0xFF ? 0x9F : byte;
-}
-
-std::uint8_t LowerPartner1252(std::uint8_t byte) {
-    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
-        return static_cast<std::uint8_t>(byte + 0x20);
-    if (byte == 0x8A || byte == 0x8C || byte == 0x8E) return static_cast<std::uint8_t>(byte + 0x10);
-    return byte == 0x9F ? 0xFF : byte;
-}
-
-// Lower-case letters that have no upper case in the code page: ƒ ª µ º ß.
-bool IsCaselessLower1252(std::uint8_t byte) {
-    return byte == 0x83 || byte == 0xAA || byte == 0xB5 || byte == 0xBA || byte == 0xDF;
-}
-
-bool IsUnassigned1252(std::uint8_t byte) {
-    return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
 }
 
 constexpr std::uint8_t kNoBreakSpace = 0xA0;
