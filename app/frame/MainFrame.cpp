@@ -170,7 +170,7 @@ void CMainFrame::BuildStatusBar() {
     statusBar()->addPermanentWidget(numLockPane_);
     // Identical files are worth a word; any other result leaves the idle prompt.
     connect(view_, &CVarnexView::Compared, this, [this](bool identical) {
-        promptPane_->setText(UiText(identical ? kStrNoDifferences : kStrReady));
+        promptPane_->setText(UiText(PromptAfterCompare(identical, view_->Hidden())));
     });
     for (const Side side : kBothSides) {
         connect(&view_->DoublePane().Pane(side), &CAnsiEditView::StatusPublished, this,
