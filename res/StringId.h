@@ -22,6 +22,11 @@ enum StringId : int {
     kStrCancelCompare = 61215,
     kStrCompareCancelled = 61216,
     kStrFileExceedsMemory = 61217, // the console tool's input past what memory holds
+    // Status bar after a comparison whose files differ in what the panes do not show.
+    kStrOnlyLineEndsDiffer = 61230,
+    kStrOnlyEncodingDiffers = 61231,
+    kStrOnlyEncodingAndLineEndsDiffer = 61232,
+    kStrMixedLineEnds = 61233, // a pane title's note on a file with more than one kind of line end
 
     // Main window: title and menu bar.
     kStrAppTitle = 62000,

@@ -214,6 +214,8 @@ void CVarnexView::HandSidesToDoublePane() {
 // A failed load leaves no rows: the panes, margins and bar show nothing of the files before,
 // and the titles name the files that were tried, which Reload tries again.
 void CVarnexView::ShowNothing() {
+    formatNotes_ = {};
+    hidden_ = HiddenDifference::None;
     for (const Side side : kBothSides)
         doublePane_->Pane(side).Clear();
     ShowResult();
@@ -304,8 +306,12 @@ void CVarnexView::UpdateTitles() {
         }
         const QFontMetrics metrics(doublePane_->TitleBarOf(side).font());
         const QString title = Title(side).left(kMaxTitleLength);
-        doublePane_->SetTitleText(
-            side, metrics.elidedText(title, Qt::ElideMiddle, std::max(0, available)));
+        const QString& note = formatNotes_[IndexOf(side)];
+        const QString shownNote = note.isEmpty() ? note : QStringLiteral("  (%1)").arg(note);
+        // The path gives way; the note is short and says why rows differ.
+        const int pathRoom = std::max(0, available - metrics.horizontalAdvance(shownNote));
+        doublePane_->SetTitleText(side,
+                                  metrics.elidedText(title, Qt::ElideMiddle, pathRoom) + shownNote);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/commands/CommandTable.h"
 #include "app/compare/CaretStatus.h"
+#include "app/compare/FileFormat.h"
 #include "app/compare/ViewSettings.h"
 #include "app/doublepane/MarginLabel.h"
 #include "app/overview/OverviewBarModel.h"
@@ -68,6 +69,8 @@ public:
     const std::string& Path(Side side) const;
     const QString& Title(Side side) const { return titles_[IndexOf(side)]; }
     bool TitlesGiven() const { return titlesGiven_; }
+    // What the last comparison found beyond what the panes show.
+    HiddenDifference Hidden() const { return hidden_; }
     const CompareEngine& Engine() const { return engine_; }
     // The scroll position the panes last reported, and the first row of the bar in BarMode::Window.
     int FirstColumn() const { return firstColumn_; }
@@ -128,6 +131,7 @@ private:
     void RunEncoding(CommandId id);
     CommandState EncodingState(CommandId id) const;
     void ApplyEncoding();
+    void NoteFormats(const std::array<TextEncoding, 2>& encodings);
     std::uint8_t MixedCharacterStyle(std::uint8_t firstId, std::uint8_t otherId) const;
 
     LoadResult RunCompare(const std::string& firstPath, const std::string& secondPath);
@@ -162,6 +166,8 @@ private:
     int width_ = 0;
     int firstColumn_ = 0;
     std::array<QString, 2> titles_;
+    std::array<QString, 2> formatNotes_; // encoding and line ends, shown after the title
+    HiddenDifference hidden_ = HiddenDifference::None;
     bool jumpToFirst_ = false;
     bool showTitles_ = true;
     bool titlesGiven_ = false;

@@ -107,11 +107,25 @@ CommandState CVarnexView::EncodingState(CommandId id) const {
 }
 
 void CVarnexView::ApplyEncoding() {
+    std::array<TextEncoding, 2> encodings{};
     for (const Side side : kBothSides) {
         const SourceText& text = side == Side::Left ? engine_.Left() : engine_.Right();
-        doublePane_->Pane(side).SetEncoding(
-            ResolveEncoding(encodingChoice_, text.text.data(), text.text.size()));
+        encodings[IndexOf(side)] =
+            ResolveEncoding(encodingChoice_, text.text.data(), text.text.size());
+        doublePane_->Pane(side).SetEncoding(encodings[IndexOf(side)]);
     }
+    NoteFormats(encodings);
+}
+
+// Rows that all differ, or none, can have a cause the panes do not show; the titles and the
+// status bar name it.
+void CVarnexView::NoteFormats(const std::array<TextEncoding, 2>& encodings) {
+    const Bytes left(engine_.Left().text.data(), engine_.Left().text.size());
+    const Bytes right(engine_.Right().text.data(), engine_.Right().text.size());
+    formatNotes_[0] = QString::fromStdString(FormatNote(left, encodings[0]));
+    formatNotes_[1] = QString::fromStdString(FormatNote(right, encodings[1]));
+    hidden_ = HiddenDifferenceOf(left, encodings[0], right, encodings[1]);
+    UpdateTitles();
 }
 
 // A character whose bytes differ in kind is drawn as changed, keeping its first byte's syntax

@@ -38,6 +38,7 @@ CTextDoubleWnd::CTextDoubleWnd(QWidget* parent) : QWidget(parent) {
     // The panes show the same rows: they scroll over one range, so neither can run ahead.
     Pane(Side::Left).SetScrollPartner(&Pane(Side::Right));
     setFocusProxy(&Pane(activeSide_));
+    MarkActiveTitle();
     menu_ = new DoublePaneMenu(*this);
     // A right click on a pane offers the side's path and editor before the pane's own entries.
     for (const Side side : kBothSides) {
@@ -98,6 +99,13 @@ void CTextDoubleWnd::OnPaneScrolled(Side side) {
 void CTextDoubleWnd::OnPaneFocused(Side side) {
     activeSide_ = side;
     setFocusProxy(&Pane(side));
+    MarkActiveTitle();
+}
+
+// Find, copy and the context menu act on the active pane; its title shows which one that is.
+void CTextDoubleWnd::MarkActiveTitle() {
+    for (const Side side : kBothSides)
+        TitleBarOf(side).SetActive(side == activeSide_);
 }
 
 void CTextDoubleWnd::resizeEvent(QResizeEvent* event) {

@@ -62,6 +62,7 @@ protected:
 private:
     void OnPaneScrolled(Side side);
     void OnPaneFocused(Side side);
+    void MarkActiveTitle();
     void LayOut();
     void PaintStackedGap(QPainter& painter);
 

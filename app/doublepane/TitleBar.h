@@ -1,4 +1,5 @@
-// The title bar above a compare pane: a sunken strip of text in the system's proportional font.
+// The title bar above a compare pane: a sunken strip of text in the system's proportional font,
+// in the highlight colours while its pane is the one commands act on.
 #pragma once
 
 #include <QLabel>
@@ -10,6 +11,11 @@ class TitleBar : public QLabel {
 
 public:
     explicit TitleBar(QWidget* parent = nullptr);
+
+    void SetActive(bool active);
+
+private:
+    void KeepHighlightWhileInactive();
 };
 
 } // namespace varnex

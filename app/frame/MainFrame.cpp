@@ -16,21 +16,24 @@
 #include "app/ui/UiText.h"
 #include "res/CommandId.h"
 #include "res/StringId.h"
+#include "textview/model/settings/PaneTexts.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
+
+#include <cstring>
 
 namespace varnex {
 
@@ -76,14 +79,30 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), flatMode_(ReadFla
     UpdateCommandStates();
 }
 
-// A first window fits the screen there is: with a large scale factor the default size may not.
+// The window opens where it was last, within the screen there is now; a first window fits it
+// too: with a large scale factor the default size may not.
 void CMainFrame::PlaceOnScreen() {
+    const std::optional<StoredPlacement> stored = ReadWindowPlacement();
     const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!shownOn) {
         resize(kDefaultSize);
         return;
     }
-    setGeometry(CentredOnScreen(kDefaultSize, shownOn->availableGeometry()));
+    setGeometry(PlacementAtStart(stored, kDefaultSize, shownOn->availableGeometry()));
+    if (stored && stored->maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// A maximised window stores the rectangle it returns to, so that it opens maximised again and
+// still has its own size when the user restores it.
+void CMainFrame::StorePlacement() {
+    const QRect normal = isMaximized() ? normalGeometry() : geometry();
+    const StoreResult stored = WriteWindowPlacement(
+        {normal.x(), normal.y(), normal.width(), normal.height(), isMaximized()});
+    if (stored) return;
+    const QString text = QString::fromUtf8(kSettingsNotSavedText)
+                             .arg(QString::fromUtf8(stored.failure->path),
+                                  QString::fromLocal8Bit(std::strerror(stored.failure->error)));
+    messageBox_(this, QMessageBox::Critical, QString::fromUtf8(kErrorCaption), text);
 }
 
 // The children go after this destructor has run; focus moves and view signals on their way
@@ -151,7 +170,7 @@ void CMainFrame::BuildStatusBar() {
     statusBar()->addPermanentWidget(numLockPane_);
     // Identical files are worth a word; any other result leaves the idle prompt.
     connect(view_, &CVarnexView::Compared, this, [this](bool identical) {
-        promptPane_->setText(UiText(identical ? kStrNoDifferences : kStrReady));
+        promptPane_->setText(UiText(PromptAfterCompare(identical, view_->Hidden())));
     });
     for (const Side side : kBothSides) {
         connect(&view_->DoublePane().Pane(side), &CAnsiEditView::StatusPublished, this,
@@ -195,6 +214,7 @@ void CMainFrame::OnCompareEnded(bool cancelled) {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     closeAfterCompare_ = view_->Comparing();
     if (!closeAfterCompare_) {
+        StorePlacement();
         QMainWindow::closeEvent(event);
         return;
     }

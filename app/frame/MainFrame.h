@@ -6,6 +6,7 @@
 #include "app/commands/CommandTable.h"
 #include "app/commands/CommandTarget.h"
 #include "textview/dialogs/DialogRunner.h"
+#include "textview/dialogs/MessageBoxCall.h"
 
 #include <QMainWindow>
 #include <QSize>
@@ -36,6 +37,7 @@ public:
     void SetDocument(CommandTarget* document) { document_ = document; }
     void SetApplication(CommandTarget* application) { application_ = application; }
     void SetDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
+    void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
 
     // Runs `id` as a menu entry, toolbar button or key would: only while it is enabled.
     bool RunCommand(CommandId id) { return actions_->Run(id); }
@@ -60,13 +62,15 @@ public:
     bool OnUpdateCommand(CommandId id, CommandState& state) override;
 
 protected:
-    // A window closed during a compare stops the compare first and closes when it has ended.
+    // A window closed during a compare stops the compare first and closes when it has ended;
+    // closing, it stores where it is.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     static const CommandTable<CMainFrame>& Commands();
 
     void PlaceOnScreen();
+    void StorePlacement();
     void BuildRoute();
     void BuildMenus();
     void BuildToolBar();
@@ -105,6 +109,7 @@ private:
     CommandTarget* document_ = nullptr;
     CommandTarget* application_ = nullptr;
     DialogRunner runDialog_ = RunModalDialog;
+    MessageBoxCall messageBox_ = ShowModalMessageBox;
     bool flatMode_ = true;
     bool alwaysOnTop_ = false; // never stored: every run starts in the normal layer
 };

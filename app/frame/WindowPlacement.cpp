@@ -36,4 +36,11 @@ QRect CentredOnScreen(QSize size, const QRect& available, QSize frameAllowance) 
     return QRect(topLeft, fitted);
 }
 
+QRect PlacementAtStart(const std::optional<StoredPlacement>& stored, QSize firstSize,
+                       const QRect& available, QSize frameAllowance) {
+    if (!stored) return CentredOnScreen(firstSize, available, frameAllowance);
+    const QRect last(stored->left, stored->top, stored->width, stored->height);
+    return FitToScreen(last, available, frameAllowance);
+}
+
 } // namespace varnex

@@ -1,6 +1,8 @@
 // Where the main window opens: within the screen area there is now, whatever size it asks for.
 #pragma once
 
+#include "app/frame/FrameSettings.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -16,5 +18,10 @@ QRect FitToScreen(const QRect& wanted, const QRect& available,
 
 // A new window of `size`, fitted and centred in `available`.
 QRect CentredOnScreen(QSize size, const QRect& available, QSize frameAllowance = kFrameAllowance);
+
+// Where a window opens at start: where it was last (its normal rectangle, fitted to the screen
+// there is now), or a new window of `firstSize` when nothing was stored.
+QRect PlacementAtStart(const std::optional<StoredPlacement>& stored, QSize firstSize,
+                       const QRect& available, QSize frameAllowance = kFrameAllowance);
 
 } // namespace varnex

@@ -56,6 +56,7 @@ void CVarnexApp::CreateWindows() {
     frame_->SetDocument(document_.get());
     frame_->SetApplication(this);
     frame_->SetDialogRunner(runDialog_);
+    frame_->SetMessageBox(messageBox_);
     frame_->View().SetMessageBox(messageBox_);
     frame_->View().SetPaneDialogs({runDialog_, messageBox_, AskModalQuestion});
     document_->SetDialogRunner(runDialog_);

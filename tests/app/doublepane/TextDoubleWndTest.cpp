@@ -1,9 +1,12 @@
 // The double-pane window in the view: layouts, gap, coupled scrolling, focus, navigation.
 #include "tests/app/compare/ViewTestSupport.h"
 
+#include "app/doublepane/TitleBar.h"
 #include "app/overview/OverviewBar.h"
 #include "res/CommandId.h"
 
+#include <QDialog>
+#include <QFocusEvent>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -145,6 +148,40 @@ TEST(CompareViewScrolling, FocusMakesAPaneTheActiveOne) {
     QApplication::processEvents();
     EXPECT_EQ(shown.view->DoublePane().ActiveSide(), Side::Left);
     EXPECT_TRUE(shown.Pane(Side::Left).hasFocus());
+}
+
+// The bar as drawn, taken right of its text, against the colour of its palette's highlight.
+bool TitleDrawnHighlighted(TitleBar& bar) {
+    const QImage image = bar.grab().toImage();
+    const QColor drawn = image.pixelColor(image.width() - 6, image.height() / 2);
+    return drawn == bar.palette().color(QPalette::Active, QPalette::Highlight);
+}
+
+TEST(CompareViewScrolling, TheActivePanesTitleIsHighlightedAndStaysSoBehindADialog) {
+    ShownView shown;
+    CTextDoubleWnd& window = shown.view->DoublePane();
+    shown.view->SetTitle(Side::Left, "links");
+    shown.view->SetTitle(Side::Right, "rechts");
+    shown.view->activateWindow();
+    QApplication::processEvents();
+    EXPECT_TRUE(TitleDrawnHighlighted(window.TitleBarOf(Side::Left)));
+    EXPECT_FALSE(TitleDrawnHighlighted(window.TitleBarOf(Side::Right)));
+
+    shown.Pane(Side::Right).setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(TitleDrawnHighlighted(window.TitleBarOf(Side::Left)));
+    EXPECT_TRUE(TitleDrawnHighlighted(window.TitleBarOf(Side::Right)));
+
+    QDialog dialog(shown.view.get());
+    dialog.setModal(true);
+    dialog.show();
+    dialog.activateWindow();
+    QFocusEvent givenAway(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(&shown.Pane(Side::Right), &givenAway);
+    QApplication::processEvents();
+    EXPECT_EQ(window.ActiveSide(), Side::Right);
+    EXPECT_FALSE(TitleDrawnHighlighted(window.TitleBarOf(Side::Left)));
+    EXPECT_TRUE(TitleDrawnHighlighted(window.TitleBarOf(Side::Right)));
 }
 
 // 200 equal lines with lines 100 and 150 changed on the right.

@@ -219,6 +219,21 @@ TEST(MainFrameNavigation, NoDifferencesDisableEveryNavigationButtonAndTheStatusB
     EXPECT_EQ(frame->PromptPane().text(), "Bereit");
 }
 
+// Every row differs and the panes look alike: the title and the status bar say why.
+TEST(MainFrameStatusBar, FilesThatDifferOnlyInLineEndsAreToldSo) {
+    ShownFrame frame;
+    ASSERT_EQ(CompareScratchFiles(*frame, "eins\r\nzwei\r\n", "eins\nzwei\n"), LoadResult::Ok);
+    const CTextDoubleWnd& panes = frame->View().DoublePane();
+    ASSERT_TRUE(panes.TitleText(Side::Left) && panes.TitleText(Side::Right));
+    EXPECT_TRUE(panes.TitleText(Side::Left)->endsWith(QStringLiteral("frame-left.txt  (CRLF)")))
+        << panes.TitleText(Side::Left)->toStdString();
+    EXPECT_TRUE(panes.TitleText(Side::Right)->endsWith(QStringLiteral("frame-right.txt")))
+        << panes.TitleText(Side::Right)->toStdString();
+    EXPECT_EQ(frame->PromptPane().text(), "Die Dateien unterscheiden sich nur in den Zeilenenden.");
+    ASSERT_EQ(CompareScratchFiles(*frame, "eins\r\n", "zwei\n"), LoadResult::Ok);
+    EXPECT_EQ(frame->PromptPane().text(), "Bereit");
+}
+
 TEST(MainFrameChecks, CompareModeEntriesCheckTheModeInForce) {
     ShownFrame frame;
     EXPECT_TRUE(frame->RunCommand(kCmdLineWise));
