@@ -27,6 +27,13 @@ std::vector<DroppedItem> FileDropTarget::ItemsOf(const QMimeData& data) {
     return items;
 }
 
+// Over X11 the list can come back empty at the drop although the drag offered it on
+// entering; it cannot change during one drag, so the entering list stands in.
+std::vector<DroppedItem> FileDropTarget::DroppedItems(const QMimeData& data) const {
+    std::vector<DroppedItem> items = ItemsOf(data);
+    return items.empty() ? enteredItems_ : items;
+}
+
 std::optional<Side> FileDropTarget::SideOf(const QObject* watched) const {
     for (const Side side : kBothSides) {
         if (watched == panes_.Pane(side).viewport()) return side;
@@ -42,7 +49,8 @@ bool FileDropTarget::eventFilter(QObject* watched, QEvent* event) {
     // Refusals are told after the drop, so every list is taken.
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
-    if (type == QEvent::Drop) handler_(ItemsOf(*drop->mimeData()), SideOf(watched));
+    if (type == QEvent::DragEnter) enteredItems_ = ItemsOf(*drop->mimeData());
+    if (type == QEvent::Drop) handler_(DroppedItems(*drop->mimeData()), SideOf(watched));
     return true;
 }
 

@@ -30,10 +30,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::vector<DroppedItem> DroppedItems(const QMimeData& data) const;
     std::optional<Side> SideOf(const QObject* watched) const;
 
     CTextDoubleWnd& panes_;
     DropHandler handler_;
+    std::vector<DroppedItem> enteredItems_;
 };
 
 } // namespace varnex

@@ -124,6 +124,23 @@ TEST_F(CompareFilesOnDisk, RefusedDropsLeaveTheComparisonAndSayWhyInTheStatusBar
     }
 }
 
+// X11 may hand over an empty list at the drop; the list the drag entered with stands.
+TEST_F(CompareFilesOnDisk, AListEmptyAtTheDropIsTakenFromTheEnteringDrag) {
+    Start();
+    const std::string other = Write("other.txt", "a\nz\n");
+    QMimeData offered;
+    offered.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
+    QMimeData atDrop;
+    atDrop.setData(QStringLiteral("text/uri-list"), QByteArray());
+    const QPoint at(5, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, &offered, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&PaneArea(Side::Left), &enter);
+    QDropEvent drop(at, Qt::CopyAction, &atDrop, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&PaneArea(Side::Left), &drop);
+    EXPECT_EQ(started.View().Path(Side::Left), other);
+    EXPECT_EQ(started.View().Path(Side::Right), right);
+}
+
 // The panes' own text drags carry no file list and stay theirs.
 TEST_F(CompareFilesOnDisk, DroppedTextIsLeftToThePane) {
     Start();
