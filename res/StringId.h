@@ -22,6 +22,14 @@ enum StringId : int {
     kStrCancelCompare = 61215,
     kStrCompareCancelled = 61216,
     kStrFileExceedsMemory = 61217, // the console tool's input past what memory holds
+    // Files dropped on the window, and a compared file that changed on disk.
+    kStrDropNeedsTwoFiles = 61220,
+    kStrDropNotLocal = 61221,
+    kStrDropNotAFile = 61222,
+    kStrDropTooManyFiles = 61223,
+    kStrFileChangedOnDisk = 61224,
+    kStrFileDeletedOnDisk = 61225,
+    kStrReloadChanged = 61226,
     // Status bar after a comparison whose files differ in what the panes do not show.
     kStrOnlyLineEndsDiffer = 61230,
     kStrOnlyEncodingDiffers = 61231,

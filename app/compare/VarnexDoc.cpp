@@ -2,6 +2,7 @@
 #include "app/compare/VarnexDoc.h"
 
 #include "app/compare/VarnexView.h"
+#include "app/dialogs/FileHistory.h"
 #include "app/dialogs/OpenFilesDlg.h"
 #include "app/ui/PathText.h"
 #include "app/ui/UiText.h"
@@ -55,6 +56,15 @@ void CVarnexDoc::ApplyDialog(const COpenFilesDlg& dialog) {
     // Titles given on the command line belong to the files they were given for.
     if (filesChanged) view_.ForgetGivenTitles();
     view_.UseCompareMode(dialog.Mode());
+    ReportLoad(view_.LoadAndCompare(first, second), first, second);
+}
+
+void CVarnexDoc::OpenDropped(const std::string& first, const std::string& second) {
+    if (view_.Comparing()) return;
+    FileHistory::OfSide(Side::Left).Add(first);
+    FileHistory::OfSide(Side::Right).Add(second);
+    if (first != view_.Path(Side::Left) || second != view_.Path(Side::Right))
+        view_.ForgetGivenTitles();
     ReportLoad(view_.LoadAndCompare(first, second), first, second);
 }
 

@@ -27,6 +27,10 @@ public:
     void SetDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
     void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
 
+    // Compares files dropped on the window; like a choice in the open-files dialog, they
+    // enter its histories.
+    void OpenDropped(const std::string& first, const std::string& second);
+
     bool OnCommand(CommandId id) override;
     bool OnUpdateCommand(CommandId id, CommandState& state) override;
 

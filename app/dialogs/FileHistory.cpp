@@ -7,6 +7,10 @@
 
 namespace varnex {
 
+FileHistory FileHistory::OfSide(Side side) {
+    return FileHistory(side == Side::Left ? "File1" : "File2");
+}
+
 std::vector<std::string> FileHistory::Entries() const {
     SettingsKey key;
     if (!key.Open(Hive::CurrentUser, OpenMode::Read)) return {};

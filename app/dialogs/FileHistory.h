@@ -1,6 +1,8 @@
 // The history list of one of the open-files dialog's fields, kept in the program's settings.
 #pragma once
 
+#include "engine/Side.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -14,6 +16,8 @@ public:
 
     // `valueName` is the value under the program's key that holds the list ("File1", "File2").
     explicit FileHistory(std::string valueName) : valueName_(std::move(valueName)) {}
+    // The list of the field for the file of `side`.
+    static FileHistory OfSide(Side side);
 
     // Most recent first.
     std::vector<std::string> Entries() const;

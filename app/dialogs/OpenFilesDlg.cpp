@@ -26,7 +26,6 @@ namespace varnex {
 
 namespace {
 
-constexpr const char* kHistoryNames[2] = {"File1", "File2"};
 struct ModeButtonText {
     CompareMode mode;
     StringId text;
@@ -119,7 +118,7 @@ void COpenFilesDlg::Initialise() {
 // Only the drop-down lists: the edit texts are the fields' own.
 void COpenFilesDlg::FillHistories() {
     for (const Side side : kBothSides) {
-        for (const std::string& entry : FileHistory(kHistoryNames[IndexOf(side)]).Entries())
+        for (const std::string& entry : FileHistory::OfSide(side).Entries())
             FileBox(side).addItem(PathText(entry));
     }
 }
@@ -155,7 +154,7 @@ QString COpenFilesDlg::BrowseStart(Side side) const {
 void COpenFilesDlg::accept() {
     TakeFromControls();
     for (const Side side : kBothSides)
-        FileHistory(kHistoryNames[IndexOf(side)]).Add(PathBytes(FileBox(side).currentText()));
+        FileHistory::OfSide(side).Add(PathBytes(FileBox(side).currentText()));
     if (handoverMode_) StorePosition();
     QDialog::accept();
 }

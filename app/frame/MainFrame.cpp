@@ -65,14 +65,14 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), flatMode_(ReadFla
     EnsureIconResources();
     setWindowIcon(QIcon(QStringLiteral(":/icons/varnex.svg")));
     PlaceOnScreen();
-    view_ = new CVarnexView(this);
-    setCentralWidget(view_);
+    setCentralWidget(BuildCentre());
     actions_ = new CommandActions(router_, this);
     BuildRoute();
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
     BuildShortcuts();
+    BuildFileHandling();
     connect(view_, &CVarnexView::CommandStatesChanged, this, &CMainFrame::UpdateCommandStates);
     // The active pane decides some commands, and it changes with the focus.
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::UpdateCommandStates);

@@ -5,11 +5,18 @@
 #include "app/commands/CommandRouter.h"
 #include "app/commands/CommandTable.h"
 #include "app/commands/CommandTarget.h"
+#include "app/compare/DiskChangeCheck.h"
+#include "app/compare/FileDrop.h"
 #include "textview/dialogs/DialogRunner.h"
 #include "textview/dialogs/MessageBoxCall.h"
 
 #include <QMainWindow>
 #include <QSize>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -17,6 +24,8 @@ class QToolBar;
 
 namespace varnex {
 
+class ChangeNotice;
+class CompareFileWatch;
 class CVarnexView;
 class NumLockIndicator;
 
@@ -38,6 +47,9 @@ public:
     void SetApplication(CommandTarget* application) { application_ = application; }
     void SetDialogRunner(DialogRunner runner) { runDialog_ = std::move(runner); }
     void SetMessageBox(MessageBoxCall call) { messageBox_ = std::move(call); }
+    // Compares files dropped on the window (first, second).
+    using FileOpener = std::function<void(const std::string&, const std::string&)>;
+    void SetFileOpener(FileOpener opener) { openFiles_ = std::move(opener); }
 
     // Runs `id` as a menu entry, toolbar button or key would: only while it is enabled.
     bool RunCommand(CommandId id) { return actions_->Run(id); }
@@ -55,6 +67,8 @@ public:
     // Shown while a long compare runs: its files and the button that stops it.
     QWidget& BusyPane() { return *busyPane_; }
     QPushButton& CancelButton() { return *cancelButton_; }
+    // The bar above the panes that tells of a compared file changed on disk.
+    ChangeNotice& Notice() { return *notice_; }
     bool FlatToolBar() const { return flatMode_; }
     bool AlwaysOnTop() const { return alwaysOnTop_; }
 
@@ -78,6 +92,11 @@ private:
     void BuildBusyPane();
     void OnCompareEnded(bool cancelled);
     void BuildShortcuts();
+    QWidget* BuildCentre();
+    void BuildFileHandling();
+    void OnFilesDropped(const std::vector<DroppedItem>& items, std::optional<Side> side);
+    void OnFileChanged(Side side, DiskChange change);
+    void OnComparedFiles();
     void ApplyFlatMode();
     void ShowPaneStatus(const QString& text, const QString& mode);
 
@@ -106,6 +125,9 @@ private:
     QLabel* busyText_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     bool closeAfterCompare_ = false;
+    ChangeNotice* notice_ = nullptr;
+    CompareFileWatch* fileWatch_ = nullptr;
+    FileOpener openFiles_;
     CommandTarget* document_ = nullptr;
     CommandTarget* application_ = nullptr;
     DialogRunner runDialog_ = RunModalDialog;

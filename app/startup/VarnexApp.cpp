@@ -57,6 +57,10 @@ void CVarnexApp::CreateWindows() {
     frame_->SetApplication(this);
     frame_->SetDialogRunner(runDialog_);
     frame_->SetMessageBox(messageBox_);
+    CVarnexDoc* document = document_.get();
+    frame_->SetFileOpener([document](const std::string& first, const std::string& second) {
+        document->OpenDropped(first, second);
+    });
     frame_->View().SetMessageBox(messageBox_);
     frame_->View().SetPaneDialogs({runDialog_, messageBox_, AskModalQuestion});
     document_->SetDialogRunner(runDialog_);
