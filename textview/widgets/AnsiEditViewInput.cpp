@@ -34,6 +34,11 @@ bool CAnsiEditView::event(QEvent* event) {
 }
 
 void CAnsiEditView::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<ZoomStep> zoom = ZoomStepOf(*event)) {
+        Zoom(*zoom);
+        event->accept();
+        return;
+    }
     const KeyPress press = KeyPressOf(*event);
     const std::optional<char32_t> typed = TypedCharacter(*event, model_.Encoding());
     if (press.key == PaneKey::Other && !typed) {
