@@ -264,5 +264,18 @@ TEST_F(PaneInputTest, TheFocusedPanePublishesItsCaret) {
     EXPECT_EQ(published.last().at(1).toString(), QStringLiteral("Einf."));
 }
 
+TEST_F(PaneInputTest, ASearchHitOffTheScreenLandsInTheMiddleThird) {
+    FillNumbered(500);
+    const int rows = pane.Scroll().fullLines;
+    ASSERT_TRUE(pane.Search({"line 300", false}).found);
+    const int row = Caret().line - pane.Scroll().firstLine;
+    EXPECT_EQ(Caret().line, 300);
+    EXPECT_GE(row, rows / 3);
+    EXPECT_LT(row, rows - rows / 3);
+    const int firstLine = pane.Scroll().firstLine;
+    ASSERT_TRUE(pane.Search({"line 30" + std::to_string(rows / 3), false}).found);
+    EXPECT_EQ(pane.Scroll().firstLine, firstLine) << "a hit already shown does not scroll";
+}
+
 } // namespace
 } // namespace varnex
