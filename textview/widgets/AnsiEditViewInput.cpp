@@ -124,13 +124,14 @@ void CAnsiEditView::AutoScroll() {
     }
     const QRect area = viewport()->rect().adjusted(MarginWidth(), 0, 0, 0);
     const ScrollState& shown = Scroll();
-    int line = shown.firstLine;
-    int column = shown.firstColumn;
-    if (lastPointer_.y() < area.top()) --line;
-    if (lastPointer_.y() > area.bottom()) ++line;
-    if (lastPointer_.x() < area.left()) --column;
-    if (lastPointer_.x() > area.right()) ++column;
-    ScrollTo(std::max(column, 0), std::max(line, 0));
+    const QSize cell = CellSize();
+    const int lines =
+        AutoScrollStep(lastPointer_.y() - area.bottom(), cell.height(), shown.fullLines) -
+        AutoScrollStep(area.top() - lastPointer_.y(), cell.height(), shown.fullLines);
+    const int columns =
+        AutoScrollStep(lastPointer_.x() - area.right(), cell.width(), shown.fullColumns) -
+        AutoScrollStep(area.left() - lastPointer_.x(), cell.width(), shown.fullColumns);
+    ScrollTo(std::max(shown.firstColumn + columns, 0), std::max(shown.firstLine + lines, 0));
     const QPoint inside(std::clamp(lastPointer_.x(), area.left(), area.right()),
                         std::clamp(lastPointer_.y(), area.top(), area.bottom()));
     mouse_.Move(editor_, HitAt(inside));
