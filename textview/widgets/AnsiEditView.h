@@ -23,6 +23,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -222,6 +223,7 @@ private:
     void TellNotSaved(const StoreFailure& failure);
     bool SearchAndReport(const std::string& text);
     void AfterInteraction();
+    void OfferPrimarySelection();
     StyleValue StyleValueAt(const TextLine& line, int index) const;
     void FillStyleValues(const TextLine& line, int first, int count);
     int OverlaySelection(int line, int firstIndex, int startColumn, LineCells& cells);
@@ -264,6 +266,7 @@ private:
     bool dragging_ = false; // this pane's own drag is running
     bool droppedOnSelf_ = false;
     bool hadSelection_ = false;
+    std::optional<std::pair<TextPosition, TextPosition>> offeredSelection_;
     ContextMenuHook contextMenuHook_;
     TextPosition contextPosition_;
     bool leftButtonHeld_ = false;

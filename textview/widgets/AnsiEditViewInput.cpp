@@ -5,6 +5,7 @@
 #include "textview/widgets/KeyMapping.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -233,9 +234,23 @@ void CAnsiEditView::RestartBlink() {
     viewport()->update(CaretRect());
 }
 
+// Under X11 a selection is offered to other programs at once, as the text a copy would give.
+void CAnsiEditView::OfferPrimarySelection() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const CaretModel& caret = editor_.Caret();
+    if (!clipboard->supportsSelection() || !caret.HasSelection()) return;
+    const std::pair span{caret.SelectionStart(), caret.SelectionEnd()};
+    if (offeredSelection_ == span) return;
+    const std::string text = editor_.SelectedText();
+    if (text.empty()) return;
+    offeredSelection_ = span;
+    clipboard->setText(BytesToText(text, model_.Encoding()), QClipboard::Selection);
+}
+
 void CAnsiEditView::AfterInteraction() {
     AfterChange();
     RestartBlink();
+    OfferPrimarySelection();
     if (editor_.Caret().HasSelection() == hadSelection_) return;
     hadSelection_ = !hadSelection_;
     emit SelectionChanged();

@@ -277,5 +277,19 @@ TEST_F(PaneInputTest, ASearchHitOffTheScreenLandsInTheMiddleThird) {
     EXPECT_EQ(pane.Scroll().firstLine, firstLine) << "a hit already shown does not scroll";
 }
 
+TEST_F(PaneInputTest, ASelectionIsOfferedAsThePrimarySelection) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection()) GTEST_SKIP() << "no selection clipboard on this platform";
+    Fill({"caf\xE9 one", "two"});
+    Press(Qt::Key_Right, Qt::ShiftModifier, 4);
+    EXPECT_EQ(clipboard->text(QClipboard::Selection), QString::fromUtf8("café"));
+    Mouse(QEvent::MouseButtonPress, {0, 1}, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, {3, 1}, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, {3, 1}, Qt::NoButton);
+    EXPECT_EQ(clipboard->text(QClipboard::Selection), QStringLiteral("two"));
+    EXPECT_NE(clipboard->text(QClipboard::Clipboard), QStringLiteral("two"))
+        << "the copy command's clipboard stays as it was";
+}
+
 } // namespace
 } // namespace varnex
