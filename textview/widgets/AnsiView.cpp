@@ -75,7 +75,10 @@ void CAnsiView::SetFont(int size, const std::string& face) {
         resources_->SetZoomHeight(std::nullopt);
     }
     resources_->SetFonts(std::make_unique<FontSet>(resources_->ShownFont()));
-    ForEachGroupPane([](CAnsiView& pane) { pane.LayOut(); });
+    ForEachGroupPane([](CAnsiView& pane) {
+        pane.LayOut();
+        emit pane.CellSizeChanged();
+    });
 }
 
 bool CAnsiView::SetLineNumberWidth(int pixels) {

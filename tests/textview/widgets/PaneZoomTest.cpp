@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QSignalSpy>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -58,6 +59,7 @@ TEST_F(PaneZoomTest, ZoomKeysResizeBothPanesWithinTheLimitsAndStoreNothing) {
     const std::string hiveBefore = UserHiveText();
     const FontSpec stored = left->Resources().Font();
     const int storedPoints = Points();
+    QSignalSpy cellChanges(right.get(), &CAnsiView::CellSizeChanged);
     struct Case {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -82,6 +84,8 @@ TEST_F(PaneZoomTest, ZoomKeysResizeBothPanesWithinTheLimitsAndStoreNothing) {
     }
     EXPECT_EQ(right->CellSize(), storedCell);
     EXPECT_EQ(Points(), storedPoints);
+    EXPECT_EQ(cellChanges.count(), static_cast<int>(std::size(cases)))
+        << "hosts hear of every size the group takes";
 
     for (int k = 0; k < 30; ++k)
         Press(Qt::Key_Plus);
