@@ -77,6 +77,9 @@ CVarnexView::CVarnexView(QWidget* parent)
     doublePane_->Pane(Side::Left).LoadOptions("", false);
     setFocusProxy(doublePane_);
     connect(doublePane_, &CTextDoubleWnd::PanesScrolled, this, &CVarnexView::OnPanesScrolled);
+    // A zoom or a chosen font shows more or fewer rows: the bar's frame follows.
+    connect(&doublePane_->Pane(Side::Left), &CAnsiView::CellSizeChanged, this,
+            &CVarnexView::UpdateVisibleFrame);
     connect(bar_, &OverviewBar::DoubleClicked, this, &CVarnexView::OnBarDoubleClicked);
     connect(bar_, &OverviewBar::Clicked, this, &CVarnexView::OnBarClicked);
     LayOut();

@@ -111,15 +111,20 @@ void CAnsiEditView::TellNotSaved(const StoreFailure& failure) {
 
 bool CAnsiEditView::ChooseFont() {
     const std::optional<QFont> chosen =
-        chooseFont_(FontOfSpec(Resources().Font(), Fonts().Family()), window());
+        chooseFont_(FontOfSpec(Resources().ShownFont(), Fonts().Family()), window());
     if (!chosen) return false;
     Resources().Font() = FontSpecOfChoice(*chosen);
-    SetFont(0, {});
+    Resources().SetZoomHeight(std::nullopt);
+    ApplyShownFont();
     SaveChoice();
+    return true;
+}
+
+void CAnsiEditView::ApplyShownFont() {
+    SetFont(0, {});
     ForEachGroupPane([](CAnsiView& pane) { pane.viewport()->update(); });
     // Larger cells show fewer lines: the caret stays in sight.
     editor_.EnsureCaretVisible();
-    return true;
 }
 
 bool CAnsiEditView::ChooseColours() {

@@ -11,6 +11,7 @@
 #include "textview/model/editor/PaneMouse.h"
 #include "textview/model/editor/PanePlatform.h"
 #include "textview/model/search/WordMarks.h"
+#include "textview/model/settings/ZoomSteps.h"
 #include "textview/widgets/AnsiView.h"
 #include "textview/widgets/FontChooser.h"
 
@@ -22,6 +23,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -67,6 +69,9 @@ public:
     // cancelled. A save that fails is told in a message; the choice stays in effect.
     bool ChooseFont();
     void SetFontChooser(FontChooser chooser) { chooseFont_ = std::move(chooser); }
+    // Shows the group's font a size larger or smaller (6 to 48 points), or as stored again, in
+    // every pane of the group; nothing is stored. False when the size stays.
+    bool Zoom(ZoomStep step);
     // "Farben einstellen" over the group's styles; on OK the group's settings are saved (a
     // failure is told as ChooseFont tells it), every pane of the group repaints and
     // ColoursChosen is sent. False when cancelled.
@@ -198,6 +203,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -217,6 +223,7 @@ private:
     void TellNotSaved(const StoreFailure& failure);
     bool SearchAndReport(const std::string& text);
     void AfterInteraction();
+    void OfferPrimarySelection();
     StyleValue StyleValueAt(const TextLine& line, int index) const;
     void FillStyleValues(const TextLine& line, int first, int count);
     int OverlaySelection(int line, int firstIndex, int startColumn, LineCells& cells);
@@ -224,6 +231,7 @@ private:
     void OverlayBracket(int line, int firstIndex, int startColumn, int& flags);
     void OverlayWordMarks(int line, int firstIndex, int& flags);
 
+    void ApplyShownFont();
     void StartDrag();
     void AutoScroll();
     void BlinkCaret();
@@ -258,9 +266,11 @@ private:
     bool dragging_ = false; // this pane's own drag is running
     bool droppedOnSelf_ = false;
     bool hadSelection_ = false;
+    std::optional<std::pair<TextPosition, TextPosition>> offeredSelection_;
     ContextMenuHook contextMenuHook_;
     TextPosition contextPosition_;
     bool leftButtonHeld_ = false;
+    int wheelZoomAngle_ = 0; // a high-resolution wheel's eighths of a degree not yet zoomed
 };
 
 } // namespace varnex

@@ -5,6 +5,7 @@
 #include "textview/widgets/KeyMapping.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -34,6 +35,11 @@ bool CAnsiEditView::event(QEvent* event) {
 }
 
 void CAnsiEditView::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<ZoomStep> zoom = ZoomStepOf(*event)) {
+        Zoom(*zoom);
+        event->accept();
+        return;
+    }
     const KeyPress press = KeyPressOf(*event);
     const std::optional<char32_t> typed = TypedCharacter(*event, model_.Encoding());
     if (press.key == PaneKey::Other && !typed) {
@@ -119,13 +125,14 @@ void CAnsiEditView::AutoScroll() {
     }
     const QRect area = viewport()->rect().adjusted(MarginWidth(), 0, 0, 0);
     const ScrollState& shown = Scroll();
-    int line = shown.firstLine;
-    int column = shown.firstColumn;
-    if (lastPointer_.y() < area.top()) --line;
-    if (lastPointer_.y() > area.bottom()) ++line;
-    if (lastPointer_.x() < area.left()) --column;
-    if (lastPointer_.x() > area.right()) ++column;
-    ScrollTo(std::max(column, 0), std::max(line, 0));
+    const QSize cell = CellSize();
+    const int lines =
+        AutoScrollStep(lastPointer_.y() - area.bottom(), cell.height(), shown.fullLines) -
+        AutoScrollStep(area.top() - lastPointer_.y(), cell.height(), shown.fullLines);
+    const int columns =
+        AutoScrollStep(lastPointer_.x() - area.right(), cell.width(), shown.fullColumns) -
+        AutoScrollStep(area.left() - lastPointer_.x(), cell.width(), shown.fullColumns);
+    ScrollTo(std::max(shown.firstColumn + columns, 0), std::max(shown.firstLine + lines, 0));
     const QPoint inside(std::clamp(lastPointer_.x(), area.left(), area.right()),
                         std::clamp(lastPointer_.y(), area.top(), area.bottom()));
     mouse_.Move(editor_, HitAt(inside));
@@ -227,9 +234,23 @@ void CAnsiEditView::RestartBlink() {
     viewport()->update(CaretRect());
 }
 
+// Under X11 a selection is offered to other programs at once, as the text a copy would give.
+void CAnsiEditView::OfferPrimarySelection() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const CaretModel& caret = editor_.Caret();
+    if (!clipboard->supportsSelection() || !caret.HasSelection()) return;
+    const std::pair span{caret.SelectionStart(), caret.SelectionEnd()};
+    if (offeredSelection_ == span) return;
+    const std::string text = editor_.SelectedText();
+    if (text.empty()) return;
+    offeredSelection_ = span;
+    clipboard->setText(BytesToText(text, model_.Encoding()), QClipboard::Selection);
+}
+
 void CAnsiEditView::AfterInteraction() {
     AfterChange();
     RestartBlink();
+    OfferPrimarySelection();
     if (editor_.Caret().HasSelection() == hadSelection_) return;
     hadSelection_ = !hadSelection_;
     emit SelectionChanged();

@@ -70,9 +70,15 @@ void CAnsiView::SharedSettingsChanged() {
 }
 
 void CAnsiView::SetFont(int size, const std::string& face) {
-    if (size != 0) resources_->Font() = FontSpec::ForSize(size, face);
-    resources_->SetFonts(std::make_unique<FontSet>(resources_->Font()));
-    ForEachGroupPane([](CAnsiView& pane) { pane.LayOut(); });
+    if (size != 0) {
+        resources_->Font() = FontSpec::ForSize(size, face);
+        resources_->SetZoomHeight(std::nullopt);
+    }
+    resources_->SetFonts(std::make_unique<FontSet>(resources_->ShownFont()));
+    ForEachGroupPane([](CAnsiView& pane) {
+        pane.LayOut();
+        emit pane.CellSizeChanged();
+    });
 }
 
 bool CAnsiView::SetLineNumberWidth(int pixels) {

@@ -71,6 +71,9 @@ public:
 
 signals:
     void ScrollPositionChanged(int firstColumn, int firstLine);
+    // The group's font changed, so the rows and columns shown did too: hosts that frame them
+    // follow.
+    void CellSizeChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

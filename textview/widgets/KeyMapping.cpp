@@ -87,4 +87,21 @@ std::optional<char32_t> TypedCharacter(const QKeyEvent& event, TextEncoding enco
     return Windows1252ByteOf(codes.front());
 }
 
+std::optional<ZoomStep> ZoomStepOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (held != Qt::ControlModifier) return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return ZoomStep::Larger;
+    case Qt::Key_Minus:
+        return ZoomStep::Smaller;
+    case Qt::Key_0:
+        return ZoomStep::Reset;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace varnex

@@ -264,5 +264,32 @@ TEST_F(PaneInputTest, TheFocusedPanePublishesItsCaret) {
     EXPECT_EQ(published.last().at(1).toString(), QStringLiteral("Einf."));
 }
 
+TEST_F(PaneInputTest, ASearchHitOffTheScreenLandsInTheMiddleThird) {
+    FillNumbered(500);
+    const int rows = pane.Scroll().fullLines;
+    ASSERT_TRUE(pane.Search({"line 300", false}).found);
+    const int row = Caret().line - pane.Scroll().firstLine;
+    EXPECT_EQ(Caret().line, 300);
+    EXPECT_GE(row, rows / 3);
+    EXPECT_LT(row, rows - rows / 3);
+    const int firstLine = pane.Scroll().firstLine;
+    ASSERT_TRUE(pane.Search({"line 30" + std::to_string(rows / 3), false}).found);
+    EXPECT_EQ(pane.Scroll().firstLine, firstLine) << "a hit already shown does not scroll";
+}
+
+TEST_F(PaneInputTest, ASelectionIsOfferedAsThePrimarySelection) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection()) GTEST_SKIP() << "no selection clipboard on this platform";
+    Fill({"caf\xE9 one", "two"});
+    Press(Qt::Key_Right, Qt::ShiftModifier, 4);
+    EXPECT_EQ(clipboard->text(QClipboard::Selection), QString::fromUtf8("café"));
+    Mouse(QEvent::MouseButtonPress, {0, 1}, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, {3, 1}, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, {3, 1}, Qt::NoButton);
+    EXPECT_EQ(clipboard->text(QClipboard::Selection), QStringLiteral("two"));
+    EXPECT_NE(clipboard->text(QClipboard::Clipboard), QStringLiteral("two"))
+        << "the copy command's clipboard stays as it was";
+}
+
 } // namespace
 } // namespace varnex

@@ -3,6 +3,8 @@
 
 #include "textview/model/editor/PaneEditor.h"
 
+#include <algorithm>
+
 namespace varnex {
 
 bool PaneMouse::Press(PaneEditor& editor, const PointerHit& hit, bool shift, bool otherKeys,
@@ -71,6 +73,12 @@ bool DropText(PaneEditor& editor, TextPosition at, std::string_view bytes, bool 
     }
     editor.MoveTo(at, false);
     return editor.InsertBytes(bytes);
+}
+
+int AutoScrollStep(int distance, int cellSize, int page) {
+    if (distance <= 0) return 0;
+    const int step = 1 + (distance - 1) / std::max(cellSize, 1);
+    return std::min(step, std::max(page, 1));
 }
 
 } // namespace varnex

@@ -56,6 +56,11 @@ private:
     std::optional<PointerHit> dragging_;
 };
 
+// How many lines (or columns) one tick of the auto-scroll moves while the pointer is `distance`
+// pixels beyond the pane's edge: none inside, one within the first cell, one more for each
+// further cell, at most a page, so the user sets the speed by how far they pull.
+int AutoScrollStep(int distance, int cellSize, int page);
+
 // Drops `bytes` at `at`. Moving text within one pane takes it out of the selection first (a
 // drop inside the selection does nothing); false when nothing changed.
 bool DropText(PaneEditor& editor, TextPosition at, std::string_view bytes, bool moveWithinPane);

@@ -55,8 +55,14 @@ SearchOutcome PaneEditor::Search(std::string_view text, bool continuing) {
     lastPattern_ = pattern;
     const TextPosition start = PositionOf(document_, hit->line, hit->bytes.first);
     const TextPosition end = PositionOf(document_, hit->line, hit->bytes.last);
+    const bool hitWasShown = platform_.Scroll().ShowsLineFully(start.line);
     MoveTo(start, false);
     MoveTo(end, true);
+    // A hit off the screen would otherwise turn up on the first or last row.
+    if (!hitWasShown) {
+        platform_.ScrollTo(platform_.Scroll().firstColumn,
+                           platform_.Scroll().FirstLineCentring(start.line));
+    }
     ShowHitFromTheLeft(start, end);
     return {true, std::nullopt};
 }

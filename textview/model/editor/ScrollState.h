@@ -27,6 +27,11 @@ struct ScrollState {
     int MaxFirstColumn(int columnCount) const { return std::max(0, columnCount + 1 - fullColumns); }
 
     bool ShowsLine(int line) const { return line >= firstLine && line - firstLine < visibleLines; }
+    bool ShowsLineFully(int line) const {
+        return line >= firstLine && line - firstLine < fullLines;
+    }
+    // The first line that puts `line` in the middle of the rows shown, where the eye is.
+    int FirstLineCentring(int line) const { return std::max(0, line - fullLines / 2); }
 };
 
 } // namespace varnex

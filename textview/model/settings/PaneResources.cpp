@@ -36,6 +36,14 @@ void PaneResources::SetFonts(std::unique_ptr<PlatformFonts> fonts) {
     fonts_ = std::move(fonts);
 }
 
+FontSpec PaneResources::ShownFont() const {
+    if (!zoomHeight_) return fontSpec_;
+    FontSpec shown = fontSpec_;
+    shown.height = *zoomHeight_;
+    shown.width = 0;
+    return shown;
+}
+
 bool PaneResources::SetMarginWidth(std::optional<int> width) {
     if (width == marginWidth_) return false;
     marginWidth_ = width;

@@ -5,6 +5,7 @@
 #include "textview/model/settings/PlatformFonts.h"
 #include "textview/model/settings/StyleTable.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,6 +29,12 @@ public:
     const StyleTable& Styles() const { return styles_; }
     FontSpec& Font() { return fontSpec_; }
     const FontSpec& Font() const { return fontSpec_; }
+    // A zoom shows the stored font at another height (pixels, at its natural width) until it is
+    // reset; it is never stored, so Font() keeps what the user chose.
+    void SetZoomHeight(std::optional<std::uint32_t> pixels) { zoomHeight_ = pixels; }
+    bool Zoomed() const { return zoomHeight_.has_value(); }
+    // The font the panes show: Font(), or its zoomed form.
+    FontSpec ShownFont() const;
 
     // The fonts made from Font(); absent until the group's first pane gets a window.
     PlatformFonts* Fonts() const { return fonts_.get(); }
@@ -45,6 +52,7 @@ private:
     int serial_;
     StyleTable styles_;
     FontSpec fontSpec_;
+    std::optional<std::uint32_t> zoomHeight_;
     std::unique_ptr<PlatformFonts> fonts_;
     std::optional<int> marginWidth_;
 };

@@ -99,5 +99,25 @@ TEST(PaneMouse, MovingADropWithinThePaneTakesTheTextAlong) {
     EXPECT_FALSE(DropText(pane.editor, {0, 0}, "x", false));
 }
 
+TEST(PaneMouse, AutoScrollSpeedsUpWithThePointersDistanceUpToAPage) {
+    struct Case {
+        int distance;
+        int cellSize;
+        int page;
+        int expected;
+    };
+    const Case cases[] = {
+        {-30, 16, 20, 0},  {0, 16, 20, 0},  // inside the pane
+        {1, 16, 20, 1},    {16, 16, 20, 1}, // within the first row
+        {17, 16, 20, 2},   {32, 16, 20, 2},   {33, 16, 20, 3},
+        {160, 16, 20, 10}, {900, 16, 20, 20}, // a page at most
+        {900, 16, 0, 1},   {5, 0, 20, 5},     // a page or cell of nothing
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(AutoScrollStep(c.distance, c.cellSize, c.page), c.expected)
+            << c.distance << " px, cell " << c.cellSize << ", page " << c.page;
+    }
+}
+
 } // namespace
 } // namespace varnex

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace varnex {
 namespace {
 
@@ -46,6 +49,40 @@ TEST_F(PaneSearchTest, AHitShowsAsMuchOfItsLinesStartAsFits) {
         EXPECT_EQ(pane.Caret().line, step.line);
         EXPECT_EQ(pane.platform.scroll.firstColumn, step.firstColumn) << "hit on line " << step.line;
     }
+}
+
+TEST_F(PaneSearchTest, AHitOffTheScreenIsCentredAndAShownOneStaysPut) {
+    // The fake window shows 20 whole lines; "hit" stands on the lines listed.
+    std::vector<std::string> lines(200, "text");
+    for (const int line : {5, 19, 20, 120, 150}) lines[static_cast<std::size_t>(line)] = "a hit";
+    EditedPane pane(lines, 300);
+    struct Step {
+        bool backwards;
+        int hitLine;
+        int firstLine;
+    };
+    const Step steps[] = {
+        {false, 5, 0},     // shown
+        {false, 19, 0},    // the last whole row is shown too
+        {false, 20, 10},   // just below: centred, not on the last row
+        {false, 120, 110}, // far below
+        {false, 150, 140},
+        {true, 120, 110},  // far above
+        {true, 20, 10},
+        {true, 19, 10},    // shown after the last centring
+        {true, 5, 0},      // the text's start cannot be scrolled past
+    };
+    for (const Step& step : steps) {
+        pane.editor.SetSearchFlags(step.backwards ? SearchFlags::kBackwards : 0,
+                                   SearchFlags::kBackwards);
+        ASSERT_TRUE(pane.editor.Search("hit", true).found);
+        EXPECT_EQ(pane.Caret().line, step.hitLine);
+        EXPECT_EQ(pane.platform.scroll.firstLine, step.firstLine) << "hit on line " << step.hitLine;
+    }
+    const int firstLine = pane.platform.scroll.firstLine;
+    pane.editor.SetSearchFlags(SearchFlags::kBackwards, SearchFlags::kBackwards);
+    EXPECT_FALSE(pane.editor.Search("hit", true).found);
+    EXPECT_EQ(pane.platform.scroll.firstLine, firstLine) << "a miss does not scroll";
 }
 
 TEST_F(PaneSearchTest, WholeTextStartsAtTheStartOrEndUnlessContinuing) {
