@@ -63,6 +63,16 @@ std::string RefusalMessage(LoadResult failed, ReadOutcome outcome, const StartOp
         failed == LoadResult::FirstFileFailed ? kStrFirstFileFailed : kStrSecondFileFailed, name);
 }
 
+// diff's brief form, in German: the two names in one line.
+std::string FilesDifferLine(const std::array<std::string, 2>& names) {
+    std::string text = LoadString(kStrFilesDiffer);
+    for (const std::string& name : names) {
+        const std::size_t at = text.find("%s");
+        if (at != std::string::npos) text.replace(at, 2, name);
+    }
+    return text + "\n";
+}
+
 std::array<std::string, 2> TitlesOf(const StartOptions& start) {
     std::array<std::string, 2> titles;
     for (const Side side : kBothSides) {
@@ -92,15 +102,18 @@ int Compare(const DiffToolOptions& options, const ToolEnvironment& environment, 
     }
     // The window program warns of rows it leaves out; here they would go missing silently.
     if (engine.TooManyRows()) err += LoadString(kStrTooManyRows) + "\n";
+    const bool differ = engine.BlockCount() != 0;
     if (options.dump) {
         out += DumpResult(engine, LoadResult::Ok);
+    } else if (options.brief) {
+        if (differ) out += FilesDifferLine(TitlesOf(start));
     } else {
         const SideBySideLayout layout{environment.columns, UseColour(options, environment),
                                       kConsoleTabWidth, options.encoding};
         out += SideBySideWriter(engine.Left(), engine.Right(), engine.Rows(), layout)
                    .Write(TitlesOf(start));
     }
-    return engine.BlockCount() == 0 ? kExitSame : kExitDifferent;
+    return differ ? kExitDifferent : kExitSame;
 }
 
 // Compares the files git names under git's labels, unless titles were given. git stops at an

@@ -12,6 +12,7 @@ bool ApplyConsoleSwitch(DiffToolOptions& options, const std::string& argument) {
         {"--help", [](DiffToolOptions& o) { o.help = true; }},
         {"--version", [](DiffToolOptions& o) { o.version = true; }},
         {"--dump", [](DiffToolOptions& o) { o.dump = true; }},
+        {"--brief", [](DiffToolOptions& o) { o.brief = true; }},
         {"--color=auto", [](DiffToolOptions& o) { o.colour = ColourChoice::Auto; }},
         {"--color=always", [](DiffToolOptions& o) { o.colour = ColourChoice::Always; }},
         {"--color=never", [](DiffToolOptions& o) { o.colour = ColourChoice::Never; }},
@@ -36,7 +37,9 @@ DiffToolOptions ParseDiffToolOptions(const std::vector<std::string>& arguments) 
     DiffToolOptions options;
     std::vector<std::string> rest;
     for (const std::string& argument : arguments) {
-        if (argument.rfind("--", 0) != 0 || argument == "--") {
+        if (argument == "-q") {
+            options.brief = true;
+        } else if (argument.rfind("--", 0) != 0 || argument == "--") {
             rest.push_back(argument);
         } else if (!ApplyConsoleSwitch(options, argument) && options.error.empty()) {
             options.error = argument;

@@ -18,6 +18,7 @@ struct DiffToolOptions {
     bool help = false;
     bool version = false;
     bool dump = false;
+    bool brief = false; // one line when the files differ, nothing when they do not
     ColourChoice colour = ColourChoice::Auto;
     EncodingChoice encoding = EncodingChoice::Automatic;
     std::string error; // a console switch that was not understood

@@ -107,6 +107,7 @@ enum StringId : int {
     kStrDiffToolUsage = 62500,
     kStrUnknownOption = 62501,
     kStrGitUnmergedPath = 62502,
+    kStrFilesDiffer = 62503, // the brief form: one line when the files differ
 };
 
 } // namespace varnex

@@ -125,6 +125,7 @@ const std::unordered_map<int, std::string>& Table() {
          "  -1:<text>       Titel für die erste Datei\n"
          "  -2:<text>       Titel für die zweite Datei\n"
          "  --dump          Vergleichsergebnis in der kanonischen Textform ausgeben\n"
+         "  -q, --brief     Nur melden, ob die Dateien verschieden sind\n"
          "  --color=<wann>  Farben: auto (nur im Terminal), always oder never\n"
          "  --encoding=<z>  Zeichensatz der Dateien: auto (UTF-8 wenn erkannt), cp1252 oder utf-8\n"
          "  --help          Diese Hilfe anzeigen\n"
@@ -137,6 +138,7 @@ const std::unordered_map<int, std::string>& Table() {
          "Als externes Diff von git (GIT_EXTERNAL_DIFF) gilt: 0 verglichen, 2 Fehler.\n"},
         {kStrUnknownOption, "Unbekannte Option: %s"},
         {kStrGitUnmergedPath, "* Nicht zusammengeführt: %s"},
+        {kStrFilesDiffer, "Die Dateien %s und %s sind verschieden."},
         {kCmdOpen, "Öffnet ein bestehendes Dokument.\nÖffnen"},
         {kCmdExit,
          "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},

@@ -172,6 +172,35 @@ TEST(DiffTool, ReadsNamedPipes) {
     EXPECT_EQ(run.status, kExitSame);
 }
 
+TEST(DiffTool, BriefSaysOnlyWhetherTheFilesDiffer) {
+    const std::string a = test::WriteScratchFile("cli/brief-a.txt", "eins\nzwei\n");
+    const std::string b = test::WriteScratchFile("cli/brief-b.txt", "eins\ndrei\n");
+    const std::string blanks = test::WriteScratchFile("cli/brief-c.txt", "eins\nzw ei\n");
+    struct Case {
+        std::vector<std::string> arguments;
+        int status;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"-q", a, a}, kExitSame, ""},
+        {{"--brief", a, b},
+         kExitDifferent,
+         "Die Dateien " + a + " und " + b + " sind verschieden.\n"},
+        {{a, "-q", "-1:links", b},
+         kExitDifferent,
+         "Die Dateien links und " + b + " sind verschieden.\n"},
+        {{"-q", "-C", a, blanks},
+         kExitDifferent,
+         "Die Dateien " + a + " und " + blanks + " sind verschieden.\n"},
+        {{"-q", a, a + ".fehlt"}, kExitTrouble, ""},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = RunTool(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.front();
+        EXPECT_EQ(run.out, c.out);
+    }
+}
+
 TEST(DiffTool, HelpAndVersionGoToStandardOutput) {
     const ToolRun help = RunTool({"--help"});
     EXPECT_EQ(help.status, kExitSame);
