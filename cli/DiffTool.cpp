@@ -31,6 +31,9 @@ bool UseColour(const DiffToolOptions& options, const ToolEnvironment& environmen
     return environment.isTerminal;
 }
 
+// git users expect hunks: unchanged rows around each difference when no context was asked for.
+constexpr int kGitContextRows = 3;
+
 // Tab stops every this many columns, as the panes set them unless told otherwise.
 constexpr int kConsoleTabWidth = 4;
 
@@ -110,8 +113,10 @@ int Compare(const DiffToolOptions& options, const ToolEnvironment& environment, 
     } else {
         const SideBySideLayout layout{environment.columns, UseColour(options, environment),
                                       kConsoleTabWidth, options.encoding};
-        out += SideBySideWriter(engine.Left(), engine.Right(), engine.Rows(), layout)
-                   .Write(TitlesOf(start));
+        const SideBySideWriter writer(engine.Left(), engine.Right(), engine.Rows(), layout);
+        out += options.context ? writer.Write(TitlesOf(start),
+                                              StretchesWithContext(engine.Rows(), *options.context))
+                               : writer.Write(TitlesOf(start));
     }
     return differ ? kExitDifferent : kExitSame;
 }
@@ -130,6 +135,7 @@ int CompareForGit(DiffToolOptions options, const GitDiffCall& call,
     for (std::size_t i = 0; i < start.titles.size(); ++i) {
         if (start.titles[i].empty()) start.titles[i] = call.labels[i];
     }
+    if (!options.contextGiven) options.context = kGitContextRows;
     const int status = Compare(options, environment, out, err);
     return status == kExitDifferent ? kExitSame : status;
 }

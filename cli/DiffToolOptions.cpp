@@ -1,6 +1,7 @@
 // The console tool's command line: the program's own options plus a few console switches.
 #include "cli/DiffToolOptions.h"
 
+#include <charconv>
 #include <map>
 
 namespace varnex {
@@ -26,6 +27,32 @@ bool ApplyConsoleSwitch(DiffToolOptions& options, const std::string& argument) {
     return true;
 }
 
+// "all" or a count of rows; false for anything else.
+bool ApplyContext(DiffToolOptions& options, std::string_view value) {
+    options.contextGiven = true;
+    if (value == "all") {
+        options.context.reset();
+        return true;
+    }
+    int rows = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), rows);
+    if (error != std::errc() || end != value.data() + value.size() || rows < 0) return false;
+    options.context = rows;
+    return true;
+}
+
+// The value of "-U N", "-UN" or "--context=N" at `i` (stepping past a separate value); an
+// empty value for a "-U" without one.
+std::optional<std::string_view> ContextValue(const std::vector<std::string>& arguments,
+                                             std::size_t& i) {
+    constexpr std::string_view kContext = "--context=";
+    const std::string_view argument = arguments[i];
+    if (argument == "-U") return i + 1 < arguments.size() ? arguments[++i] : std::string_view();
+    if (argument.starts_with("-U")) return argument.substr(2);
+    if (argument.starts_with(kContext)) return argument.substr(kContext.size());
+    return std::nullopt;
+}
+
 // As ParseStartOptions reads it: a lone "-" is standard input, not an option.
 bool IsPlain(const std::string& argument) {
     return argument.size() <= 1 || argument[0] != '-';
@@ -36,8 +63,11 @@ bool IsPlain(const std::string& argument) {
 DiffToolOptions ParseDiffToolOptions(const std::vector<std::string>& arguments) {
     DiffToolOptions options;
     std::vector<std::string> rest;
-    for (const std::string& argument : arguments) {
-        if (argument == "-q") {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (const std::optional<std::string_view> context = ContextValue(arguments, i)) {
+            if (!ApplyContext(options, *context) && options.error.empty()) options.error = argument;
+        } else if (argument == "-q") {
             options.brief = true;
         } else if (argument.rfind("--", 0) != 0 || argument == "--") {
             rest.push_back(argument);

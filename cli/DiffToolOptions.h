@@ -4,6 +4,7 @@
 #include "common/TextEncoding.h"
 #include "options/StartOptions.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct DiffToolOptions {
     bool version = false;
     bool dump = false;
     bool brief = false; // one line when the files differ, nothing when they do not
+    // Unchanged rows printed around each difference; nothing for every row.
+    std::optional<int> context;
+    bool contextGiven = false;
     ColourChoice colour = ColourChoice::Auto;
     EncodingChoice encoding = EncodingChoice::Automatic;
     std::string error; // a console switch that was not understood

@@ -3,6 +3,8 @@
 
 #include "cli/TerminalColours.h"
 #include "common/Unicode.h"
+#include "res/StringId.h"
+#include "res/StringTable.h"
 
 #include <algorithm>
 
@@ -32,6 +34,13 @@ RowKind KindOfChar(const SourceText& side, std::uint32_t start, int bytes) {
 char RowMarker(RowKind kind) {
     static const char markers[4] = {' ', '|', '>', '<'};
     return markers[static_cast<int>(kind) & 3];
+}
+
+std::string FormatWith(StringId id, int number) {
+    std::string text = LoadString(id);
+    const std::size_t at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, std::to_string(number));
+    return text;
 }
 
 int DigitCount(int value) {
@@ -131,6 +140,34 @@ std::string SideBySideWriter::Write(const std::array<std::string, 2>& titles) co
     for (int row = 0; row < rows_.Count(); ++row)
         WriteRow(out, row);
     return out;
+}
+
+std::string SideBySideWriter::Write(const std::array<std::string, 2>& titles,
+                                    const std::vector<RowStretch>& stretches) const {
+    std::string out;
+    WriteTitles(out, titles);
+    int written = 0;
+    for (const RowStretch stretch : stretches) {
+        if (stretch.first > written) {
+            std::array<std::string, 2> starts;
+            for (const Side side : kBothSides)
+                starts[IndexOf(side)] = FormatWith(kStrStretchStart, StartLine(side, stretch));
+            WriteTitles(out, starts);
+        }
+        for (int row = stretch.first; row < stretch.last; ++row)
+            WriteRow(out, row);
+        written = stretch.last;
+    }
+    return out;
+}
+
+// The stretch's first line of the file; a side with only placeholders in it goes on after the
+// unchanged row before it.
+int SideBySideWriter::StartLine(Side side, RowStretch stretch) const {
+    for (int row = stretch.first; row < stretch.last; ++row) {
+        if (const int line = rows_.Line(side, row)) return line;
+    }
+    return stretch.first > 0 ? rows_.Line(side, stretch.first - 1) + 1 : 1;
 }
 
 void SideBySideWriter::WriteTitles(std::string& out,

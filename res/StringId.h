@@ -108,6 +108,7 @@ enum StringId : int {
     kStrUnknownOption = 62501,
     kStrGitUnmergedPath = 62502,
     kStrFilesDiffer = 62503, // the brief form: one line when the files differ
+    kStrStretchStart = 62504, // the context view: where the next printed stretch starts
 };
 
 } // namespace varnex

@@ -126,6 +126,10 @@ const std::unordered_map<int, std::string>& Table() {
          "  -2:<text>       Titel für die zweite Datei\n"
          "  --dump          Vergleichsergebnis in der kanonischen Textform ausgeben\n"
          "  -q, --brief     Nur melden, ob die Dateien verschieden sind\n"
+         "  -U<n>, --context=<n>\n"
+         "                  Nur Unterschiede mit n gleichen Zeilen davor und danach zeigen;\n"
+         "                  --context=all zeigt alle Zeilen (Voreinstellung, außer als\n"
+         "                  externes Diff von git: dort 3)\n"
          "  --color=<wann>  Farben: auto (nur im Terminal), always oder never\n"
          "  --encoding=<z>  Zeichensatz der Dateien: auto (UTF-8 wenn erkannt), cp1252 oder utf-8\n"
          "  --help          Diese Hilfe anzeigen\n"
@@ -139,6 +143,7 @@ const std::unordered_map<int, std::string>& Table() {
         {kStrUnknownOption, "Unbekannte Option: %s"},
         {kStrGitUnmergedPath, "* Nicht zusammengeführt: %s"},
         {kStrFilesDiffer, "Die Dateien %s und %s sind verschieden."},
+        {kStrStretchStart, "··· ab Zeile %s"},
         {kCmdOpen, "Öffnet ein bestehendes Dokument.\nÖffnen"},
         {kCmdExit,
          "Verläßt die Anwendung; fragt, ob Dokumente gespeichert werden sollen.\nBeenden"},

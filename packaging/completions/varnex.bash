@@ -4,7 +4,7 @@
 _varnex_options() {
     case ${1##*/} in
     varnex-diff)
-        printf '%s\n' -L -C -S -1: -2: --dump -q --brief --color=auto --color=always --color=never \
+        printf '%s\n' -L -C -S -1: -2: --dump -q --brief -U --context= --color=auto --color=always --color=never \
             --encoding=auto --encoding=cp1252 --encoding=utf-8 --help --version
         ;;
     *)
