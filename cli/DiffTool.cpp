@@ -19,10 +19,7 @@ namespace {
 
 // The text of `stringId` with `path` in place of its "%s", as one line.
 std::string Format(StringId stringId, const std::string& path) {
-    std::string text = LoadString(stringId);
-    const std::size_t at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, path);
-    return text + "\n";
+    return FormatString(stringId, {path}) + "\n";
 }
 
 bool UseColour(const DiffToolOptions& options, const ToolEnvironment& environment) {
@@ -68,12 +65,7 @@ std::string RefusalMessage(LoadResult failed, ReadOutcome outcome, const StartOp
 
 // diff's brief form, in German: the two names in one line.
 std::string FilesDifferLine(const std::array<std::string, 2>& names) {
-    std::string text = LoadString(kStrFilesDiffer);
-    for (const std::string& name : names) {
-        const std::size_t at = text.find("%s");
-        if (at != std::string::npos) text.replace(at, 2, name);
-    }
-    return text + "\n";
+    return FormatString(kStrFilesDiffer, {names[0], names[1]}) + "\n";
 }
 
 std::array<std::string, 2> TitlesOf(const StartOptions& start) {

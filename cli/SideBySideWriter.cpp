@@ -36,13 +36,6 @@ char RowMarker(RowKind kind) {
     return markers[static_cast<int>(kind) & 3];
 }
 
-std::string FormatWith(StringId id, int number) {
-    std::string text = LoadString(id);
-    const std::size_t at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, std::to_string(number));
-    return text;
-}
-
 int DigitCount(int value) {
     int digits = 1;
     while (value >= 10)
@@ -151,7 +144,8 @@ std::string SideBySideWriter::Write(const std::array<std::string, 2>& titles,
         if (stretch.first > written) {
             std::array<std::string, 2> starts;
             for (const Side side : kBothSides)
-                starts[IndexOf(side)] = FormatWith(kStrStretchStart, StartLine(side, stretch));
+                starts[IndexOf(side)] =
+                    FormatString(kStrStretchStart, {std::to_string(StartLine(side, stretch))});
             WriteTitles(out, starts);
         }
         for (int row = stretch.first; row < stretch.last; ++row)

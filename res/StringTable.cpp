@@ -202,6 +202,18 @@ const std::string& LoadString(int id) {
     return found == Table().end() ? none : found->second;
 }
 
+std::string FormatString(int id, std::initializer_list<std::string_view> values) {
+    std::string text = LoadString(id);
+    std::size_t from = 0;
+    for (const std::string_view value : values) {
+        const std::size_t at = text.find("%s", from);
+        if (at == std::string::npos) break;
+        text.replace(at, 2, value);
+        from = at + value.size();
+    }
+    return text;
+}
+
 std::string CommandPrompt(int id) {
     const std::string& text = LoadString(id);
     return text.substr(0, text.find('\n'));

@@ -192,6 +192,9 @@ TEST(DiffTool, BriefSaysOnlyWhetherTheFilesDiffer) {
         {{"-q", "-C", a, blanks},
          kExitDifferent,
          "Die Dateien " + a + " und " + blanks + " sind verschieden.\n"},
+        {{"-q", "-1:a%sb", a, b},
+         kExitDifferent,
+         "Die Dateien a%sb und " + b + " sind verschieden.\n"},
         {{"-q", a, a + ".fehlt"}, kExitTrouble, ""},
     };
     for (const Case& c : cases) {
