@@ -4,9 +4,11 @@
 #include "common/HiveFile.h"
 #include "common/HiveFiles.h"
 
+#include <cerrno>
+
 namespace varnex {
 
-SettingsBatch::SettingsBatch(Hive hive) {
+SettingsBatch::SettingsBatch(Hive hive) : hive_(hive) {
     HiveFile* file = HiveFileFor(hive);
     if (file && file->BeginBatch()) file_ = file;
 }
@@ -21,6 +23,10 @@ bool SettingsBatch::Commit() {
     if (lastError_ != kErrorSuccess) failure_ = file_->LastFailure();
     file_ = nullptr;
     return lastError_ == kErrorSuccess;
+}
+
+StoreFailure SettingsBatch::FailureOrWriteError() const {
+    return failure_.value_or(StoreFailure{HiveFilePath(hive_), EIO});
 }
 
 } // namespace varnex

@@ -27,8 +27,12 @@ public:
     int LastError() const { return lastError_; }
     // After a failed Commit, the file and the system's reason, when the store knows them.
     const std::optional<StoreFailure>& Failure() const { return failure_; }
+    // Why a group was not saved: Failure, or, when the store knows no system reason, a failure
+    // to write the hive's file all the same.
+    StoreFailure FailureOrWriteError() const;
 
 private:
+    Hive hive_;
     HiveFile* file_ = nullptr; // null when this batch collects nothing
     int lastError_ = kErrorSuccess;
     std::optional<StoreFailure> failure_;

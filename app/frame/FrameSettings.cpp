@@ -2,12 +2,10 @@
 // where the window was when it last closed.
 #include "app/frame/FrameSettings.h"
 
-#include "common/HiveFiles.h"
 #include "common/SettingsBatch.h"
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
 
-#include <cerrno>
 #include <cstdint>
 #include <string_view>
 
@@ -76,8 +74,7 @@ StoreResult WriteWindowPlacement(const StoredPlacement& placement) {
                          WriteNumber(key, kMaximizedValue, placement.maximized ? 1u : 0u);
     const bool committed = batch.Commit();
     if (written && committed) return {};
-    // A failure the store knows no system reason for is still a failure to write the file.
-    return {batch.Failure().value_or(StoreFailure{HiveFilePath(Hive::CurrentUser), EIO})};
+    return {batch.FailureOrWriteError()};
 }
 
 } // namespace varnex

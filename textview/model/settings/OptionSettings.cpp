@@ -2,7 +2,6 @@
 // history ("Find") and text registers ("Copy0" .. "Copy9").
 #include "textview/model/settings/OptionSettings.h"
 
-#include "common/HiveFiles.h"
 #include "common/SettingsBatch.h"
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
@@ -12,7 +11,6 @@
 #include "textview/model/settings/EditOptions.h"
 #include "textview/model/settings/TabWidth.h"
 
-#include <cerrno>
 
 namespace varnex {
 
@@ -72,8 +70,7 @@ StoreResult OptionSettings::Save(const std::string& path) {
         EditOptions::ClearChanged();
         return {};
     }
-    // A failure the store knows no system reason for is still a failure to write the file.
-    return {batch.Failure().value_or(StoreFailure{HiveFilePath(Hive::CurrentUser), EIO})};
+    return {batch.FailureOrWriteError()};
 }
 
 } // namespace varnex

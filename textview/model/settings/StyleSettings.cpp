@@ -1,7 +1,6 @@
 // Reads and writes a pane group's font and style table under its settings path.
 #include "textview/model/settings/StyleSettings.h"
 
-#include "common/HiveFiles.h"
 #include "common/SettingsBatch.h"
 #include "common/SettingsKey.h"
 #include "common/SettingsNumbers.h"
@@ -9,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <optional>
@@ -126,9 +124,7 @@ StoreResult StyleSettings::Save(const PaneResources& group, const std::string& p
     const bool committed = batch.Commit();
     StoreResult result;
     if (!written || !committed) {
-        // A failure the store knows no system reason for is still a failure to write the file.
-        result.failure =
-            batch.Failure().value_or(StoreFailure{HiveFilePath(Hive::CurrentUser), EIO});
+        result.failure = batch.FailureOrWriteError();
     }
     if (result) {
         UnsavedStyles::Forget(path);
