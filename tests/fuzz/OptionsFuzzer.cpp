@@ -24,7 +24,9 @@ void CheckDiffToolOptions(const DiffToolOptions& options) {
     CheckStartOptions(options.start);
     // Each file is a plain argument, and every plain argument is an operand.
     Check(options.operands.size() >= static_cast<std::size_t>(options.start.fileCount));
-    Check(options.error.empty() || options.error.rfind("--", 0) == 0);
+    // Only console switches are refused: a "--" switch or a context count that is no number.
+    Check(options.error.empty() || options.error.rfind("--", 0) == 0 ||
+          options.error.rfind("-U", 0) == 0);
 }
 
 } // namespace
