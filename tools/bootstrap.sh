@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-svg-dev libqt6svg6
-  libpcre2-dev libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-translations-l10n fonts-dejavu-core xvfb xauth diffutils
+  libpcre2-dev libutf8proc-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-translations-l10n fonts-dejavu-core fonts-noto-color-emoji xvfb xauth diffutils
   dpkg-dev file desktop-file-utils appstream man-db git
   clang libclang-rt-14-dev
 )
