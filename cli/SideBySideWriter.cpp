@@ -7,6 +7,7 @@
 #include "res/StringTable.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace varnex {
 
@@ -76,6 +77,13 @@ public:
         : run_(out, colour), out_(out), width_(width), tabWidth_(tabWidth) {}
 
     bool Full() const { return cut_ || column_ >= width_; }
+    int Room() const { return width_ - column_; }
+    // Printable ASCII bytes, each one cell; `count` fits the room left.
+    void PutPrintable(const std::uint8_t* bytes, int count, const std::string& colour) {
+        run_.Switch(colour);
+        out_.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(count));
+        column_ += count;
+    }
     void PutChar(EncodedChar c, const std::string& colour) {
         run_.Switch(colour);
         if (c.code == '\t') {
@@ -103,7 +111,6 @@ public:
         if (stop > column_) out_.append(static_cast<std::size_t>(stop - column_), ' ');
         column_ = std::max(column_, stop);
     }
-    int Width() const { return width_; }
 
 private:
     ColourRun run_;
@@ -113,6 +120,22 @@ private:
     int column_ = 0;
     bool cut_ = false;
 };
+
+bool IsPrintableAscii(std::uint8_t byte) {
+    return byte >= 0x20 && byte < 0x7F;
+}
+
+// Length of the run of printable ASCII bytes from `at` that share one kind, at most `limit`:
+// they go out as they are, in one piece.
+int PrintableRun(const SourceText& side, std::uint32_t at, int length, int limit) {
+    const std::uint8_t kind = side.cells[at].kind;
+    const std::uint8_t* bytes = side.text.data() + at;
+    const int end = std::min(length, limit);
+    int count = 0;
+    while (count < end && IsPrintableAscii(bytes[count]) && side.cells[at + count].kind == kind)
+        ++count;
+    return count;
+}
 
 } // namespace
 
@@ -197,9 +220,11 @@ void SideBySideWriter::WriteRow(std::string& out, int row) const {
 }
 
 void SideBySideWriter::WriteNumber(std::string& out, int line) const {
-    const std::string digits = line == 0 ? std::string() : std::to_string(line);
-    out.append(static_cast<std::size_t>(numberWidth_) - digits.size(), ' ');
-    out += digits;
+    char digits[16];
+    const char* end = line == 0 ? digits : std::to_chars(digits, digits + sizeof digits, line).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    out.append(static_cast<std::size_t>(numberWidth_) - count, ' ');
+    out.append(digits, count);
     out += ' ';
 }
 
@@ -216,6 +241,11 @@ void SideBySideWriter::WriteHalf(std::string& out, const SourceText& side, TextE
     const std::uint8_t* text = side.text.data() + start;
     const int length = static_cast<int>(end - start);
     for (int at = 0; at < length && !half.Full();) {
+        if (const int run = PrintableRun(side, start + at, length - at, half.Room())) {
+            half.PutPrintable(text + at, run, KindColour(static_cast<RowKind>(side.cells[start + at].kind)));
+            at += run;
+            continue;
+        }
         const EncodedChar c = CharAt(text, length, at, encoding);
         half.PutChar(c, KindColour(KindOfChar(side, start + at, c.bytes)));
         at += c.bytes;
