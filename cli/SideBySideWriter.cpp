@@ -2,6 +2,7 @@
 #include "cli/SideBySideWriter.h"
 
 #include "cli/TerminalColours.h"
+#include "common/Graphemes.h"
 #include "common/Unicode.h"
 #include "res/StringId.h"
 #include "res/StringTable.h"
@@ -23,7 +24,7 @@ bool IsControl(char32_t code) {
     return code < 0x20 || (code >= 0x7F && code < 0xA0);
 }
 
-// The kind a character is coloured with: its first byte's, or Changed when its bytes differ.
+// The kind a cluster is coloured with: its first byte's, or Changed when its bytes differ.
 RowKind KindOfChar(const SourceText& side, std::uint32_t start, int bytes) {
     const std::uint8_t first = side.cells[start].kind;
     for (int k = 1; k < bytes; ++k) {
@@ -84,26 +85,32 @@ public:
         out_.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(count));
         column_ += count;
     }
-    void PutChar(EncodedChar c, const std::string& colour) {
+    // One cluster of `bytes`: a tab runs to its stop, a control character shows a sign, a
+    // cluster of no cells (a byte-order mark) is left out so that the columns stay true.
+    void PutCluster(const std::uint8_t* bytes, TextCluster cluster, TextEncoding encoding,
+                    const std::string& colour) {
         run_.Switch(colour);
-        if (c.code == '\t') {
+        if (cluster.first == '\t') {
             const int stop = std::min(width_, (column_ / tabWidth_ + 1) * tabWidth_);
             out_.append(static_cast<std::size_t>(stop - column_), ' ');
             column_ = stop;
             return;
         }
-        const int cells = CharCells(c.code);
-        if (column_ + cells > width_) {
+        if (column_ + cluster.cells > width_) {
             // A wide character that does not fit ends the text; padding fills its place.
             cut_ = true;
             return;
         }
-        if (IsControl(c.code)) {
+        if (IsControl(cluster.first)) {
             out_ += kControlSign;
+        } else if (encoding == TextEncoding::Utf8 && !cluster.invalid) {
+            if (cluster.cells > 0)
+                out_.append(reinterpret_cast<const char*>(bytes),
+                            static_cast<std::size_t>(cluster.bytes));
         } else {
-            AppendUtf8(out_, c.code);
+            AppendUtf8(out_, cluster.first);
         }
-        column_ += cells;
+        column_ += cluster.cells;
     }
     void Pad(const std::string& colour, int upTo) {
         run_.Switch(colour);
@@ -126,14 +133,17 @@ bool IsPrintableAscii(std::uint8_t byte) {
 }
 
 // Length of the run of printable ASCII bytes from `at` that share one kind, at most `limit`:
-// they go out as they are, in one piece.
-int PrintableRun(const SourceText& side, std::uint32_t at, int length, int limit) {
+// they go out as they are, in one piece. In UTF-8 the run stops before a byte that a following
+// mark or joiner could extend.
+int PrintableRun(const SourceText& side, std::uint32_t at, int length, int limit, bool utf8) {
     const std::uint8_t kind = side.cells[at].kind;
     const std::uint8_t* bytes = side.text.data() + at;
     const int end = std::min(length, limit);
     int count = 0;
     while (count < end && IsPrintableAscii(bytes[count]) && side.cells[at + count].kind == kind)
         ++count;
+    // A mark after the last byte would belong to it: that byte goes with its cluster.
+    if (utf8 && count > 0 && count < length && bytes[count] >= 0x80) --count;
     return count;
 }
 
@@ -197,9 +207,9 @@ void SideBySideWriter::WriteTitles(std::string& out,
         const int length = static_cast<int>(titles[side].size());
         const TextEncoding encoding = DetectEncoding(name, titles[side].size());
         for (int at = 0; at < length && !title.Full();) {
-            const EncodedChar c = CharAt(name, length, at, encoding);
-            title.PutChar(c, TitleColour());
-            at += c.bytes;
+            const TextCluster cluster = ClusterAt(name, length, at, encoding);
+            title.PutCluster(name + at, cluster, encoding, TitleColour());
+            at += cluster.bytes;
         }
         title.Pad("", half);
         if (side == 0) out.append(kMarkerColumns, ' ');
@@ -241,14 +251,18 @@ void SideBySideWriter::WriteHalf(std::string& out, const SourceText& side, TextE
     const std::uint8_t* text = side.text.data() + start;
     const int length = static_cast<int>(end - start);
     for (int at = 0; at < length && !half.Full();) {
-        if (const int run = PrintableRun(side, start + at, length - at, half.Room())) {
-            half.PutPrintable(text + at, run, KindColour(static_cast<RowKind>(side.cells[start + at].kind)));
+        const bool utf8 = encoding == TextEncoding::Utf8;
+        if (const int run = PrintableRun(side, start + at, length - at, half.Room(), utf8)) {
+            half.PutPrintable(text + at, run,
+                              KindColour(static_cast<RowKind>(side.cells[start + at].kind)));
             at += run;
             continue;
         }
-        const EncodedChar c = CharAt(text, length, at, encoding);
-        half.PutChar(c, KindColour(KindOfChar(side, start + at, c.bytes)));
-        at += c.bytes;
+        const TextCluster cluster = ClusterAt(text, length, at, encoding);
+        const RowKind kind = KindOfChar(side, start + at, cluster.bytes);
+        half.PutCluster(text + at, cluster, encoding,
+                        cluster.invalid ? InvalidByteColour(kind) : KindColour(kind));
+        at += cluster.bytes;
     }
     // Whole inserted or removed lines are coloured across; an empty line shows one blank.
     const bool wholeLine = rowKind == RowKind::Inserted || rowKind == RowKind::Removed;

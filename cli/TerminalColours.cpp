@@ -28,6 +28,16 @@ const std::string& KindColour(RowKind kind) {
     return colours[static_cast<int>(kind) & 3];
 }
 
+const std::string& InvalidByteColour(RowKind kind) {
+    static const std::string colours[4] = {
+        KindColour(RowKind::Equal) + "\x1b[7m",
+        KindColour(RowKind::Changed) + "\x1b[7m",
+        KindColour(RowKind::Inserted) + "\x1b[7m",
+        KindColour(RowKind::Removed) + "\x1b[7m",
+    };
+    return colours[static_cast<int>(kind) & 3];
+}
+
 const std::string& PlaceholderColour() {
     static const std::string colour = Background(kPlaceholderBackground);
     return colour;

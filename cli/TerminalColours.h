@@ -10,6 +10,8 @@ namespace varnex {
 // Background (with black text, readable on dark terminals too) for bytes of `kind`;
 // empty for Equal bytes, which keep the terminal's own colours.
 const std::string& KindColour(RowKind kind);
+// A byte that is not valid UTF-8 in a UTF-8 text: the kind's colour, reversed.
+const std::string& InvalidByteColour(RowKind kind);
 const std::string& PlaceholderColour();
 const std::string& TitleColour();
 const std::string& ResetColour();

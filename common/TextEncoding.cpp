@@ -81,21 +81,52 @@ int CharCells(char32_t code) {
     return after != std::begin(kWide) && code <= std::prev(after)->last ? 2 : 1;
 }
 
-TextEncoding DetectEncoding(const std::uint8_t* text, std::size_t length) {
-    if (length >= 3 && text[0] == 0xEF && text[1] == 0xBB && text[2] == 0xBF)
-        return TextEncoding::Utf8;
-    bool multiByte = false;
+namespace {
+
+// What a scan of a text as UTF-8 finds beyond its ASCII bytes.
+struct Utf8Census {
+    std::size_t nonAscii = 0;  // bytes of 0x80 and above
+    std::size_t sequences = 0; // valid multi-byte sequences
+    std::size_t invalid = 0;   // bytes that start no valid sequence
+    bool invalidRun = false;   // two of them side by side
+};
+
+Utf8Census TakeUtf8Census(const std::uint8_t* text, std::size_t length) {
+    Utf8Census census;
     std::size_t at = 0;
+    std::size_t afterInvalid = 0; // index just past the last invalid byte, 0 before any
     while (true) {
         at += AsciiRun(text + at, length - at);
         if (at >= length) break;
         const int rest = static_cast<int>(std::min<std::size_t>(length - at, kMaxSequence));
         const EncodedChar sequence = DecodeUtf8(text + at, rest, 0, Utf8Decoding::Strict);
-        if (sequence.bytes == 0) return TextEncoding::Windows1252;
-        multiByte = true;
+        if (sequence.bytes == 0) {
+            census.invalidRun = census.invalidRun || (census.invalid > 0 && afterInvalid == at);
+            ++census.invalid;
+            ++census.nonAscii;
+            afterInvalid = ++at;
+            continue;
+        }
+        ++census.sequences;
+        census.nonAscii += static_cast<std::size_t>(sequence.bytes);
         at += static_cast<std::size_t>(sequence.bytes);
     }
-    return multiByte ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+    return census;
+}
+
+// Non-ASCII bytes per invalid byte that a UTF-8 text may hold beyond its first one.
+constexpr std::size_t kNonAsciiPerInvalidByte = 1000;
+
+} // namespace
+
+TextEncoding DetectEncoding(const std::uint8_t* text, std::size_t length) {
+    if (length >= 3 && text[0] == 0xEF && text[1] == 0xBB && text[2] == 0xBF)
+        return TextEncoding::Utf8;
+    const Utf8Census census = TakeUtf8Census(text, length);
+    const std::size_t allowed = std::max<std::size_t>(1, census.nonAscii / kNonAsciiPerInvalidByte);
+    const bool utf8 =
+        census.sequences > census.invalid && census.invalid <= allowed && !census.invalidRun;
+    return utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
 TextEncoding ResolveEncoding(EncodingChoice choice, const std::uint8_t* text, std::size_t length) {

@@ -26,8 +26,10 @@ int CharStart(const std::uint8_t* text, int length, int index, TextEncoding enco
 // Display cells a character takes: two for East Asian wide and fullwidth ones, else one.
 int CharCells(char32_t code);
 
-// UTF-8 when the text starts with a byte order mark, or when it is valid UTF-8 holding at least
-// one multi-byte sequence; Windows-1252 otherwise.
+// UTF-8 when the text starts with a byte order mark, or when its multi-byte sequences are valid
+// and bytes that start none are rare: more valid sequences than such bytes, one of them at most
+// or one per thousand non-ASCII bytes, and never two side by side (a stray byte in a UTF-8 text,
+// not Windows-1252 letters). Windows-1252 otherwise.
 TextEncoding DetectEncoding(const std::uint8_t* text, std::size_t length);
 
 TextEncoding ResolveEncoding(EncodingChoice choice, const std::uint8_t* text, std::size_t length);

@@ -48,5 +48,40 @@ TEST(ConsoleEncoding, AWideCharacterThatDoesNotFitEndsTheHalfInABlank) {
     EXPECT_EQ(Lines(run.out).at(1), "1 abcdefghijklmnop    1 abcdefghijklmnop");
 }
 
+TEST(ConsoleEncoding, ClustersTakeTheirCellsSoTheRightHalfLinesUp) {
+    const struct {
+        const char* what;
+        std::string line;
+        std::string shown;
+        int cells;
+    } cases[] = {
+        {"combining acute", "e\u0301tude", "e\u0301tude", 5},
+        {"byte-order mark", "\uFEFFabc", "abc", 3},
+        {"family joined by ZWJ", "\U0001F468\u200D\U0001F469\u200D\U0001F467x",
+         "\U0001F468\u200D\U0001F469\u200D\U0001F467x", 3},
+        {"thumbs up with skin tone", "\U0001F44D\U0001F3FD!", "\U0001F44D\U0001F3FD!", 3},
+        {"flag", "\U0001F1E9\U0001F1EA", "\U0001F1E9\U0001F1EA", 2},
+        {"Hebrew with points", "\u05E9\u05C1\u05DC\u05D5\u05B9\u05DD",
+         "\u05E9\u05C1\u05DC\u05D5\u05B9\u05DD", 4},
+        {"Devanagari with a vowel sign", "\u0928\u092E\u0915\u093F",
+         "\u0928\u092E\u0915\u093F", 3},
+    };
+    for (const auto& c : cases) {
+        const std::string file = test::WriteScratchFile("cli/enc-cluster.txt", c.line + "\n");
+        const ToolRun run =
+            RunTool({"--encoding=utf-8", "-1:L", "-2:R", file, file}, {false, kWidth, false});
+        const std::string padding(static_cast<std::size_t>(17 - c.cells), ' ');
+        EXPECT_EQ(Lines(run.out).at(1), "1 " + c.shown + padding + "   1 " + c.shown) << c.what;
+    }
+}
+
+TEST(ConsoleEncoding, AStrayByteInUtf8IsShownReversedOnATerminal) {
+    const std::string text = "Gr\xC3\xBC\xC3\x9F Gott\n" + std::string(40, '-') + "\n\xFC\n";
+    const std::string file = test::WriteScratchFile("cli/enc-stray.txt", text);
+    const ToolRun run = RunTool({"--color=always", file, file}, {true, 100, false});
+    EXPECT_NE(run.out.find("\xC3\xBC\xC3\x9F"), std::string::npos) << "read as UTF-8";
+    EXPECT_NE(run.out.find("\x1b[7m\xC3\xBC"), std::string::npos) << "the stray byte, marked";
+}
+
 } // namespace
 } // namespace varnex

@@ -33,6 +33,36 @@ TEST(TextEncodingTest, DetectionWantsAByteOrderMarkOrValidMultiByteText) {
     EXPECT_EQ(Detect("abcdefgh\xE6\x97"), TextEncoding::Windows1252);
 }
 
+std::string Repeated(const std::string& line, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += line;
+    return text;
+}
+
+TEST(TextEncodingTest, DetectionForgivesARareStrayByteInUtf8Text) {
+    const std::string umlauts = Repeated("Gr\xC3\xBC\xC3\x9F Gott, sch\xC3\xB6n\n", 200);
+    const std::string kanji = Repeated("\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\n", 200);
+    const struct {
+        const char* what;
+        std::string text;
+        TextEncoding expected;
+    } cases[] = {
+        {"200 lines with one stray byte at the end", umlauts + "\xFC", TextEncoding::Utf8},
+        {"a shorter one with two",
+         umlauts.substr(0, 400) + "\xFC" + umlauts.substr(0, 400) + "\xFC",
+         TextEncoding::Windows1252},
+        {"3600 non-ASCII bytes carry three stray ones",
+         kanji + "\x80" + kanji + "\xFC " + kanji + "\xE4", TextEncoding::Utf8},
+        {"... but not two side by side", kanji + "\xE4\xFC", TextEncoding::Windows1252},
+        {"one sequence does not outweigh one stray byte", "\xC3\xA4 \xFC",
+         TextEncoding::Windows1252},
+        {"Windows-1252 letters", Repeated("Gr\xFC\xDFe\n", 50), TextEncoding::Windows1252},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Detect(c.text), c.expected) << c.what;
+}
+
 TEST(TextEncodingTest, CharactersAreWholeSequencesOrSingleWindows1252Bytes) {
     const std::string text = "a\xD0\xB0\xE6\x97\xA5\x80\xE6\x97";
     const int length = static_cast<int>(text.size());
