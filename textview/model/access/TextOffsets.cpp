@@ -3,6 +3,7 @@
 
 #include "textview/model/document/TextColumns.h"
 #include "textview/model/editor/CharClass.h"
+#include "textview/model/settings/TabWidth.h"
 
 #include <algorithm>
 
@@ -69,6 +70,22 @@ LineByte TextOffsets::PositionOf(int offset) const {
     const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end() - 1, offset);
     const int line = static_cast<int>(after - lineStarts_.begin()) - 1;
     return {line, ByteOfCharacter(*document_.GetLine(line), offset - lineStarts_[line])};
+}
+
+int TextOffsets::OffsetOfCaret(TextPosition caret) const {
+    const TextLine* line = document_.GetLine(caret.line);
+    if (!line) return OffsetOf({caret.line, 0});
+    return OffsetOf({caret.line, ColumnToIndex(line->Text(), line->Length(), caret.column,
+                                               TabWidth::Get(), document_.Encoding())});
+}
+
+TextPosition TextOffsets::CaretOf(int offset) const {
+    const LineByte at = PositionOf(offset);
+    const TextLine* line = document_.GetLine(at.line);
+    if (!line) return {};
+    return {IndexToColumn(line->Text(), line->Length(), at.byte, TabWidth::Get(),
+                          document_.Encoding()),
+            at.line};
 }
 
 OffsetRange TextOffsets::UnitAt(int offset, TextUnit unit, std::uint32_t editOptions) const {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "textview/model/document/PaneModel.h"
+#include "textview/model/document/TextPosition.h"
 
 #include <cstdint>
 #include <string>
@@ -39,6 +40,9 @@ public:
     int OffsetOf(LineByte at) const;
     // The offset is clamped to 0..CharacterCount().
     LineByte PositionOf(int offset) const;
+    // The same for a caret's display column and line, under the pane's tab width.
+    int OffsetOfCaret(TextPosition caret) const;
+    TextPosition CaretOf(int offset) const;
 
     // The unit that holds `offset`. A word is a run of word characters (CharClass's rule under
     // `editOptions`) or a run of the characters between them, never across a line break; a line

@@ -3,6 +3,7 @@
 #include "tests/textview/support/FakePlatform.h"
 #include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/model/access/TextOffsets.h"
+#include "textview/model/settings/TabWidth.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,28 @@ TEST_F(TextOffsetsTest, OffsetsMapToLineAndByteBothWays) {
         SCOPED_TRACE(c.offset);
         EXPECT_EQ(offsets.OffsetOf(c.at), c.offset);
         EXPECT_EQ(offsets.PositionOf(c.offset), c.back);
+    }
+}
+
+// Carets stand in display columns: a tab or a wide character spans several.
+TEST_F(TextOffsetsTest, CaretColumnsMapToOffsets) {
+    struct Case {
+        TextPosition caret;
+        int offset;
+    };
+    const Case cases[] = {
+        {{0, 0}, 0}, {{4, 0}, 1}, {{5, 0}, 2}, {{7, 0}, 3}, {{8, 0}, 4}, {{0, 1}, 5}, {{0, 9}, 6},
+    };
+    TabWidth::Set(4);
+    EditedPane pane({"\tb\xE4\xB8\x80" "c", "z"}); // tab, b, a wide CJK character, c
+    pane.document.SetEncoding(TextEncoding::Utf8);
+    const TextOffsets offsets(pane.document);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.offset);
+        EXPECT_EQ(offsets.OffsetOfCaret(c.caret), c.offset);
+        if (c.caret.line < 2) {
+            EXPECT_EQ(offsets.CaretOf(c.offset), c.caret);
+        }
     }
 }
 
