@@ -6,6 +6,7 @@
 #include <QAccessible>
 
 #include <algorithm>
+#include <optional>
 
 namespace varnex {
 
@@ -31,7 +32,7 @@ void PaneAccessEvents::Tell(QAccessibleEvent& event) const {
     if (teller_)
         teller_(event);
     else
-        Tell(event);
+        QAccessible::updateAccessibility(&event);
 }
 
 void PaneAccessEvents::Changed() {
@@ -45,9 +46,7 @@ void PaneAccessEvents::Flush() {
     const CaretModel& caret = pane_.Editor().Caret();
     const int caretOffset = offsets_.OffsetOfCaret(caret.Caret());
     TellCaret(caretOffset, caret.Caret().line);
-    TellSelection(caret.HasSelection() ? OffsetRange{offsets_.OffsetOfCaret(caret.SelectionStart()),
-                                                     offsets_.OffsetOfCaret(caret.SelectionEnd())}
-                                       : OffsetRange{caretOffset, caretOffset});
+    TellSelection(offsets_.SelectionOf(caret), caretOffset);
 }
 
 // Only the part between what stayed the same at both ends is told as removed and inserted, so
@@ -55,8 +54,8 @@ void PaneAccessEvents::Flush() {
 void PaneAccessEvents::TellText() {
     std::u32string text = offsets_.Text({0, offsets_.CharacterCount()});
     toldRevision_ = pane_.Model().TextRevision();
-    const auto [oldEnd, newEnd] = std::mismatch(toldText_.begin(), toldText_.end(), text.begin(),
-                                                text.end());
+    const auto [oldEnd, newEnd] =
+        std::mismatch(toldText_.begin(), toldText_.end(), text.begin(), text.end());
     const std::size_t head = static_cast<std::size_t>(oldEnd - toldText_.begin());
     if (head == toldText_.size() && head == text.size()) return;
     const std::size_t room = std::min(toldText_.size(), text.size()) - head;
@@ -82,10 +81,12 @@ void PaneAccessEvents::TellCaret(int caretOffset, int caretLine) {
     Tell(event);
 }
 
-void PaneAccessEvents::TellSelection(OffsetRange selection) {
+// A selection that went is told as an empty one at the caret.
+void PaneAccessEvents::TellSelection(std::optional<OffsetRange> selection, int caretOffset) {
     if (selection == toldSelection_) return;
     toldSelection_ = selection;
-    QAccessibleTextSelectionEvent event(&pane_, selection.start, selection.end);
+    const OffsetRange told = selection.value_or(OffsetRange{caretOffset, caretOffset});
+    QAccessibleTextSelectionEvent event(&pane_, told.start, told.end);
     Tell(event);
 }
 

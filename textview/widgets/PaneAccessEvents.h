@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QAccessibleEvent;
@@ -36,7 +37,7 @@ private:
     void Tell(QAccessibleEvent& event) const;
     void TellText();
     void TellCaret(int caretOffset, int caretLine);
-    void TellSelection(OffsetRange selection);
+    void TellSelection(std::optional<OffsetRange> selection, int caretOffset);
 
     CAnsiEditView& pane_;
     TextOffsets offsets_;
@@ -46,7 +47,7 @@ private:
     std::uint64_t toldRevision_ = 0;
     int toldCaret_ = 0;
     int toldCaretLine_ = -1;
-    OffsetRange toldSelection_;
+    std::optional<OffsetRange> toldSelection_;
 };
 
 } // namespace varnex

@@ -65,10 +65,11 @@ QAccessible::State PaneAccessible::state() const {
 
 void PaneAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {
     *startOffset = *endOffset = 0;
-    const CaretModel& caret = Pane().Editor().Caret();
-    if (selectionIndex != 0 || !caret.HasSelection()) return;
-    *startOffset = Pane().Offsets().OffsetOfCaret(caret.SelectionStart());
-    *endOffset = Pane().Offsets().OffsetOfCaret(caret.SelectionEnd());
+    const std::optional<OffsetRange> selected =
+        Pane().Offsets().SelectionOf(Pane().Editor().Caret());
+    if (selectionIndex != 0 || !selected) return;
+    *startOffset = selected->start;
+    *endOffset = selected->end;
 }
 
 int PaneAccessible::selectionCount() const {

@@ -17,7 +17,7 @@ AlignedRows MixedRows() {
         int right;
         RowKind kind;
     };
-    const Row table[] = {{1, 1, RowKind::Equal},   {2, 2, RowKind::Changed},
+    const Row table[] = {{1, 1, RowKind::Equal},    {2, 2, RowKind::Changed},
                          {0, 3, RowKind::Inserted}, {3, 4, RowKind::Equal},
                          {4, 0, RowKind::Removed},  {5, 0, RowKind::Removed},
                          {6, 5, RowKind::Equal}};
@@ -39,10 +39,14 @@ TEST(RowDescription, KindAndFileLineOfARow) {
         const char* heard;
     };
     const Case cases[] = {
-        {Side::Left, 0, "gleich, Zeile 1"},        {Side::Right, 1, "geändert, Zeile 2"},
-        {Side::Right, 2, "eingefügt, Zeile 3"},    {Side::Left, 2, "Platzhalter"},
-        {Side::Left, 5, "entfernt, Zeile 5"},      {Side::Right, 6, "gleich, Zeile 5"},
-        {Side::Left, 7, ""},                       {Side::Left, -1, ""},
+        {Side::Left, 0, "gleich, Zeile 1"},
+        {Side::Right, 1, "geändert, Zeile 2"},
+        {Side::Right, 2, "eingefügt, Zeile 3"},
+        {Side::Left, 2, "Platzhalter"},
+        {Side::Left, 5, "entfernt, Zeile 5"},
+        {Side::Right, 6, "gleich, Zeile 5"},
+        {Side::Left, 7, ""},
+        {Side::Left, -1, ""},
     };
     const AlignedRows rows = MixedRows();
     for (const Case& c : cases)

@@ -38,8 +38,7 @@ TEST_F(DialogNamesTest, EveryControlTheKeyboardReachesIsNamed) {
             QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(control);
             ASSERT_NE(shown, nullptr);
             EXPECT_FALSE(shown->text(QAccessible::Name).isEmpty())
-                << dialog->metaObject()->className() << " "
-                << control->metaObject()->className();
+                << dialog->metaObject()->className() << " " << control->metaObject()->className();
         }
     }
 }

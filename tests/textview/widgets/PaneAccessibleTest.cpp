@@ -47,12 +47,14 @@ protected:
     PaneAccessibleTest() : pane(2048, 1000, CAnsiEditView::kPerCharacterStyles, "PaneAccessible") {
         TabWidth::Set(4);
         EditOptions::Set(0, ~std::uint32_t{0});
-        pane.AccessEvents().SetTeller([this](QAccessibleEvent& event) {
-            told.push_back(Recorded(event));
-        });
+        pane.AccessEvents().SetTeller(
+            [this](QAccessibleEvent& event) { told.push_back(Recorded(event)); });
         pane.setAccessibleName(QStringLiteral("links.txt"));
         pane.SetEncoding(TextEncoding::Utf8);
-        for (const std::string line : {"erste Zeile", "zweite Gr\xC3\xBC\xC3\x9F" "e", "Ende"})
+        for (const std::string line : {"erste Zeile",
+                                       "zweite Gr\xC3\xBC\xC3\x9F"
+                                       "e",
+                                       "Ende"})
             pane.SetLine(reinterpret_cast<const std::uint8_t*>(line.data()), pane.LineCount(),
                          static_cast<int>(line.size()), 0);
         pane.resize(400, 240);
@@ -93,8 +95,7 @@ TEST_F(PaneAccessibleTest, TextCaretAndSelectionByCharacterOffset) {
     EXPECT_EQ(text.textAtOffset(20, QAccessible::WordBoundary, &start, &end),
               QString::fromUtf8("Grüße"));
     EXPECT_EQ(text.textAfterOffset(14, QAccessible::LineBoundary, &start, &end), "Ende");
-    EXPECT_EQ(text.textBeforeOffset(14, QAccessible::LineBoundary, &start, &end),
-              "erste Zeile\n");
+    EXPECT_EQ(text.textBeforeOffset(14, QAccessible::LineBoundary, &start, &end), "erste Zeile\n");
     const ToldEvent* filled = LastTold(QAccessible::TextUpdated);
     ASSERT_NE(filled, nullptr) << "filling the pane is told";
     EXPECT_EQ(filled->inserted, QString::fromUtf8("erste Zeile\nzweite Grüße\nEnde"));

@@ -83,9 +83,14 @@ TextPosition TextOffsets::CaretOf(int offset) const {
     const LineByte at = PositionOf(offset);
     const TextLine* line = document_.GetLine(at.line);
     if (!line) return {};
-    return {IndexToColumn(line->Text(), line->Length(), at.byte, TabWidth::Get(),
-                          document_.Encoding()),
-            at.line};
+    return {
+        IndexToColumn(line->Text(), line->Length(), at.byte, TabWidth::Get(), document_.Encoding()),
+        at.line};
+}
+
+std::optional<OffsetRange> TextOffsets::SelectionOf(const CaretModel& caret) const {
+    if (!caret.HasSelection()) return std::nullopt;
+    return OffsetRange{OffsetOfCaret(caret.SelectionStart()), OffsetOfCaret(caret.SelectionEnd())};
 }
 
 OffsetRange TextOffsets::UnitAt(int offset, TextUnit unit, std::uint32_t editOptions) const {
@@ -119,7 +124,8 @@ OffsetRange TextOffsets::WordAt(int offset, std::uint32_t editOptions) const {
     while (first > 0 && sameKind(PreviousCharIndex(text, length, first, encoding)))
         first = PreviousCharIndex(text, length, first, encoding);
     int last = at.byte;
-    while (last < length && sameKind(last)) last = NextCharIndex(text, length, last, encoding);
+    while (last < length && sameKind(last))
+        last = NextCharIndex(text, length, last, encoding);
     return {OffsetOf({at.line, first}), OffsetOf({at.line, last})};
 }
 

@@ -6,8 +6,10 @@
 
 #include "textview/model/document/PaneModel.h"
 #include "textview/model/document/TextPosition.h"
+#include "textview/model/editor/Caret.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,8 @@ public:
     // The same for a caret's display column and line, under the pane's tab width.
     int OffsetOfCaret(TextPosition caret) const;
     TextPosition CaretOf(int offset) const;
+    // The selection's ends in text order; nothing without a selection.
+    std::optional<OffsetRange> SelectionOf(const CaretModel& caret) const;
 
     // The unit that holds `offset`. A word is a run of word characters (CharClass's rule under
     // `editOptions`) or a run of the characters between them, never across a line break; a line
