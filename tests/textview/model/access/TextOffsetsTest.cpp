@@ -15,66 +15,47 @@ namespace {
 
 using test::EditedPane;
 
-// "Grüße" in UTF-8: ü and ß take two bytes each.
+// "Grüße" with two-byte ü and ß; a tab, b, a wide CJK character (three bytes, two cells), c.
 const std::vector<std::string> kLines{"ab cd",
                                       "Gr\xC3\xBC\xC3\x9F"
                                       "e",
-                                      "", "x"};
+                                      "",
+                                      "\tb\xE4\xB8\x80"
+                                      "c"};
 
-class TextOffsetsTest : public test::PaneGlobalsTest {};
+class TextOffsetsTest : public test::PaneGlobalsTest {
+protected:
+    void SetUp() override { TabWidth::Set(4); }
+};
 
-TEST_F(TextOffsetsTest, OffsetsMapToLineAndByteBothWays) {
+// Each row is one place: its byte, its caret column and its offset, mapped every way.
+TEST_F(TextOffsetsTest, OffsetsMapToBytesAndCaretColumnsAndBack) {
+    constexpr TextEncoding kUtf8 = TextEncoding::Utf8;
+    constexpr TextEncoding kCp1252 = TextEncoding::Windows1252;
     struct Case {
         TextEncoding encoding;
-        LineByte at;
-        int offset;
-        LineByte back; // where the offset leads back to
+        int line, byte, column, offset;
     };
     const Case cases[] = {
-        {TextEncoding::Utf8, {0, 0}, 0, {0, 0}},
-        {TextEncoding::Utf8, {0, 5}, 5, {0, 5}}, // end of a line, before its break
-        {TextEncoding::Utf8, {1, 0}, 6, {1, 0}},
-        {TextEncoding::Utf8, {1, 4}, 9, {1, 4}}, // after ü, at ß
-        {TextEncoding::Utf8, {1, 5}, 9, {1, 4}}, // inside ß counts as ß
-        {TextEncoding::Utf8, {1, 7}, 11, {1, 7}},
-        {TextEncoding::Utf8, {2, 0}, 12, {2, 0}},        // an empty line
-        {TextEncoding::Utf8, {3, 1}, 14, {3, 1}},        // the end of the text
-        {TextEncoding::Utf8, {9, 0}, 14, {3, 1}},        // past the last line
-        {TextEncoding::Windows1252, {1, 5}, 11, {1, 5}}, // one character a byte
-        {TextEncoding::Windows1252, {3, 1}, 16, {3, 1}},
+        {kUtf8, 0, 0, 0, 0},  {kUtf8, 0, 5, 5, 5},    {kUtf8, 1, 4, 3, 9},    {kUtf8, 1, 7, 5, 11},
+        {kUtf8, 2, 0, 0, 12}, {kUtf8, 3, 1, 4, 14},   {kUtf8, 3, 2, 5, 15},   {kUtf8, 3, 5, 7, 16},
+        {kUtf8, 3, 6, 8, 17}, {kCp1252, 1, 5, 5, 11}, {kCp1252, 3, 6, 9, 21},
     };
     for (const Case& c : cases) {
         EditedPane pane(kLines);
         pane.document.SetEncoding(c.encoding);
         const TextOffsets offsets(pane.document);
         SCOPED_TRACE(c.offset);
-        EXPECT_EQ(offsets.OffsetOf(c.at), c.offset);
-        EXPECT_EQ(offsets.PositionOf(c.offset), c.back);
+        EXPECT_EQ(offsets.OffsetOf({c.line, c.byte}), c.offset);
+        EXPECT_EQ(offsets.PositionOf(c.offset), (LineByte{c.line, c.byte}));
+        EXPECT_EQ(offsets.OffsetOfCaret({c.column, c.line}), c.offset);
+        EXPECT_EQ(offsets.CaretOf(c.offset), (TextPosition{c.column, c.line}));
     }
-}
-
-// Carets stand in display columns: a tab or a wide character spans several.
-TEST_F(TextOffsetsTest, CaretColumnsMapToOffsets) {
-    struct Case {
-        TextPosition caret;
-        int offset;
-    };
-    const Case cases[] = {
-        {{0, 0}, 0}, {{4, 0}, 1}, {{5, 0}, 2}, {{7, 0}, 3}, {{8, 0}, 4}, {{0, 1}, 5}, {{0, 9}, 6},
-    };
-    TabWidth::Set(4);
-    EditedPane pane({"\tb\xE4\xB8\x80"
-                     "c",
-                     "z"}); // tab, b, a wide CJK character, c
-    pane.document.SetEncoding(TextEncoding::Utf8);
+    EditedPane pane(kLines);
+    pane.document.SetEncoding(kUtf8);
     const TextOffsets offsets(pane.document);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.offset);
-        EXPECT_EQ(offsets.OffsetOfCaret(c.caret), c.offset);
-        if (c.caret.line < 2) {
-            EXPECT_EQ(offsets.CaretOf(c.offset), c.caret);
-        }
-    }
+    EXPECT_EQ(offsets.OffsetOf({1, 5}), 9) << "a byte inside ß counts as ß";
+    EXPECT_EQ(offsets.OffsetOf({9, 0}), 17) << "past the last line is the end";
 }
 
 TEST_F(TextOffsetsTest, UnitsAroundAnOffset) {
@@ -85,17 +66,16 @@ TEST_F(TextOffsetsTest, UnitsAroundAnOffset) {
         std::u32string text;
     };
     const Case cases[] = {
-        {1, TextUnit::Character, {1, 2}, U"b"},
         {8, TextUnit::Character, {8, 9}, U"ü"},
         {5, TextUnit::Character, {5, 6}, U"\n"},
-        {14, TextUnit::Character, {14, 14}, U""},
+        {17, TextUnit::Character, {17, 17}, U""},
         {1, TextUnit::Word, {0, 2}, U"ab"},
         {2, TextUnit::Word, {2, 3}, U" "}, // the gap between two words
         {9, TextUnit::Word, {6, 11}, U"Grüße"},
         {5, TextUnit::Word, {5, 6}, U"\n"}, // a word never runs over a line break
         {3, TextUnit::Line, {0, 6}, U"ab cd\n"},
         {12, TextUnit::Line, {12, 13}, U"\n"},
-        {14, TextUnit::Line, {13, 14}, U"x"}, // the last line has no break
+        {17, TextUnit::Line, {13, 17}, U"\tb一c"}, // the last line has no break
     };
     EditedPane pane(kLines);
     pane.document.SetEncoding(TextEncoding::Utf8);
@@ -111,17 +91,15 @@ TEST_F(TextOffsetsTest, UnitsAroundAnOffset) {
 TEST_F(TextOffsetsTest, CountsAgainAfterTheTextChanged) {
     EditedPane pane(kLines);
     const TextOffsets offsets(pane.document);
-    ASSERT_EQ(offsets.CharacterCount(), 16);
+    ASSERT_EQ(offsets.CharacterCount(), 21);
     pane.document.SetEncoding(TextEncoding::Utf8);
-    EXPECT_EQ(offsets.CharacterCount(), 14);
-    pane.Append("yz");
     EXPECT_EQ(offsets.CharacterCount(), 17);
-    EXPECT_EQ(offsets.OffsetOf({4, 1}), 16);
+    pane.Append("yz");
+    EXPECT_EQ(offsets.OffsetOf({4, 1}), 19);
     pane.document.DeleteLines(0, 1);
     EXPECT_EQ(offsets.OffsetOf({0, 2}), 2);
     pane.document.Clear();
     EXPECT_EQ(offsets.CharacterCount(), 0);
-    EXPECT_EQ(offsets.PositionOf(5), LineByte{});
 }
 
 } // namespace
