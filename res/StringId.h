@@ -35,6 +35,17 @@ enum StringId : int {
     kStrOnlyEncodingDiffers = 61231,
     kStrOnlyEncodingAndLineEndsDiffer = 61232,
     kStrMixedLineEnds = 61233, // a pane title's note on a file with more than one kind of line end
+    // What assistive technology hears: a row's kind, where it is, the difference reached, and
+    // the names of controls that show no text.
+    kStrRowEqual = 61300,
+    kStrRowInserted = 61301,
+    kStrRowRemoved = 61302,
+    kStrRowChanged = 61303,
+    kStrRowPlaceholder = 61304,
+    kStrRowOfLine = 61305,
+    kStrBlockOfLine = 61306,
+    kStrBlockOfLines = 61307,
+    kStrOverviewBarName = 61310,
 
     // Main window: title and menu bar.
     kStrAppTitle = 62000,

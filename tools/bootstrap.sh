@@ -8,6 +8,7 @@ packages=(
   libpcre2-dev libutf8proc-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-translations-l10n fonts-dejavu-core fonts-noto-color-emoji xvfb xauth diffutils
   dpkg-dev file desktop-file-utils appstream man-db git
+  at-spi2-core python3-pyatspi xdotool
   clang libclang-rt-14-dev
 )
 

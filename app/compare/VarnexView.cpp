@@ -4,6 +4,7 @@
 #include "app/compare/CompareRun.h"
 #include "app/compare/PaneLineStyler.h"
 #include "app/compare/PaneRowSink.h"
+#include "app/compare/RowDescription.h"
 #include "app/compare/ViewSettings.h"
 #include "app/doublepane/ComparePane.h"
 #include "app/doublepane/TextDoubleWnd.h"
@@ -46,6 +47,7 @@ CVarnexView::CVarnexView(QWidget* parent)
     WriteFlagsIfAbsent();
     doublePane_ = new CTextDoubleWnd(this);
     bar_ = new OverviewBar(this);
+    bar_->setAccessibleName(UiText(kStrOverviewBarName));
     compareRun_ = new CompareRun(this);
     // Whatever would start another compare is disabled at once.
     connect(compareRun_, &CompareRun::Started, this, &CVarnexView::CommandStatesChanged);
@@ -55,6 +57,8 @@ CVarnexView::CVarnexView(QWidget* parent)
         CComparePane& pane = doublePane_->Pane(side);
         pane.SetSettingsPath(std::string(PaneLineStyler::kSettingsPath));
         pane.SetMarginSource([this, side](int row) { return MarginFor(side, row); });
+        pane.SetLineDescriber(
+            [this, side](int row) { return DescribeRow(engine_.Rows(), side, row); });
         pane.SetStatusOutput(true);
         pane.SetMixedStyleRule([this](std::uint8_t firstId, std::uint8_t otherId) {
             return MixedCharacterStyle(firstId, otherId);
@@ -303,6 +307,8 @@ void CVarnexView::SetTitle(Side side, const std::string& text) {
 void CVarnexView::UpdateTitles() {
     const int available = (viewMode_ == ViewMode::Stacked ? width_ : width_ / 2) - kTitleSpare;
     for (const Side side : kBothSides) {
+        // A screen reader names the pane by its file, shown or not.
+        doublePane_->Pane(side).setAccessibleName(Title(side));
         if (!showTitles_ || Title(side).isEmpty()) {
             doublePane_->SetTitleText(side, std::nullopt);
             continue;

@@ -111,6 +111,9 @@ signals:
     void CompareBusy(const QString& text);
     // The compare that CompareBusy announced is over; `cancelled` when the user stopped it.
     void CompareEnded(bool cancelled);
+    // A navigation command reached a difference block: `text` says which and where, for the
+    // status bar and for assistive technology.
+    void BlockReached(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,6 +1,7 @@
 // The compare view's commands and when each is enabled or checked, dispatched by table.
 #include "app/compare/VarnexView.h"
 
+#include "app/compare/RowDescription.h"
 #include "app/doublepane/ComparePane.h"
 #include "app/doublepane/TextDoubleWnd.h"
 
@@ -80,6 +81,9 @@ void CVarnexView::RunNavigation(CommandId id) {
     markEnd_ = engine_.Navigator().EndRow();
     ShowRow(row);
     emit CommandStatesChanged();
+    const Side side = doublePane_->ActiveSide();
+    emit BlockReached(
+        QString::fromStdString(DescribeBlock(engine_.Rows(), side, markStart_, markEnd_)));
 }
 
 CommandState CVarnexView::NavigationState(CommandId id) const {

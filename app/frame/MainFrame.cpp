@@ -9,6 +9,7 @@
 #include "app/dialogs/HelpDlg.h"
 #include "app/doublepane/ComparePane.h"
 #include "app/doublepane/TextDoubleWnd.h"
+#include "app/frame/Announcement.h"
 #include "app/frame/FrameSettings.h"
 #include "app/frame/NumLockIndicator.h"
 #include "app/frame/WindowPlacement.h"
@@ -176,6 +177,8 @@ void CMainFrame::BuildStatusBar() {
         connect(&view_->DoublePane().Pane(side), &CAnsiEditView::StatusPublished, this,
                 &CMainFrame::ShowPaneStatus);
     }
+    connect(view_, &CVarnexView::BlockReached, this,
+            [this](const QString& text) { Announce(*promptPane_, text); });
     BuildBusyPane();
 }
 

@@ -151,6 +151,7 @@ CColoursDlg::CColoursDlg(StyleTable& styles, const std::optional<std::bitset<256
 
 QLayout* CColoursDlg::BuildStyleRow() {
     styleList_ = new QListWidget;
+    styleList_->setAccessibleName(DialogText(kStyleListName));
     styleList_->setFixedSize(DialogUnits(*this, kStyleListUnits));
     connect(styleList_, &QListWidget::currentRowChanged, this, [this] {
         if (const std::optional<int> index = SelectedStyle()) RememberColoursStyle(*index);

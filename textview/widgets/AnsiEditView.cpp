@@ -8,6 +8,7 @@
 #include "textview/model/settings/StyleSettings.h"
 #include "textview/model/settings/TabWidth.h"
 #include "textview/widgets/ClipboardText.h"
+#include "textview/widgets/PaneAccessible.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -56,6 +57,7 @@ CAnsiEditView::CAnsiEditView(unsigned maxLineLength, int maxLineCount, std::uint
       editor_(model_, *this), beep_([] { QApplication::beep(); }), clock_(SteadyMilliseconds),
       runDrag_(
           [](QDrag& drag, Qt::DropActions allowed) { return drag.exec(allowed, Qt::CopyAction); }) {
+    PaneAccessible::Install();
     VisibleLinesChanged();
     viewport()->setAcceptDrops(true);
     viewport()->setCursor(Qt::IBeamCursor);
@@ -234,6 +236,7 @@ void CAnsiEditView::PublishStatus(const std::string& text, const std::string& mo
 }
 
 void CAnsiEditView::AfterChange() {
+    accessEvents_.Changed();
     if (wordMarks_.Update(model_, editor_.Caret().Caret(), editor_.Highlight(), EditOptions::Get()))
         model_.Repaint().MarkAll();
     RequestRepaint(model_.Repaint().Take());

@@ -14,6 +14,7 @@
 #include "textview/model/settings/ZoomSteps.h"
 #include "textview/widgets/AnsiView.h"
 #include "textview/widgets/FontChooser.h"
+#include "textview/widgets/PaneAccessEvents.h"
 
 #include <QDrag>
 #include <QTimer>
@@ -135,6 +136,16 @@ public:
     // Runs one of the pane's commands or register commands; false for other ids.
     bool RunCommand(int id);
 
+    // What assistive technology reads: the text by character offsets, and what the host says
+    // of a line (its kind and its number in the file, say).
+    const TextOffsets& Offsets() const { return accessEvents_.Offsets(); }
+    PaneAccessEvents& AccessEvents() { return accessEvents_; }
+    using LineDescriber = std::function<std::string(int line)>;
+    void SetLineDescriber(LineDescriber describer) { lineDescriber_ = std::move(describer); }
+    std::string CaretLineDescription() const {
+        return lineDescriber_ ? lineDescriber_(CaretPosition().line) : std::string();
+    }
+
     // What hosts and dialogs ask of the pane beyond its text.
     TextPosition CaretPosition() const { return editor_.Caret().Caret(); }
     // The anchor while there is a selection, else the caret.
@@ -230,6 +241,7 @@ private:
     std::optional<std::pair<int, int>> VirtualSelection(const TextLine& record, int line) const;
     void OverlayBracket(int line, int firstIndex, int startColumn, int& flags);
     void OverlayWordMarks(int line, int firstIndex, int& flags);
+    void ShowContextMenuAtCaret();
 
     void ApplyShownFont();
     void StartDrag();
@@ -271,6 +283,8 @@ private:
     TextPosition contextPosition_;
     bool leftButtonHeld_ = false;
     int wheelZoomAngle_ = 0; // a high-resolution wheel's eighths of a degree not yet zoomed
+    LineDescriber lineDescriber_;
+    PaneAccessEvents accessEvents_{*this};
 };
 
 } // namespace varnex

@@ -11,6 +11,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace varnex {
 
 namespace {
@@ -58,10 +60,26 @@ QMenu* CAnsiEditView::BuildContextMenu(QPoint point) {
 }
 
 void CAnsiEditView::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        ShowContextMenuAtCaret();
+        return;
+    }
     QMenu* menu = BuildContextMenu(viewport()->mapFromGlobal(event->globalPos()));
     if (!menu) return;
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+// From the keyboard (the Menu key, Shift+F10) the menu opens below the caret and acts there.
+void CAnsiEditView::ShowContextMenuAtCaret() {
+    const QRect shown = viewport()->rect();
+    const QPoint caret = CellRect(CaretPosition()).bottomLeft();
+    const QPoint point(std::clamp(caret.x(), shown.left(), shown.right()),
+                       std::clamp(caret.y(), shown.top(), shown.bottom()));
+    QMenu* menu = BuildContextMenu(point);
+    if (!menu) return;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(viewport()->mapToGlobal(point));
 }
 
 bool CAnsiEditView::RunCommand(int id) {

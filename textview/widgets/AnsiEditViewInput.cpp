@@ -35,6 +35,10 @@ bool CAnsiEditView::event(QEvent* event) {
 }
 
 void CAnsiEditView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        ShowContextMenuAtCaret();
+        return;
+    }
     if (const std::optional<ZoomStep> zoom = ZoomStepOf(*event)) {
         Zoom(*zoom);
         event->accept();

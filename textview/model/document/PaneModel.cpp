@@ -85,6 +85,7 @@ void PaneModel::MarkLine(int index) {
 int PaneModel::SetLine(const std::uint8_t* text, int index, int length, int encodingFlags) {
     if (!text || index < 0 || length < 0) return -1;
     modified_ = true;
+    ++textRevision_;
     const std::uint8_t* bytes = text;
     int kept = std::min(length, limits_.maxLineLength);
     if (encodingFlags & (kTextUtf8 | kTextUtf16)) {
@@ -225,6 +226,7 @@ bool PaneModel::InsertLine(int index, const std::uint8_t* text, int length) {
     lines_.Insert(index, TextLine::Make(text, length, TabWidth::Get(), encoding_));
     widestLine_ = std::max(widestLine_, lines_.At(index).Width());
     modified_ = true;
+    ++textRevision_;
     repaint_.MarkAll();
     if (hooks_.linesInserted) hooks_.linesInserted(index, 1);
     ScanFrom(index);
@@ -236,6 +238,7 @@ void PaneModel::DeleteLines(int first, int count) {
     count = std::min(count, lines_.Count() - first);
     lines_.Erase(first, count);
     modified_ = true;
+    ++textRevision_;
     if (hooks_.linesDeleted) hooks_.linesDeleted(first, count);
     repaint_.MarkAll();
     if (first < lines_.Count()) ScanFrom(first);
@@ -244,6 +247,7 @@ void PaneModel::DeleteLines(int first, int count) {
 bool PaneModel::Clear() {
     const int count = lines_.Count();
     lines_.Clear();
+    ++textRevision_;
     if (hooks_.linesDeleted) hooks_.linesDeleted(0, count);
     widestLine_ = 0;
     measuredTabWidth_ = TabWidth::Get();
@@ -261,6 +265,7 @@ void PaneModel::Remeasure() {
 void PaneModel::SetEncoding(TextEncoding encoding) {
     if (encoding == encoding_) return;
     encoding_ = encoding;
+    ++textRevision_;
     MeasureAll();
 }
 

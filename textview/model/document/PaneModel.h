@@ -95,6 +95,9 @@ public:
     TextLine* GetLine(int index);
     const LineTable& Lines() const { return lines_; }
     bool Modified() const { return modified_; }
+    // Changes whenever a line's text, the line count or the encoding changes (styles do not
+    // count), so that what is derived from the text knows when to count again.
+    std::uint64_t TextRevision() const { return textRevision_; }
     // Widest line (in columns) stored since the last Clear.
     int WidestLine() const { return widestLine_; }
     // Lays every line out again when the tab width changed since, and marks the pane for
@@ -149,6 +152,7 @@ private:
     TextEncoding encoding_ = TextEncoding::Windows1252;
     MixedStyleRule mixedStyleRule_;
     bool modified_ = false;
+    std::uint64_t textRevision_ = 0;
     std::string conversionBuffer_;
     DocumentHooks hooks_;
 };

@@ -129,6 +129,8 @@ inline constexpr std::string_view kTextColourGroup = "Textfarbe";
 inline constexpr std::string_view kDefineBackgroundText = "Farbe defienieren";
 inline constexpr std::string_view kDefineTextColourText = "Farbe definieren";
 inline constexpr std::string_view kColourPreviewText = "AbcXyz";
+// The list of styles shows no label; a screen reader names it so.
+inline constexpr std::string_view kStyleListName = "Stile";
 // A style without a name is listed by its id.
 inline constexpr std::string_view kUnnamedStyleText = "Stil %i";
 
