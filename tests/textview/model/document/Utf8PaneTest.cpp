@@ -4,6 +4,7 @@
 #include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/model/document/TextColumns.h"
 #include "textview/model/editor/CharClass.h"
+#include "textview/model/editor/PaneKeys.h"
 #include "textview/model/editor/WordJump.h"
 #include "textview/model/settings/EditOptions.h"
 #include "textview/model/settings/TabWidth.h"
@@ -173,6 +174,64 @@ TEST_F(Utf8PaneTest, SwitchingTheEncodingRemeasuresAndKeepsTheCaretAtItsBytes) {
     pane.editor.SetEncoding(kCp1252);
     EXPECT_EQ(pane.document.WidestLine(), 6);
     EXPECT_EQ(pane.Caret(), (TextPosition{3, 0}));
+}
+
+// What one key does to a line with the caret at `column`.
+enum class Action { Left, Right, WordRight, Backspace, Delete, BackspaceUndone };
+
+struct KeyCase {
+    const char* what;
+    std::string text;
+    int column;
+    Action action;
+    std::string after;
+    int caret;
+};
+
+void Press(EditedPane& pane, Action action) {
+    PaneKeys keys;
+    KeyPress press;
+    press.key = action == Action::Left     ? PaneKey::Left
+                : action == Action::Delete ? PaneKey::Delete
+                                           : PaneKey::Right;
+    press.ctrl = action == Action::WordRight;
+    if (action == Action::Backspace || action == Action::BackspaceUndone) {
+        keys.TypeCharacter(pane.editor, EditCode::kBackspace, false);
+        if (action == Action::BackspaceUndone) pane.editor.Undo();
+    } else {
+        keys.PressKey(pane.editor, press);
+    }
+}
+
+TEST_F(Utf8PaneTest, KeysTakeAWholeGraphemeClusterAtATime) {
+    const std::string acute = "e\xCC\x81";                        // e + U+0301, one cell
+    const std::string thumb = "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"; // with a skin tone, two cells
+    const std::string germany = "\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA";
+    const std::string japan = "\xF0\x9F\x87\xAF\xF0\x9F\x87\xB5";
+    const std::string bom = "\xEF\xBB\xBF";
+    const KeyCase cases[] = {
+        {"Right over e and its mark", acute + "x", 0, Action::Right, acute + "x", 1},
+        {"Left over e and its mark", "x" + acute, 2, Action::Left, "x" + acute, 1},
+        {"Backspace takes both code points", acute + "x", 1, Action::Backspace, "x", 0},
+        {"Delete takes both code points", acute + "x", 0, Action::Delete, "x", 0},
+        {"undo brings both back", acute + "x", 1, Action::BackspaceUndone, acute + "x", 1},
+        {"a word goes on through a mark", "caf" + acute + " x", 0, Action::WordRight,
+         "caf" + acute + " x", 4},
+        {"Right over a skin-toned emoji", "a" + thumb + "b", 1, Action::Right, "a" + thumb + "b",
+         3},
+        {"Backspace on a skin-toned emoji", "a" + thumb + "b", 3, Action::Backspace, "ab", 1},
+        {"Left over a flag", germany + japan, 4, Action::Left, germany + japan, 2},
+        {"Delete takes a flag's pair", germany + japan, 2, Action::Delete, germany, 2},
+        {"a byte-order mark stays first", bom + "ab", 1, Action::Backspace, bom + "b", 0},
+    };
+    for (const KeyCase& c : cases) {
+        EditedPane pane({c.text});
+        MakeUtf8(pane);
+        pane.editor.SetCaret(c.column, 0, 0);
+        Press(pane, c.action);
+        EXPECT_EQ(pane.Line(0), c.after) << c.what;
+        EXPECT_EQ(pane.Caret(), (TextPosition{c.caret, 0})) << c.what;
+    }
 }
 
 TEST_F(Utf8PaneTest, AMixedStyledCharacterTakesTheStyleTheRuleGives) {
