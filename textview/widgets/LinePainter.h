@@ -48,8 +48,8 @@ public:
     // width drawn in pixels, counted from rect's left edge.
     int DrawLine(const QRect& rect, int firstColumn, const LineCells& cells, int flags,
                  int tabWidth);
-    // Columns from `firstColumn` on that row `rect` shows: characters that start before the
-    // column returned reach into the row.
+    // The column just past what row `rect` shows from `firstColumn` on (with one to spare):
+    // characters that start before it reach into the row.
     int LastColumn(const QRect& rect, int firstColumn) const;
     // Fills the row from `x` to its right edge in the current background.
     void FillRest(const QRect& rect, int x);

@@ -176,8 +176,9 @@ TEST_F(Utf8PaneTest, SwitchingTheEncodingRemeasuresAndKeepsTheCaretAtItsBytes) {
     EXPECT_EQ(pane.Caret(), (TextPosition{3, 0}));
 }
 
-// What one key does to a line with the caret at `column`.
-enum class Action { Left, Right, WordRight, Backspace, Delete, BackspaceUndone };
+// What a key does to a line with the caret at `column`: the line afterwards (for a copy, the
+// text copied) and the caret.
+enum class Action { Left, Right, WordRight, Backspace, Delete, BackspaceUndone, CopyRight };
 
 struct KeyCase {
     const char* what;
@@ -188,19 +189,23 @@ struct KeyCase {
     int caret;
 };
 
-void Press(EditedPane& pane, Action action) {
+std::string Press(EditedPane& pane, Action action) {
     PaneKeys keys;
+    if (action == Action::Backspace || action == Action::BackspaceUndone) {
+        keys.TypeCharacter(pane.editor, EditCode::kBackspace, false);
+        if (action == Action::BackspaceUndone) pane.editor.Undo();
+        return pane.Line(0);
+    }
     KeyPress press;
     press.key = action == Action::Left     ? PaneKey::Left
                 : action == Action::Delete ? PaneKey::Delete
                                            : PaneKey::Right;
     press.ctrl = action == Action::WordRight;
-    if (action == Action::Backspace || action == Action::BackspaceUndone) {
-        keys.TypeCharacter(pane.editor, EditCode::kBackspace, false);
-        if (action == Action::BackspaceUndone) pane.editor.Undo();
-    } else {
-        keys.PressKey(pane.editor, press);
-    }
+    press.shift = action == Action::CopyRight;
+    keys.PressKey(pane.editor, press);
+    if (action != Action::CopyRight) return pane.Line(0);
+    pane.editor.CopySelection();
+    return pane.platform.clipboard.value_or("<nothing copied>");
 }
 
 TEST_F(Utf8PaneTest, KeysTakeAWholeGraphemeClusterAtATime) {
@@ -223,13 +228,13 @@ TEST_F(Utf8PaneTest, KeysTakeAWholeGraphemeClusterAtATime) {
         {"Left over a flag", germany + japan, 4, Action::Left, germany + japan, 2},
         {"Delete takes a flag's pair", germany + japan, 2, Action::Delete, germany, 2},
         {"a byte-order mark stays first", bom + "ab", 1, Action::Backspace, bom + "b", 0},
+        {"Shift+Right copies the whole emoji", "a" + thumb + "b", 1, Action::CopyRight, thumb, 3},
     };
     for (const KeyCase& c : cases) {
         EditedPane pane({c.text});
         MakeUtf8(pane);
         pane.editor.SetCaret(c.column, 0, 0);
-        Press(pane, c.action);
-        EXPECT_EQ(pane.Line(0), c.after) << c.what;
+        EXPECT_EQ(Press(pane, c.action), c.after) << c.what;
         EXPECT_EQ(pane.Caret(), (TextPosition{c.caret, 0})) << c.what;
     }
 }
