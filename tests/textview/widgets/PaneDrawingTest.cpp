@@ -5,7 +5,6 @@
 #include "textview/widgets/FontSet.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QImage>
 #include <QPaintEvent>
 #include <QScrollBar>
@@ -332,27 +331,6 @@ TEST_F(PaneDrawingTest, Utf8ClustersTakeTheirCellsAndAStrayByteIsFramed) {
     const int x = pane.MarginWidth() + cell.width() / 2;
     EXPECT_FALSE(Near(image.pixelColor(x, top), green)) << "X is not framed";
     EXPECT_TRUE(Near(image.pixelColor(x + cell.width(), top), green));
-}
-
-// Emoji come from the colour emoji font where one is installed, within their two cells.
-TEST_F(PaneDrawingTest, AnEmojiIsDrawnInColourInItsTwoCells) {
-    if (!QFontDatabase::hasFamily(QStringLiteral("Noto Color Emoji")))
-        GTEST_SKIP() << "no colour emoji font installed";
-    Line("\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD", {1, 1, 1, 1, 1, 1, 1, 1}); // thumbs up, skin tone
-    pane.SetEncoding(TextEncoding::Utf8);
-    const QImage image = Grab(pane);
-    const QSize cell = pane.CellSize();
-    int inside = 0;  // coloured pixels in the emoji's two cells
-    int outside = 0; // and in the cell after them
-    for (int y = 0; y < cell.height(); ++y) {
-        for (int x = 0; x < 3 * cell.width(); ++x) {
-            const QColor pixel = image.pixelColor(pane.MarginWidth() + x, y);
-            if (pixel.saturation() < 60 || pixel.value() < 60) continue;
-            ++(x < 2 * cell.width() ? inside : outside);
-        }
-    }
-    EXPECT_GT(inside, 0);
-    EXPECT_EQ(outside, 0);
 }
 
 // A line longer than the pane keeps ends where its last whole character ends, then "…" in the
