@@ -24,8 +24,6 @@ namespace {
 
 // Pointer outside the pane while selecting: how often the text scrolls along.
 constexpr int kAutoScrollMs = 50;
-// A drawn line never needs more bytes than this: 1024 characters of up to four UTF-8 bytes.
-constexpr int kMaxBytesDrawn = LinePainter::kMaxCharacters * 4;
 // A selection that goes on past a line's end.
 constexpr int kPastLineEnd = INT_MAX;
 // Marked characters carry bit 7 in the low byte of their style value, so only styles below it
@@ -47,6 +45,20 @@ std::optional<std::pair<int, int>> SelectedColumns(const CaretModel& caret, int 
     const int to = line == end.line ? end.column : kPastLineEnd;
     if (to <= from) return std::nullopt;
     return std::pair{from, to};
+}
+
+// Calls visit(offset, cluster, column) for each character of `line` from byte `first` on, for
+// `count` bytes; the first one starts at `column`.
+template <typename Visit>
+void WalkCharacters(const TextLine& line, int first, int count, int column, TextEncoding encoding,
+                    Visit&& visit) {
+    const int tabWidth = TabWidth::Get();
+    for (int k = 0; k < count;) {
+        const TextCluster cluster = ClusterAt(line.Text(), line.Length(), first + k, encoding);
+        visit(k, cluster, column);
+        column = NextColumn(column, cluster, tabWidth);
+        k += cluster.bytes;
+    }
 }
 
 } // namespace
@@ -282,36 +294,44 @@ void CAnsiEditView::FillStyleValues(const TextLine& line, int first, int count) 
     std::copy_n(styles + first, count, styleValues_.begin());
     if (model_.Encoding() != TextEncoding::Utf8) return;
     // The painter draws a character in the style of its first byte.
-    for (int k = 0; k < count;) {
-        const int bytes = CharAt(line.Text(), line.Length(), first + k, TextEncoding::Utf8).bytes;
-        if (bytes > 1) styleValues_[k] = model_.CharStyleIndex(styles + first + k, bytes);
-        k += bytes;
-    }
+    WalkCharacters(line, first, count, 0, TextEncoding::Utf8,
+                   [&](int k, const TextCluster& cluster, int) {
+                       if (cluster.bytes > 1)
+                           styleValues_[static_cast<std::size_t>(k)] =
+                               model_.CharStyleIndex(styles + first + k, cluster.bytes);
+                   });
 }
 
+// Only the characters that reach into the row are drawn.
 int CAnsiEditView::PrintLine(LinePainter& lines, const QRect& rect, int line, int firstColumn, int,
                              int flags) {
     const TextLine* record = GetLine(line);
     if (!record) return 0;
     const int tabWidth = TabWidth::Get();
+    const TextEncoding encoding = model_.Encoding();
     const ColumnHit start =
-        FindColumn(record->Text(), record->Length(), firstColumn, tabWidth, model_.Encoding());
-    const int count = std::min(record->Length() - start.index, kMaxBytesDrawn);
+        FindColumn(record->Text(), record->Length(), firstColumn, tabWidth, encoding);
+    const int end = ColumnToIndex(record->Text(), record->Length(),
+                                  lines.LastColumn(rect, firstColumn), tabWidth, encoding);
+    const int count = std::max(0, end - start.index);
     FillStyleValues(*record, start.index, count);
+    const StyleValue lineEnd = record->Length() > 0
+                                   ? StyleValueAt(*record, record->Length() - 1)
+                                   : static_cast<StyleValue>(model_.DefaultStyleIndex());
     LineCells cells{record->Text() + start.index,
                     styleValues_.data(),
                     count,
                     start.startColumn,
                     0,
-                    model_.Encoding()};
-    const StyleValue lineEnd = record->Length() > 0
-                                   ? StyleValueAt(*record, record->Length() - 1)
-                                   : static_cast<StyleValue>(model_.DefaultStyleIndex());
+                    encoding,
+                    record->goesOn && end == record->Length(),
+                    lineEnd};
     flags |= OverlaySelection(line, start.index, start.startColumn, cells);
     OverlayBracket(line, start.index, start.startColumn, flags);
     OverlayWordMarks(line, start.index, flags);
     int pixels = 0;
-    if (count == 0 && !(flags & (LinePainter::kPaintOneMore | LinePainter::kPaintToEdge))) {
+    if (count == 0 && !cells.goesOn &&
+        !(flags & (LinePainter::kPaintOneMore | LinePainter::kPaintToEdge))) {
         // Scrolled past the end: the row goes on in the style the line ends in.
         lines.Styles().Select(lineEnd);
     } else {
@@ -348,16 +368,11 @@ int CAnsiEditView::OverlaySelection(int line, int firstIndex, int startColumn, L
     const std::optional<int> selectionIndex =
         model_.Resources().Styles().IndexOfId(StyleTable::kSelectionId);
     const StyleValue style = static_cast<StyleValue>(selectionIndex.value_or(0));
-    const TextLine& record = *GetLine(line);
-    const int tabWidth = TabWidth::Get();
-    int column = startColumn;
-    for (int k = 0; k < cells.count;) {
-        const EncodedChar character =
-            CharAt(record.Text(), record.Length(), firstIndex + k, model_.Encoding());
-        if (column >= selected->first && column < selected->second) styleValues_[k] = style;
-        column = NextColumn(column, character.code, tabWidth);
-        k += character.bytes;
-    }
+    WalkCharacters(*GetLine(line), firstIndex, cells.count, startColumn, model_.Encoding(),
+                   [&](int k, const TextCluster&, int column) {
+                       if (column >= selected->first && column < selected->second)
+                           styleValues_[static_cast<std::size_t>(k)] = style;
+                   });
     if (selected->second != kPastLineEnd) return 0;
     cells.styleAfter = style;
     const bool toEdge = (EditOptions::Get() & EditOptions::kMarkToLineEnd) != 0;
@@ -371,21 +386,16 @@ void CAnsiEditView::OverlayBracket(int line, int firstIndex, int startColumn, in
     const TextPosition first = std::min(match.bracket, match.partner);
     const TextPosition last = std::max(match.bracket, match.partner);
     if (line < first.line || line > last.line) return;
-    const TextLine& record = *GetLine(line);
-    const int tabWidth = TabWidth::Get();
-    int column = startColumn;
     const int count = static_cast<int>(styleValues_.size());
-    for (int k = 0; k < count;) {
-        const EncodedChar character =
-            CharAt(record.Text(), record.Length(), firstIndex + k, model_.Encoding());
-        const TextPosition at{column, line};
-        const bool marked = match.ranged ? (first <= at && at <= last)
-                                         : (at == match.bracket || at == match.partner);
-        StyleValue& value = styleValues_[static_cast<std::size_t>(k)];
-        if (marked && (value & 0xFF) < kMarkBit) value |= kMarkBit;
-        column = NextColumn(column, character.code, tabWidth);
-        k += character.bytes;
-    }
+    WalkCharacters(*GetLine(line), firstIndex, count, startColumn, model_.Encoding(),
+                   [&](int k, const TextCluster&, int column) {
+                       const TextPosition at{column, line};
+                       const bool marked = match.ranged
+                                               ? (first <= at && at <= last)
+                                               : (at == match.bracket || at == match.partner);
+                       StyleValue& value = styleValues_[static_cast<std::size_t>(k)];
+                       if (marked && (value & 0xFF) < kMarkBit) value |= kMarkBit;
+                   });
     flags |= LinePainter::kMarks;
 }
 

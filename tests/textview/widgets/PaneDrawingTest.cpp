@@ -312,6 +312,48 @@ TEST_F(PaneDrawingTest, AWideUtf8CharacterFillsTwoCellsInTheStyleItsBytesResolve
     EXPECT_EQ(asked.front(), std::make_pair(50, 51));
 }
 
+// A byte-order mark takes no cell, e with its mark one, 日 two: X stands in the fourth cell. The
+// stray byte 0x97 shows its Windows-1252 dash, framed in its text colour.
+TEST_F(PaneDrawingTest, Utf8ClustersTakeTheirCellsAndAStrayByteIsFramed) {
+    pane.AddStyle(kGreen, kWindowColour, "ink", 53 | StyleTable::kReuseExisting, 0);
+    Line("\xEF\xBB\xBF"
+         "e\xCC\x81\xE6\x97\xA5X",
+         {1, 1, 1, 1, 1, 1, 1, 1, 1, 53});
+    Line("X\x97", {53, 53});
+    pane.SetEncoding(TextEncoding::Utf8);
+    const QImage image = Grab(pane);
+    const QColor green = Rgb(kGreen);
+    EXPECT_FALSE(CellHasColour(image, pane, 2, 0, green));
+    EXPECT_TRUE(CellHasColour(image, pane, 3, 0, green));
+    EXPECT_FALSE(CellHasColour(image, pane, 4, 0, green));
+    const QSize cell = pane.CellSize();
+    const int top = cell.height(); // the second row's top edge
+    const int x = pane.MarginWidth() + cell.width() / 2;
+    EXPECT_FALSE(Near(image.pixelColor(x, top), green)) << "X is not framed";
+    EXPECT_TRUE(Near(image.pixelColor(x + cell.width(), top), green));
+}
+
+// A line longer than the pane keeps ends where its last whole character ends, then "…" in the
+// style the line ends in; nothing of the cut 日 is shown.
+TEST_F(PaneDrawingTest, ALineCutByThePaneEndsInAnEllipsis) {
+    CAnsiEditView small{8, 10, CAnsiEditView::kPerCharacterStyles, "PaneDrawing"};
+    small.resize(300, 60);
+    small.show();
+    small.AddStyle(kBlue, kGreen, "cut", 54 | StyleTable::kReuseExisting, 0);
+    const std::string text = "abcdef\xE6\x97\xA5z";
+    const int index = small.SetLine(reinterpret_cast<const std::uint8_t*>(text.data()), 0,
+                                    static_cast<int>(text.size()), 0);
+    const std::vector<std::uint8_t> ids(text.size(), 54);
+    small.SetLineStyles(index, ids.data(), static_cast<int>(ids.size()), 0, 1);
+    for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
+        small.SetEncoding(encoding);
+        const QImage image = Grab(small);
+        EXPECT_EQ(CellColour(image, small, 6, 0), Rgb(kGreen));
+        EXPECT_TRUE(CellHasColour(image, small, 6, 0, Rgb(kBlue))) << "the ellipsis";
+        EXPECT_FALSE(CellHasColour(image, small, 7, 0, Rgb(kBlue))) << "nothing after it";
+    }
+}
+
 TEST_F(PaneDrawingTest, ClearEmptiesTheWindow) {
     Line("abc", {50, 50, 50});
     pane.Clear();

@@ -1,6 +1,7 @@
 // One pane's text without a window: lines, styles, syntax state and the host operations.
 #include "textview/model/document/PaneModel.h"
 
+#include "common/Graphemes.h"
 #include "common/Unicode.h"
 #include "textview/model/settings/PanePaths.h"
 #include "textview/model/settings/TabWidth.h"
@@ -14,6 +15,14 @@ namespace {
 
 // Ids of 256 and more never reach a style byte.
 constexpr int kIdLimit = 256;
+
+// A line longer than the pane keeps is cut where a character ends in UTF-8, which is a
+// character's end in Windows-1252 too: whichever encoding the pane shows, later as well, no
+// character is shown in part.
+int KeptLength(const std::uint8_t* text, int length, int limit) {
+    if (length <= limit) return length;
+    return ClusterStart(text, length, limit, TextEncoding::Utf8);
+}
 
 } // namespace
 
@@ -87,7 +96,8 @@ int PaneModel::SetLine(const std::uint8_t* text, int index, int length, int enco
     modified_ = true;
     ++textRevision_;
     const std::uint8_t* bytes = text;
-    int kept = std::min(length, limits_.maxLineLength);
+    int kept = KeptLength(text, length, limits_.maxLineLength);
+    bool goesOn = kept < length;
     if (encodingFlags & (kTextUtf8 | kTextUtf16)) {
         const std::string_view input(reinterpret_cast<const char*>(text),
                                      static_cast<std::size_t>(length));
@@ -100,10 +110,16 @@ int PaneModel::SetLine(const std::uint8_t* text, int index, int length, int enco
         }
         bytes = reinterpret_cast<const std::uint8_t*>(conversionBuffer_.data());
         kept = static_cast<int>(conversionBuffer_.size());
+        goesOn = false;
     }
-    if (index >= lines_.Count()) return AppendLine(bytes, kept);
-    ReplaceLine(index, bytes, kept);
-    return index;
+    int stored = index;
+    if (index >= lines_.Count()) {
+        stored = AppendLine(bytes, kept);
+    } else {
+        ReplaceLine(index, bytes, kept);
+    }
+    if (stored >= 0) lines_.At(stored).goesOn = goesOn;
+    return stored;
 }
 
 int PaneModel::AppendLine(const std::uint8_t* bytes, int length) {

@@ -73,7 +73,8 @@ public:
     const TextStyle* GetStyle(int index) const { return resources_->Styles().Get(index); }
 
     // Appends (index at or past the count) or replaces a line; returns its index or -1. The text
-    // is cut to the maximum line length; under kTextUtf8 (decoded leniently, so a byte that
+    // is cut to the maximum line length where a character ends, and the line marked as going
+    // on (TextLine::goesOn); under kTextUtf8 (decoded leniently, so a byte that
     // starts no sequence stays itself) or kTextUtf16 it is narrowed to 8-bit text first.
     int SetLine(const std::uint8_t* text, int index, int length, int encodingFlags);
     // Gives line `index` one style per character by id; false when refused or when an id was

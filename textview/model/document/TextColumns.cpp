@@ -13,8 +13,8 @@ struct Step {
 
 Step StepAt(const std::uint8_t* text, int length, int index, int column, int tabWidth,
             TextEncoding encoding) {
-    const EncodedChar character = CharAt(text, length, index, encoding);
-    return {index + character.bytes, NextColumn(column, character.code, tabWidth)};
+    const TextCluster cluster = ClusterAt(text, length, index, encoding);
+    return {index + cluster.bytes, NextColumn(column, cluster, tabWidth)};
 }
 
 } // namespace
@@ -40,9 +40,11 @@ ColumnHit FindColumn(const std::uint8_t* text, int length, int column, int tabWi
     ColumnHit hit;
     while (hit.index < length) {
         const Step step = StepAt(text, length, hit.index, hit.startColumn, tabWidth, encoding);
-        if (step.nextColumn > column) break;
-        hit = {step.nextIndex, step.nextColumn};
+        if (step.nextColumn > column) return {hit.index, hit.startColumn, step.nextColumn};
+        hit.index = step.nextIndex;
+        hit.startColumn = step.nextColumn;
     }
+    hit.endColumn = hit.startColumn;
     return hit;
 }
 
@@ -50,8 +52,9 @@ int ColumnToIndex(const std::uint8_t* text, int length, int column, int tabWidth
                   TextEncoding encoding) {
     int index = 0;
     int reached = 0;
-    while (index < length && reached < column) {
+    while (index < length) {
         const Step step = StepAt(text, length, index, reached, tabWidth, encoding);
+        if (reached >= column && step.nextColumn > reached) break;
         index = step.nextIndex;
         reached = step.nextColumn;
     }

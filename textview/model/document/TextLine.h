@@ -39,6 +39,8 @@ public:
     std::uint32_t hostWord = 0; // the host's own word, kept when the text is replaced
     std::uint8_t scanA = 0;     // syntax scanner state of the line
     std::uint8_t scanB = 0;     // syntax scanner state carried into the next line
+    // The host's line was longer than the pane keeps: it goes on past the stored bytes.
+    bool goesOn = false;
 
     int Length() const { return length_; }
     int Indent() const { return indent_; }

@@ -103,17 +103,10 @@ TextPosition CaretModel::ClampToLine(TextPosition target, int column, int flags)
         if (rightward && !(flags & CaretMove::kNoWrap)) return {0, target.line + 1};
         target.column = line.Width();
     }
-    const int tabWidth = TabWidth::Get();
-    const TextEncoding encoding = document_.Encoding();
-    const std::uint8_t* text = line.Text();
-    const int index = ColumnToIndex(text, line.Length(), target.column, tabWidth, encoding);
-    if (index == 0) return target;
-    const int end = IndexToColumn(text, line.Length(), index, tabWidth, encoding);
-    if (target.column < end) {
-        const int start = PreviousCharIndex(text, line.Length(), index, encoding);
-        target.column =
-            rightward ? end : IndexToColumn(text, line.Length(), start, tabWidth, encoding);
-    }
+    const ColumnHit hit = FindColumn(line.Text(), line.Length(), target.column, TabWidth::Get(),
+                                     document_.Encoding());
+    if (hit.startColumn < target.column && target.column < hit.endColumn)
+        target.column = rightward ? hit.endColumn : hit.startColumn;
     return target;
 }
 

@@ -212,11 +212,10 @@ bool PaneEditor::Backspace(UndoRecord* record) {
         record->kind |= UndoRecord::kDeleted;
         return Replace({previous->Width(), caret.line - 1}, caret, "", record);
     }
-    const int tabWidth = TabWidth::Get();
-    const TextEncoding encoding = document_.Encoding();
-    const int index = ColumnToIndex(line.Text(), line.Length(), caret.column, tabWidth, encoding);
-    const int previous = PreviousCharIndex(line.Text(), line.Length(), index, encoding);
-    const int column = IndexToColumn(line.Text(), line.Length(), previous, tabWidth, encoding);
+    // The character whose cells end at the caret, with the characters without cells after it.
+    const int column = FindColumn(line.Text(), line.Length(), caret.column - 1, TabWidth::Get(),
+                                  document_.Encoding())
+                           .startColumn;
     record->kind |= UndoRecord::kDeleted;
     return Replace({column, caret.line}, caret, "", record);
 }

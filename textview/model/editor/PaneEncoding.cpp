@@ -30,7 +30,7 @@ int ColumnOf(const PaneModel& document, int lineIndex, BytePlace place) {
     if (!line) return place.beyond;
     const TextEncoding encoding = document.Encoding();
     const int start = place.index < line->Length()
-                          ? CharStart(line->Text(), line->Length(), place.index, encoding)
+                          ? ClusterStart(line->Text(), line->Length(), place.index, encoding)
                           : place.index;
     return IndexToColumn(line->Text(), line->Length(), start, TabWidth::Get(), encoding) +
            place.beyond;

@@ -81,6 +81,28 @@ TEST_F(PaneModelTest, CutsTextAtTheMaximumLineLength) {
     EXPECT_EQ(pane.GetLine(1)->Length(), 16);
 }
 
+// What the pane keeps of a line longer than it takes, and whether the line is marked as going on.
+TEST_F(PaneModelTest, ALongLineIsCutWhereACharacterEndsAndMarkedAsGoingOn) {
+    const std::string a14(14, 'a');
+    const struct {
+        const char* what;
+        std::string text;
+        std::string kept;
+        bool goesOn;
+    } cases[] = {
+        {"fits exactly", std::string(16, 'a'), std::string(16, 'a'), false},
+        {"a CJK character across the limit", a14 + "\xE6\x97\xA5z", a14, true},
+        {"e and its mark across the limit", a14 + "ae\xCC\x81z", a14 + "a", true},
+        {"Windows-1252 letters are no UTF-8: cut at the limit", a14 + "\xE9\xE9\xE9",
+         a14 + "\xE9\xE9", true},
+    };
+    for (const auto& c : cases) {
+        Set(pane, c.text, 0);
+        EXPECT_EQ(TextOf(pane, 0), c.kept) << c.what;
+        EXPECT_EQ(pane.GetLine(0)->goesOn, c.goesOn) << c.what;
+    }
+}
+
 TEST_F(PaneModelTest, ConvertsUtf8ToWindows1252BytesAndUnfitCharactersToAQuestionMark) {
     Set(pane, "caf\xC3\xA9 \xE2\x82\xAC\xF0\x9F\x98\x80!", 0, kTextUtf8);
     EXPECT_EQ(TextOf(pane, 0), "caf\xE9 \x80?!");

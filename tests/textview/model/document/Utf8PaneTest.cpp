@@ -4,6 +4,7 @@
 #include "tests/textview/support/SavedPaneGlobals.h"
 #include "textview/model/document/TextColumns.h"
 #include "textview/model/editor/CharClass.h"
+#include "textview/model/editor/PaneKeys.h"
 #include "textview/model/editor/WordJump.h"
 #include "textview/model/settings/EditOptions.h"
 #include "textview/model/settings/TabWidth.h"
@@ -173,6 +174,66 @@ TEST_F(Utf8PaneTest, SwitchingTheEncodingRemeasuresAndKeepsTheCaretAtItsBytes) {
     pane.editor.SetEncoding(kCp1252);
     EXPECT_EQ(pane.document.WidestLine(), 6);
     EXPECT_EQ(pane.Caret(), (TextPosition{3, 0}));
+}
+
+// A key pressed with the caret at `column`: the line afterwards (for a copy, the text copied)
+// and the byte the caret then stands before.
+enum class Action { Left, Right, WordRight, Backspace, Delete, BackspaceUndone, CopyRight };
+
+struct KeyCase {
+    const char* what;
+    std::string text;
+    int column;
+    Action action;
+    std::string after;
+    int caretByte;
+};
+
+std::string Press(EditedPane& pane, Action action) {
+    PaneKeys keys;
+    if (action == Action::Backspace || action == Action::BackspaceUndone) {
+        keys.TypeCharacter(pane.editor, EditCode::kBackspace, false);
+        if (action == Action::BackspaceUndone) pane.editor.Undo();
+        return pane.Line(0);
+    }
+    KeyPress press;
+    press.key = action == Action::Left     ? PaneKey::Left
+                : action == Action::Delete ? PaneKey::Delete
+                                           : PaneKey::Right;
+    press.ctrl = action == Action::WordRight;
+    press.shift = action == Action::CopyRight;
+    keys.PressKey(pane.editor, press);
+    if (action != Action::CopyRight) return pane.Line(0);
+    pane.editor.CopySelection();
+    return pane.platform.clipboard.value_or("<nothing copied>");
+}
+
+TEST_F(Utf8PaneTest, KeysTakeAWholeGraphemeClusterAtATime) {
+    const std::string acute = "e\xCC\x81";                        // e + U+0301, one cell
+    const std::string thumb = "\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"; // with a skin tone, two cells
+    const std::string flags = "\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA"  // two flags of two cells
+                              "\xF0\x9F\x87\xAF\xF0\x9F\x87\xB5";
+    const std::string bom = "\xEF\xBB\xBF";
+    const KeyCase cases[] = {
+        {"Right over e and its mark", acute + "x", 0, Action::Right, acute + "x", 3},
+        {"Backspace takes e and its mark", acute + "x", 1, Action::Backspace, "x", 0},
+        {"Delete takes e and its mark", acute + "x", 0, Action::Delete, "x", 0},
+        {"undo brings both back", acute + "x", 1, Action::BackspaceUndone, acute + "x", 3},
+        {"a word goes on through a mark", "caf" + acute + " x", 0, Action::WordRight,
+         "caf" + acute + " x", 6},
+        {"Backspace on a skin-toned emoji", "a" + thumb + "b", 3, Action::Backspace, "ab", 1},
+        {"Shift+Right copies the whole emoji", "a" + thumb + "b", 1, Action::CopyRight, thumb, 9},
+        {"Left over a flag", flags, 4, Action::Left, flags, 8},
+        {"Delete takes a flag's pair", flags, 2, Action::Delete, flags.substr(0, 8), 8},
+        {"a byte-order mark stays first", bom + "ab", 1, Action::Backspace, bom + "b", 3},
+    };
+    for (const KeyCase& c : cases) {
+        EditedPane pane({c.text});
+        MakeUtf8(pane);
+        pane.editor.SetCaret(c.column, 0, 0);
+        EXPECT_EQ(Press(pane, c.action), c.after) << c.what;
+        EXPECT_EQ(CaretByte(pane), c.caretByte) << c.what;
+    }
 }
 
 TEST_F(Utf8PaneTest, AMixedStyledCharacterTakesTheStyleTheRuleGives) {
