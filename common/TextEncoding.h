@@ -23,9 +23,6 @@ EncodedChar CharAt(const std::uint8_t* text, int length, int index, TextEncoding
 // Index of the first byte of the character that holds byte `index` (index < length).
 int CharStart(const std::uint8_t* text, int length, int index, TextEncoding encoding);
 
-// Display cells a character takes: two for East Asian wide and fullwidth ones, else one.
-int CharCells(char32_t code);
-
 // UTF-8 when the text starts with a byte order mark, or when its multi-byte sequences are valid
 // and bytes that start none are rare: more valid sequences than such bytes, one of them at most
 // or one per thousand non-ASCII bytes, and never two side by side (a stray byte in a UTF-8 text,

@@ -62,6 +62,18 @@ TEST(GraphemesTest, ClustersAndTheirCellsInUtf8) {
         EXPECT_EQ(Steps(c.text, TextEncoding::Utf8), c.steps) << c.what;
 }
 
+TEST(GraphemesTest, EastAsianWideCharactersTakeTwoCells) {
+    const auto cells = [](char32_t code) {
+        std::string text;
+        AppendUtf8(text, code);
+        return ClusterAt(Bytes(text), static_cast<int>(text.size()), 0, TextEncoding::Utf8).cells;
+    };
+    for (const char32_t wide : {U'日', U'한', U'カ', U'Ａ', U'😀', U'\U00020000'})
+        EXPECT_EQ(cells(wide), 2) << static_cast<int>(wide);
+    for (const char32_t narrow : {U'a', U'а', U'é', U'€', U'ｱ', U'\u303F', U'\u2E7F'})
+        EXPECT_EQ(cells(narrow), 1) << static_cast<int>(narrow);
+}
+
 TEST(GraphemesTest, Windows1252IsOneCellAByte) {
     EXPECT_EQ(Steps("e\xCC\x81\x80", TextEncoding::Windows1252),
               (std::vector<Step>{{1, 1}, {1, 1}, {1, 1}, {1, 1}}));

@@ -1,4 +1,4 @@
-// Tests of the display encodings: detection, characters, their starts and their widths.
+// Tests of the display encodings: detection, characters and their starts.
 #include "common/TextEncoding.h"
 
 #include <gtest/gtest.h>
@@ -84,13 +84,6 @@ TEST(TextEncodingTest, CharactersAreWholeSequencesOrSingleWindows1252Bytes) {
         EXPECT_EQ(CharStart(Bytes(text), length, index, TextEncoding::Utf8), starts[index])
             << index;
     EXPECT_EQ(CharStart(Bytes(text), length, 2, TextEncoding::Windows1252), 2);
-}
-
-TEST(TextEncodingTest, EastAsianWideCharactersTakeTwoCells) {
-    for (const char32_t wide : {U'日', U'한', U'カ', U'Ａ', U'😀', U'\U00020000'})
-        EXPECT_EQ(CharCells(wide), 2) << static_cast<int>(wide);
-    for (const char32_t narrow : {U'a', U'а', U'é', U'€', U'ｱ', U'\u303F', U'\u2E7F'})
-        EXPECT_EQ(CharCells(narrow), 1) << static_cast<int>(narrow);
 }
 
 TEST(TextEncodingTest, ChoiceResolvesPerText) {
