@@ -13,6 +13,10 @@ namespace {
 
 constexpr char32_t kLineBreak = U'\n';
 
+int NextCodePoint(const TextLine& line, int byte) {
+    return byte + CharAt(line.Text(), line.Length(), byte, TextEncoding::Utf8).bytes;
+}
+
 } // namespace
 
 void TextOffsets::Refresh() const {
@@ -27,11 +31,12 @@ void TextOffsets::Refresh() const {
     counted_ = true;
 }
 
-// A Windows-1252 line has as many characters as bytes; only UTF-8 needs the walk.
+// Offsets count code points, as assistive technology does, not the clusters the caret steps
+// over. A Windows-1252 line has as many as bytes; only UTF-8 needs the walk.
 int TextOffsets::CharactersBefore(const TextLine& line, int byte) const {
     if (document_.Encoding() != TextEncoding::Utf8) return byte;
     int characters = 0;
-    for (int k = 0; k < byte; k = NextCharIndex(line.Text(), line.Length(), k, TextEncoding::Utf8))
+    for (int k = 0; k < byte; k = NextCodePoint(line, k))
         ++characters;
     return characters;
 }
@@ -40,7 +45,7 @@ int TextOffsets::ByteOfCharacter(const TextLine& line, int characters) const {
     if (document_.Encoding() != TextEncoding::Utf8) return std::min(characters, line.Length());
     int byte = 0;
     for (; characters > 0 && byte < line.Length(); --characters)
-        byte = NextCharIndex(line.Text(), line.Length(), byte, TextEncoding::Utf8);
+        byte = NextCodePoint(line, byte);
     return byte;
 }
 

@@ -102,5 +102,17 @@ TEST_F(TextOffsetsTest, CountsAgainAfterTheTextChanged) {
     EXPECT_EQ(offsets.CharacterCount(), 0);
 }
 
+// Assistive technology counts code points, while the caret steps over a whole cluster: a
+// letter with its mark is two offsets, and the text between offsets is what they count.
+TEST_F(TextOffsetsTest, OffsetsCountCodePointsInsideClusters) {
+    EditedPane pane({"e\xCC\x81x\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"});
+    pane.document.SetEncoding(TextEncoding::Utf8);
+    const TextOffsets offsets(pane.document);
+    EXPECT_EQ(offsets.CharacterCount(), 5);
+    EXPECT_EQ(offsets.OffsetOf({0, 3}), 2);
+    EXPECT_EQ(offsets.PositionOf(3), (LineByte{0, 4}));
+    EXPECT_EQ(offsets.Text({1, 3}), U"\u0301x");
+}
+
 } // namespace
 } // namespace varnex
