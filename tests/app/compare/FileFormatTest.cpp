@@ -70,6 +70,9 @@ TEST(FileFormat, FilesThatDifferOnlyInLineEndsOrEncodingAreTold) {
         {"encoding and line ends", "gr\xfc\r\n", kCp, "gr\xc3\xbc\n", kUtf8,
          HiddenDifference::EncodingAndLineEnds},
         {"the same bytes shown alike", "x\n", kCp, "x\n", kCp, HiddenDifference::None},
+        {"LF files that differ", "a\nb\n", kCp, "a\nc\n", kCp, HiddenDifference::None},
+        {"a byte order mark between LF files", "\xef\xbb\xbfx\n", kUtf8, "x\n", kUtf8,
+         HiddenDifference::Encoding},
         {"other characters in other encodings", "gr\xfc\n", kCp, "gr\xc3\xb6\n", kUtf8,
          HiddenDifference::None},
     };
