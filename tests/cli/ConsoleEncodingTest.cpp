@@ -59,12 +59,7 @@ TEST(ConsoleEncoding, ClustersTakeTheirCellsSoTheRightHalfLinesUp) {
         {"byte-order mark", "\uFEFFabc", "abc", 3},
         {"family joined by ZWJ", "\U0001F468\u200D\U0001F469\u200D\U0001F467x",
          "\U0001F468\u200D\U0001F469\u200D\U0001F467x", 3},
-        {"thumbs up with skin tone", "\U0001F44D\U0001F3FD!", "\U0001F44D\U0001F3FD!", 3},
-        {"flag", "\U0001F1E9\U0001F1EA", "\U0001F1E9\U0001F1EA", 2},
-        {"Hebrew with points", "\u05E9\u05C1\u05DC\u05D5\u05B9\u05DD",
-         "\u05E9\u05C1\u05DC\u05D5\u05B9\u05DD", 4},
-        {"Devanagari with a vowel sign", "\u0928\u092E\u0915\u093F",
-         "\u0928\u092E\u0915\u093F", 3},
+        {"Devanagari with a vowel sign", "\u0928\u092E\u0915\u093F", "\u0928\u092E\u0915\u093F", 3},
     };
     for (const auto& c : cases) {
         const std::string file = test::WriteScratchFile("cli/enc-cluster.txt", c.line + "\n");

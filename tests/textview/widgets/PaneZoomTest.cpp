@@ -67,24 +67,21 @@ TEST_F(PaneZoomTest, ZoomKeysResizeBothPanesWithinTheLimitsAndStoreNothing) {
     };
     const Case cases[] = {
         {Qt::Key_Plus, Qt::ControlModifier, 1},
-        {Qt::Key_0, Qt::ControlModifier, 0},
         {Qt::Key_Equal, Qt::ControlModifier, 1},
-        {Qt::Key_0, Qt::ControlModifier, 0},
         {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, 1},
-        {Qt::Key_0, Qt::ControlModifier, 0},
         {Qt::Key_Minus, Qt::ControlModifier, -1},
-        {Qt::Key_0, Qt::ControlModifier, 0},
     };
     for (const Case& c : cases) {
         Press(c.key, c.modifiers);
         const int height = right->CellSize().height();
-        const int sign = (height > storedCell.height()) - (height < storedCell.height());
-        EXPECT_EQ(sign, c.cellHeightSign) << "key " << c.key;
+        EXPECT_EQ((height > storedCell.height()) - (height < storedCell.height()), c.cellHeightSign)
+            << "key " << c.key;
         EXPECT_EQ(left->CellSize(), right->CellSize()) << "the group zooms together";
+        Press(Qt::Key_0);
+        EXPECT_EQ(right->CellSize(), storedCell) << "Ctrl+0 after key " << c.key;
+        EXPECT_EQ(Points(), storedPoints);
     }
-    EXPECT_EQ(right->CellSize(), storedCell);
-    EXPECT_EQ(Points(), storedPoints);
-    EXPECT_EQ(cellChanges.count(), static_cast<int>(std::size(cases)))
+    EXPECT_EQ(cellChanges.count(), 2 * static_cast<int>(std::size(cases)))
         << "hosts hear of every size the group takes";
 
     for (int k = 0; k < 30; ++k)
