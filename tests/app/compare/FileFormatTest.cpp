@@ -22,9 +22,9 @@ TEST(FileFormat, LineEndsAreNamedByTheirKind) {
         std::string text;
         LineEnds ends;
     } cases[] = {
-        {"", LineEnds::None},           {"no end", LineEnds::None}, {"a\nb\n", LineEnds::Lf},
-        {"a\r\nb\r\n", LineEnds::CrLf}, {"a\rb", LineEnds::Cr},     {"a\r\nb\n", LineEnds::Mixed},
-        {"a\rb\r\n", LineEnds::Mixed},  {"a\r", LineEnds::Cr},      {"\r\n\r\n", LineEnds::CrLf},
+        {"", LineEnds::None},          {"a\nb\n", LineEnds::Lf}, {"a\r\nb\r\n", LineEnds::CrLf},
+        {"a\rb", LineEnds::Cr},        {"a\r", LineEnds::Cr},    {"a\r\nb\n", LineEnds::Mixed},
+        {"a\rb\r\n", LineEnds::Mixed},
     };
     for (const auto& c : cases)
         EXPECT_EQ(LineEndsOf(Of(c.text)), c.ends) << c.text;

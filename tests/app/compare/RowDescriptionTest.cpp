@@ -12,23 +12,17 @@ namespace {
 // 5 removed 5|-; 6 equal 6|5. A changed run right before an inserted one is one block, as the
 // navigation reaches it.
 AlignedRows MixedRows() {
-    struct Row {
-        int left;
-        int right;
-        RowKind kind;
-    };
-    const Row table[] = {{1, 1, RowKind::Equal},    {2, 2, RowKind::Changed},
-                         {0, 3, RowKind::Inserted}, {3, 4, RowKind::Equal},
-                         {4, 0, RowKind::Removed},  {5, 0, RowKind::Removed},
-                         {6, 5, RowKind::Equal}};
+    const int left[] = {1, 2, 0, 3, 4, 5, 6};
+    const int right[] = {1, 2, 3, 4, 0, 0, 5};
+    using enum RowKind;
+    const RowKind kinds[] = {Equal, Changed, Inserted, Equal, Removed, Removed, Equal};
     AlignedRows rows;
-    int index = 0;
-    for (const Row& row : table) {
-        rows.SetLine(Side::Left, index, row.left);
-        rows.SetLine(Side::Right, index, row.right);
-        rows.SetKind(index++, row.kind);
+    rows.SetCount(7);
+    for (int row = 0; row < 7; ++row) {
+        rows.SetLine(Side::Left, row, left[row]);
+        rows.SetLine(Side::Right, row, right[row]);
+        rows.SetKind(row, kinds[row]);
     }
-    rows.SetCount(index);
     return rows;
 }
 
@@ -39,7 +33,6 @@ TEST(RowDescription, KindAndFileLineOfARow) {
         const char* heard;
     };
     const Case cases[] = {
-        {Side::Left, 0, "gleich, Zeile 1"},
         {Side::Right, 1, "geändert, Zeile 2"},
         {Side::Right, 2, "eingefügt, Zeile 3"},
         {Side::Left, 2, "Platzhalter"},

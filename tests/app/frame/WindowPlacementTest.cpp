@@ -43,30 +43,22 @@ TEST(WindowPlacement, AWindowIsShrunkAndMovedIntoTheScreenAreaWithRoomForItsFram
     EXPECT_EQ(CentredOnScreen({400, 300}, {0, 0, 1000, 800}, frame), QRect(292, 230, 400, 300));
 }
 
-struct StartCase {
-    const char* what;
-    std::optional<StoredPlacement> stored;
-    QRect placed;
-};
-
 TEST(WindowPlacement, AWindowOpensWhereItWasWithinTheScreenThereIsNow) {
-    const QSize frame(16, 40);
-    const QRect available(0, 0, 1400, 900);
-    const StartCase cases[] = {
+    using Stored = StoredPlacement;
+    const struct {
+        const char* what;
+        std::optional<Stored> stored;
+        QRect placed;
+    } cases[] = {
         {"nothing stored: centred at the first size", std::nullopt, {142, 55, 1100, 750}},
-        {"stored and on screen", StoredPlacement{200, 100, 600, 400, false}, {200, 100, 600, 400}},
-        {"stored on a screen to the right that is gone",
-         StoredPlacement{2000, 100, 600, 400, false},
-         {784, 100, 600, 400}},
-        {"stored above and left of the screen",
-         StoredPlacement{-900, -300, 500, 300, false},
-         {0, 0, 500, 300}},
-        {"stored larger than the screen now",
-         StoredPlacement{10, 10, 2500, 1600, true},
-         {0, 0, 1384, 860}},
+        {"stored and on screen", Stored{200, 100, 600, 400, false}, {200, 100, 600, 400}},
+        {"on a screen now gone", Stored{2000, 100, 600, 400, false}, {784, 100, 600, 400}},
+        {"above and left of the screen", Stored{-900, -300, 500, 300, false}, {0, 0, 500, 300}},
+        {"larger than the screen now", Stored{10, 10, 2500, 1600, true}, {0, 0, 1384, 860}},
     };
-    for (const StartCase& c : cases)
-        EXPECT_EQ(PlacementAtStart(c.stored, {1100, 750}, available, frame), c.placed) << c.what;
+    for (const auto& c : cases)
+        EXPECT_EQ(PlacementAtStart(c.stored, {1100, 750}, {0, 0, 1400, 900}, {16, 40}), c.placed)
+            << c.what;
 }
 
 TEST(WindowPlacement, TheFirstMainWindowFitsTheAvailableScreenArea) {

@@ -45,10 +45,7 @@ TEST(OverviewBarModel, AnswersFollowTheModeAndTheLayout) {
     };
     const Case cases[] = {
         {kWindow, kSide, 300, 150, 20, 30, 180, {0, 20}, 150, 150},      // a pixel per row
-        {kWindow, kSide, 300, 290, 20, 10, 210, {90, 100}, 200, 100},    // stops with the bar full
         {kWindow, kStacked, 300, 290, 20, 10, 263, {37, 57}, 253, 47},   // stacked: fewer rows
-        {kWindow, kSide, 10, 0, 10, 30, 10, {0, 30}, 0, 10},             // three pixels per row
-        {kSummary, kSide, 10, 0, 5, 30, 1, {0, 40}, 0, 40},              // four entries per row
         {kSummary, kStacked, 300, 150, 20, 50, 150, {50, 57}, 150, 100}, // three rows an entry
         {kSummary, kSide, 0, 0, 20, 30, 0, {}, 0, 0},                    // no rows
     };
