@@ -97,6 +97,7 @@ std::string EncodingName(TextEncoding encoding) {
 } // namespace
 
 LineEnds LineEndsOf(Bytes text) {
+    if (text.empty()) return LineEnds::None;
     // Most files hold no CR at all; memchr finds that out many bytes at a time.
     if (!std::memchr(text.data(), kCr, text.size()))
         return std::memchr(text.data(), kLf, text.size()) ? LineEnds::Lf : LineEnds::None;
